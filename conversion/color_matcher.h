@@ -1,0 +1,33 @@
+// Maps a jersey colour onto the shared palette, adding it to the palette's free slots while the
+// front picture builds it.
+#pragma once
+
+#include "palette_color.h"
+
+class ColorMatcher {
+public:
+    /** Highest palette index there is; once lastSlot reaches it no colour is added. */
+    static constexpr int kTopSlot = 255;
+    /** Colours closer than this in every component count as the same colour. */
+    static constexpr int kCloseEnough = 4;
+
+    /**
+     * Searches target from paletteBase (0 or 191) to lastSlot (191 while the front picture builds
+     * the palette, 255 otherwise). Throws ConversionError for a paletteBase outside 0..lastSlot.
+     */
+    ColorMatcher(Palette& target, int lastSlot, int paletteBase);
+
+    /**
+     * The searched index whose largest component difference from color is smallest (lowest index
+     * on a tie) when that difference is at most 4; otherwise, while free slots remain, a new slot
+     * holding color exactly; otherwise the nearest searched index all the same.
+     */
+    int MatchColor(const PaletteColor& color);
+
+    int lastSlot() const { return m_lastSlot; }
+
+private:
+    Palette& m_target;
+    int m_lastSlot;
+    int m_paletteBase;
+};

@@ -1,0 +1,33 @@
+// What a conversion needs from whoever runs it: the program folder, the colour mode, eight preview
+// surfaces and a progress value. The main window supplies them; so do the command-line converter
+// and the tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+/** A picture that takes single points, like the window's preview boxes (one unit per pixel). */
+class PreviewSurface {
+public:
+    virtual ~PreviewSurface() = default;
+    /** Draws one point; colorValue is red + 256 * green + 65536 * blue. */
+    virtual void pset(float x, float y, std::uint32_t colorValue) = 0;
+    /** The vertical coordinate of the last point drawn. */
+    virtual float currentY() const = 0;
+};
+
+class ConversionHost {
+public:
+    static constexpr int kPreviewCount = 8;
+
+    virtual ~ConversionHost() = default;
+    /** The folder holding pk001.fsh and fifa2k.pal, ending in exactly one separator. */
+    virtual std::string programFolder() const = 0;
+    /** Lowest palette index the colour search considers: 191 normally, 0 for 64-colour jerseys. */
+    virtual std::int16_t paletteBase() const = 0;
+    /** Preview surface 0 to 7. */
+    virtual PreviewSurface& preview(int index) = 0;
+    /** The progress value, 0 to 90 over one whole load. */
+    virtual int progress() const = 0;
+    virtual void setProgress(int value) = 0;
+};

@@ -1,0 +1,152 @@
+// The conversion of one picture. FIFA 99 pictures carry their own 256-colour palettes; FIFA 2000
+// wants all nine pictures of a kit on one palette, at other sizes, with the sleeve rows shifted.
+#include "entry_converter.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "color_matcher.h"
+#include "disk_work_file.h"
+#include "palette_file.h"
+#include "work_palette.h"
+
+namespace {
+
+constexpr std::uint8_t kPaletteType32 = 0x2A;  // blue, green, red, alpha
+constexpr std::uint8_t kPaletteType24 = 0x24;  // red, green, blue
+constexpr int kProgressStep = 2;
+// FIFA 2000 wraps the sleeve texture seven pixels further round the arm than FIFA 99 did.
+constexpr int kSleeveShift = 7;
+
+void advanceProgress(ConversionHost& host) { host.setProgress(host.progress() + kProgressStep); }
+
+/** The palette attached to a FIFA 99 picture; all black when its type is unknown. */
+Palette readSourcePalette(const SourceArchive& source, std::uint32_t entryOffset) {
+    const std::uint64_t attachment = source.byteAt(entryOffset + 1) | source.byteAt(entryOffset + 2) << 8;
+    const std::uint64_t block = entryOffset + attachment;
+    const std::uint8_t type = source.byteAt(block);
+    Palette palette{};
+    if (type != kPaletteType32 && type != kPaletteType24) return palette;
+
+    const std::size_t bytesPerColor = type == kPaletteType32 ? 4 : 3;
+    std::vector<std::uint8_t> colors(256 * bytesPerColor);
+    source.read(block + 16, colors);
+    for (std::size_t k = 0; k < palette.size(); ++k) {
+        const std::uint8_t* c = &colors[k * bytesPerColor];
+        palette[k] = type == kPaletteType32 ? PaletteColor::fromRgb(c[2], c[1], c[0])
+                                            : PaletteColor::fromRgb(c[0], c[1], c[2]);
+    }
+    return palette;
+}
+
+void drawSourcePreview(const SourceArchive& source, std::uint32_t entryOffset,
+                       const ConversionTarget& target, const Palette& sourcePalette,
+                       PreviewSurface& preview) {
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(target.sourceWidth));
+    std::uint64_t position = entryOffset + 16;
+    for (int y = 0; y < target.sourceHeight; ++y, position += row.size()) {
+        source.read(position, row);
+        for (int x = 0; x < target.sourceWidth; ++x) {
+            preview.pset(static_cast<float>(x), static_cast<float>(y),
+                         sourcePalette[row[static_cast<std::size_t>(x)]].ColorValue);
+        }
+    }
+}
+
+/**
+ * Nearest-neighbour scaling by one step on both axes. Each source row is sampled at x = 0, step,
+ * 2 * step... and written when its preview row lies past the rows written so far, so target row r
+ * holds source row floor(r * step) + 1; at scale 1 the last source row is written twice.
+ */
+void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const ConversionTarget& target,
+                  const Palette& sourcePalette, ColorMatcher& matcher, const Palette& targetPalette,
+                  WorkFile& work, PreviewSurface& preview) {
+    const double step = target.scaleStep();
+    const int targetWidth = target.area.width;
+    const int targetHeight = target.area.height;
+    std::vector<std::uint8_t> sourceRow(static_cast<std::size_t>(target.sourceWidth));
+    std::vector<std::uint8_t> targetRow(static_cast<std::size_t>(targetWidth));
+    std::array<int, 256> colorMap;
+    colorMap.fill(-1);
+
+    int rowsWritten = 0;
+    auto writeRow = [&] {
+        if (rowsWritten >= targetHeight) return;  // never past the picture's own area
+        work.write(target.area.offset + static_cast<std::uint32_t>(rowsWritten * targetWidth), targetRow);
+        ++rowsWritten;
+    };
+
+    std::uint64_t position = entryOffset + 16;
+    for (int y = 0; y < target.sourceHeight; ++y, position += sourceRow.size()) {
+        source.read(position, sourceRow);
+        const float previewY = static_cast<float>(y / step);
+        int k = 0;
+        for (double x = 0; x <= target.sourceWidth - 1; x += step, ++k) {
+            const std::uint8_t c = sourceRow[static_cast<std::size_t>(std::nearbyint(x))];
+            int& t = colorMap[c];
+            if (t == -1) t = matcher.MatchColor(sourcePalette[c]);
+            preview.pset(static_cast<float>(x / step), previewY,
+                         targetPalette[static_cast<std::size_t>(t)].ColorValue);
+            if (k < targetWidth) targetRow[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(t);
+        }
+        if (target.rotatesRows()) {
+            std::rotate(targetRow.begin(), targetRow.end() - kSleeveShift, targetRow.end());
+        }
+        if (previewY > static_cast<float>(rowsWritten)) writeRow();
+    }
+    if (rowsWritten != targetHeight) writeRow();
+}
+
+}  // namespace
+
+void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
+                       const ConversionTarget& target, WorkFile& work,
+                       const PaletteFileLoader& loadPaletteFile, ConversionHost& host) {
+    const Palette sourcePalette = readSourcePalette(source, entryOffset);
+    advanceProgress(host);
+    if (target.sourcePreview >= 0) {
+        drawSourcePreview(source, entryOffset, target, sourcePalette, host.preview(target.sourcePreview));
+    }
+    advanceProgress(host);
+
+    Palette targetPalette = target.buildsPalette ? loadPaletteFile() : LoadWorkPalette(work);
+    ColorMatcher matcher(targetPalette, target.buildsPalette ? 191 : ColorMatcher::kTopSlot,
+                         host.paletteBase());
+    advanceProgress(host);
+
+    resampleRows(source, entryOffset, target, sourcePalette, matcher, targetPalette, work,
+                 host.preview(target.convertedPreview));
+    if (target.buildsPalette) StoreWorkPalette(work, targetPalette);
+    advanceProgress(host);
+}
+
+void ConvertEntry(const SourceArchive& source, std::string_view targetTag, WorkFile& work,
+                  const PaletteFileLoader& loadPaletteFile, ConversionHost& host) {
+    const ConversionTarget* target = findConversionTarget(targetTag);
+    const auto entryOffset = target ? source.findEntry(target->sourceTag) : std::nullopt;
+    if (entryOffset) ConvertFoundEntry(source, *entryOffset, *target, work, loadPaletteFile, host);
+    advanceProgress(host);
+}
+
+void ConvertEntry(const std::string& sourcePath, std::string_view targetTag, ConversionHost& host) {
+    const SourceArchive source = SourceArchive::open(sourcePath);
+    const ConversionTarget* target = findConversionTarget(targetTag);
+    const auto entryOffset = target ? source.findEntry(target->sourceTag) : std::nullopt;
+    if (entryOffset) {
+        const std::string folder = host.programFolder();
+        DiskWorkFile work(folder + "pk001.fsh");
+        ConvertFoundEntry(source, *entryOffset, *target, work,
+                          [&] { return LoadPaletteFile(folder + "fifa2k.pal"); }, host);
+        work.close();
+    }
+    advanceProgress(host);
+}
+
+void ConvertJersey(const SourceArchive& source, WorkFile& work,
+                   const PaletteFileLoader& loadPaletteFile, ConversionHost& host) {
+    for (const ConversionTarget& target : conversionTable()) {
+        ConvertEntry(source, target.targetTag, work, loadPaletteFile, host);
+    }
+}

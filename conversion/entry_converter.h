@@ -1,0 +1,38 @@
+// Converting one FIFA 99 picture into its FIFA 2000 place in the work file, with previews.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "conversion_host.h"
+#include "conversion_table.h"
+#include "palette_color.h"
+#include "source_archive.h"
+#include "work_file.h"
+
+/** Supplies the palette file's colours when the front picture builds the shared palette. */
+using PaletteFileLoader = std::function<Palette()>;
+
+/**
+ * Finds the source picture of targetTag in the FIFA 99 archive at sourcePath, scales it, maps its
+ * colours onto the shared palette and writes it into host.programFolder() + "pk001.fsh" (the
+ * palette file is host.programFolder() + "fifa2k.pal"). Raises the host's progress by 10 when the
+ * source picture is there, by 2 when it is not. Throws ConversionError (PaletteFileError,
+ * WorkFileError, SourceFileError) naming the file that failed.
+ */
+void ConvertEntry(const std::string& sourcePath, std::string_view targetTag, ConversionHost& host);
+
+/** The same on an archive and a work file already at hand (batch conversion, tests). */
+void ConvertEntry(const SourceArchive& source, std::string_view targetTag, WorkFile& work,
+                  const PaletteFileLoader& loadPaletteFile, ConversionHost& host);
+
+/** The conversion of a picture that the directory scan found at entryOffset. */
+void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
+                       const ConversionTarget& target, WorkFile& work,
+                       const PaletteFileLoader& loadPaletteFile, ConversionHost& host);
+
+/** One whole load: the nine targets in the order the game's pictures depend on each other. */
+void ConvertJersey(const SourceArchive& source, WorkFile& work,
+                   const PaletteFileLoader& loadPaletteFile, ConversionHost& host);

@@ -1,0 +1,53 @@
+// Reading FIFA 99 jersey archives.
+#include "source_archive.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <fstream>
+
+#include "conversion_error.h"
+
+namespace {
+// The farthest byte the conversion can reach: a 24-bit entry offset, a 16-bit distance to the
+// palette, its header and 1024 colour bytes. Anything beyond is never read, so never loaded.
+constexpr std::uint64_t kFarthestReachableByte = (1u << 24) + (1u << 16) + 16 + 16 + 1024;
+}  // namespace
+
+SourceArchive SourceArchive::open(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) throw SourceFileError("Cannot open " + path + ": " + std::strerror(errno));
+    const std::streamoff length = in.tellg();
+    if (length < 0) throw SourceFileError("Cannot read " + path);
+    const auto wanted = static_cast<std::size_t>(
+        std::min<std::uint64_t>(static_cast<std::uint64_t>(length), kFarthestReachableByte));
+    std::vector<std::uint8_t> bytes(wanted);
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(wanted));
+    if (!in) throw SourceFileError("Cannot read " + path);
+    return SourceArchive(std::move(bytes));
+}
+
+void SourceArchive::read(std::uint64_t offset, std::span<std::uint8_t> out) const {
+    std::size_t available = 0;
+    if (offset < m_bytes.size()) {
+        available = static_cast<std::size_t>(std::min<std::uint64_t>(out.size(), m_bytes.size() - offset));
+        std::memcpy(out.data(), m_bytes.data() + offset, available);
+    }
+    std::fill(out.begin() + static_cast<std::ptrdiff_t>(available), out.end(), std::uint8_t{0});
+}
+
+std::optional<std::uint32_t> SourceArchive::findEntry(std::string_view sourceTag) const {
+    for (int record = 0; record < kDirectoryRecords; ++record) {
+        const std::uint64_t at = 16 + 8 * static_cast<std::uint64_t>(record);
+        bool same = sourceTag.size() == 4;
+        for (std::size_t i = 0; same && i < 4; ++i) {
+            same = std::tolower(byteAt(at + i)) == static_cast<unsigned char>(sourceTag[i]);
+        }
+        if (same) {
+            // The fourth byte of the offset is ignored: entries never lie beyond 16 MB.
+            return byteAt(at + 4) | byteAt(at + 5) << 8 | byteAt(at + 6) << 16;
+        }
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,37 @@
+// A FIFA 99 jersey archive, read once into memory. The game's files are trusted by the format
+// (offsets are not checked against the length), so every read here is bounded instead: bytes past
+// the end of a short or damaged file read as zero.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class SourceArchive {
+public:
+    /** Directory records scanned: a FIFA 99 jersey has 14 pictures. */
+    static constexpr int kDirectoryRecords = 14;
+
+    explicit SourceArchive(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {}
+
+    /** Reads the file at path; throws SourceFileError naming it when it cannot be read. */
+    static SourceArchive open(const std::string& path);
+
+    std::uint8_t byteAt(std::uint64_t offset) const {
+        return offset < m_bytes.size() ? m_bytes[offset] : 0;
+    }
+    /** Fills out from offset; what lies past the end of the file reads as zero. */
+    void read(std::uint64_t offset, std::span<std::uint8_t> out) const;
+
+    /**
+     * The entry offset of the first of the 14 directory records whose tag, in lower case, is
+     * sourceTag; only the three low bytes of the stored offset count.
+     */
+    std::optional<std::uint32_t> findEntry(std::string_view sourceTag) const;
+
+private:
+    std::vector<std::uint8_t> m_bytes;
+};
