@@ -28,6 +28,11 @@ SourceArchive SourceArchive::open(const std::string& path) {
     return SourceArchive(std::move(bytes));
 }
 
+bool SourceArchive::isFifa99Jersey() const {
+    return m_bytes.size() >= 9 && std::equal(m_bytes.begin(), m_bytes.begin() + 4, "SHPI") &&
+           m_bytes[8] == 14;
+}
+
 void SourceArchive::read(std::uint64_t offset, std::span<std::uint8_t> out) const {
     std::size_t available = 0;
     if (offset < m_bytes.size()) {

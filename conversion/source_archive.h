@@ -20,6 +20,9 @@ public:
     /** Reads the file at path; throws SourceFileError naming it when it cannot be read. */
     static SourceArchive open(const std::string& path);
 
+    /** The quick check the game's files pass: "SHPI" and 14 pictures (the count's low byte). */
+    bool isFifa99Jersey() const;
+
     std::uint8_t byteAt(std::uint64_t offset) const {
         return offset < m_bytes.size() ? m_bytes[offset] : 0;
     }

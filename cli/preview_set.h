@@ -1,0 +1,23 @@
+// The eight preview pictures of one conversion, sized like the window's preview boxes, and
+// written out as PNG files.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "memory_preview.h"
+
+class PreviewSet {
+public:
+    PreviewSet();
+
+    MemoryPreview& preview(int index) { return *m_previews.at(static_cast<std::size_t>(index)); }
+    /** Starts every picture afresh, as the window clears its boxes before a load. */
+    void clear();
+    /** Writes folder/NAME-preview-N.png for N = 0..7; returns an error message or empty. */
+    std::string writePng(const std::string& folder, const std::string& name) const;
+
+private:
+    std::array<std::unique_ptr<MemoryPreview>, 8> m_previews;
+};
