@@ -54,7 +54,8 @@ test-sanitize: deps
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD)/bench/vestrix-bench
+	$(BUILD)/bench/vestrix-bench --benchmark_min_time=1
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vestrix-mainwindow-bench
 
 # A few minutes of libFuzzer on the conversion, under ASan and UBSan (FUZZ_SECONDS to change).
 FUZZ_SECONDS ?= 180
@@ -62,8 +63,11 @@ fuzz: deps
 	@test -f build-fuzz/build.ninja || CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESTRIX_FUZZ=ON -DVESTRIX_GUI=OFF -DVESTRIX_BENCH=OFF -DVESTRIX_TESTS=OFF
 	cmake --build build-fuzz -j $(JOBS)
-	mkdir -p build-fuzz/corpus && build-fuzz/fuzz/fuzz-load-jersey build-fuzz/corpus fuzz/corpus \
+	mkdir -p build-fuzz/corpus-jersey build-fuzz/corpus-palette
+	build-fuzz/fuzz/fuzz-load-jersey build-fuzz/corpus-jersey fuzz/corpus/jersey \
 	    -max_total_time=$(FUZZ_SECONDS) -max_len=70000
+	build-fuzz/fuzz/fuzz-palette-file build-fuzz/corpus-palette fuzz/corpus/palette \
+	    -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) -max_len=8000
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

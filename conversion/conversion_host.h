@@ -27,6 +27,8 @@ public:
     virtual std::int16_t paletteBase() const = 0;
     /** Preview surface 0 to 7. */
     virtual PreviewSurface& preview(int index) = 0;
+    /** False when nobody looks at the previews (batch work): the conversion then skips them. */
+    virtual bool wantsPreviews() const { return true; }
     /** The progress value, 0 to 90 over one whole load. */
     virtual int progress() const = 0;
     virtual void setProgress(int value) = 0;

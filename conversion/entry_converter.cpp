@@ -57,19 +57,34 @@ void drawSourcePreview(const SourceArchive& source, std::uint32_t entryOffset,
 
 /**
  * Nearest-neighbour scaling by one step on both axes. Each source row is sampled at x = 0, step,
- * 2 * step... and written when its preview row lies past the rows written so far, so target row r
- * holds source row floor(r * step) + 1; at scale 1 the last source row is written twice.
+ * 2 * step... (a running sum, as the game's own tools did it) and written when its preview row lies
+ * past the rows written so far, so target row r holds source row floor(r * step) + 1; at scale 1
+ * the last source row is written twice. The samples fall on the same columns in every row, so
+ * they are worked out once.
  */
 void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const ConversionTarget& target,
                   const Palette& sourcePalette, ColorMatcher& matcher, const Palette& targetPalette,
-                  WorkFile& work, PreviewSurface& preview) {
+                  WorkFile& work, PreviewSurface* preview) {
     const double step = target.scaleStep();
     const int targetWidth = target.area.width;
     const int targetHeight = target.area.height;
+    std::vector<std::size_t> sampleColumns;
+    std::vector<float> previewXs;
+    for (double x = 0; x <= target.sourceWidth - 1; x += step) {
+        sampleColumns.push_back(static_cast<std::size_t>(std::nearbyint(x)));
+        previewXs.push_back(static_cast<float>(x / step));
+    }
+    const std::size_t rowSamples = std::min(sampleColumns.size(), static_cast<std::size_t>(targetWidth));
+
     std::vector<std::uint8_t> sourceRow(static_cast<std::size_t>(target.sourceWidth));
     std::vector<std::uint8_t> targetRow(static_cast<std::size_t>(targetWidth));
     std::array<int, 256> colorMap;
     colorMap.fill(-1);
+    auto targetIndex = [&](std::uint8_t c) {
+        int& t = colorMap[c];
+        if (t == -1) t = matcher.MatchColor(sourcePalette[c]);
+        return t;
+    };
 
     int rowsWritten = 0;
     auto writeRow = [&] {
@@ -82,14 +97,10 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const 
     for (int y = 0; y < target.sourceHeight; ++y, position += sourceRow.size()) {
         source.read(position, sourceRow);
         const float previewY = static_cast<float>(y / step);
-        int k = 0;
-        for (double x = 0; x <= target.sourceWidth - 1; x += step, ++k) {
-            const std::uint8_t c = sourceRow[static_cast<std::size_t>(std::nearbyint(x))];
-            int& t = colorMap[c];
-            if (t == -1) t = matcher.MatchColor(sourcePalette[c]);
-            preview.pset(static_cast<float>(x / step), previewY,
-                         targetPalette[static_cast<std::size_t>(t)].ColorValue);
-            if (k < targetWidth) targetRow[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(t);
+        for (std::size_t k = 0; k < sampleColumns.size(); ++k) {
+            const int t = targetIndex(sourceRow[sampleColumns[k]]);
+            if (preview) preview->pset(previewXs[k], previewY, targetPalette[static_cast<std::size_t>(t)].ColorValue);
+            if (k < rowSamples) targetRow[k] = static_cast<std::uint8_t>(t);
         }
         if (target.rotatesRows()) {
             std::rotate(targetRow.begin(), targetRow.end() - kSleeveShift, targetRow.end());
@@ -106,7 +117,7 @@ void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
                        const PaletteFileLoader& loadPaletteFile, ConversionHost& host) {
     const Palette sourcePalette = readSourcePalette(source, entryOffset);
     advanceProgress(host);
-    if (target.sourcePreview >= 0) {
+    if (target.sourcePreview >= 0 && host.wantsPreviews()) {
         drawSourcePreview(source, entryOffset, target, sourcePalette, host.preview(target.sourcePreview));
     }
     advanceProgress(host);
@@ -117,7 +128,7 @@ void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
     advanceProgress(host);
 
     resampleRows(source, entryOffset, target, sourcePalette, matcher, targetPalette, work,
-                 host.preview(target.convertedPreview));
+                 host.wantsPreviews() ? &host.preview(target.convertedPreview) : nullptr);
     if (target.buildsPalette) StoreWorkPalette(work, targetPalette);
     advanceProgress(host);
 }

@@ -1,0 +1,158 @@
+// How fast a jersey converts: one whole load as the window runs it (on disk, with previews) and in
+// memory, and the command-line converter over a thousand jerseys against the bare cost of reading
+// them and copying the template (the I/O floor).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "batch_converter.h"
+#include "entry_converter.h"
+#include "memory_work_file.h"
+#include "palette_file.h"
+#include "preview_set.h"
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+const std::string kResources = VESTRIX_SOURCE_DIR "/resources";
+constexpr int kBatchSize = 1000;
+
+Bytes readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    Bytes bytes(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+void writeAll(const fs::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+fs::path firstSample() {
+    std::vector<fs::path> samples;
+    for (const auto& entry : fs::directory_iterator(kResources + "/samples")) samples.push_back(entry.path());
+    std::sort(samples.begin(), samples.end());
+    return samples.at(0);
+}
+
+class PreviewHost : public ConversionHost {
+public:
+    explicit PreviewHost(std::string folder, bool previews = true)
+        : m_folder(std::move(folder)), m_wantsPreviews(previews) {}
+    bool wantsPreviews() const override { return m_wantsPreviews; }
+    std::string programFolder() const override { return m_folder; }
+    std::int16_t paletteBase() const override { return 191; }
+    PreviewSurface& preview(int index) override { return m_previews.preview(index); }
+    int progress() const override { return m_progress; }
+    void setProgress(int value) override { m_progress = value; }
+    void reset() {
+        m_previews.clear();
+        m_progress = 0;
+    }
+
+private:
+    std::string m_folder;
+    bool m_wantsPreviews;
+    PreviewSet m_previews;
+    int m_progress = 0;
+};
+
+/** A scratch folder holding copies of the program files, removed afterwards. */
+struct Scratch {
+    fs::path folder = fs::temp_directory_path() / "vestrix-bench";
+    Scratch() {
+        fs::remove_all(folder);
+        fs::create_directories(folder / "in");
+        fs::create_directories(folder / "out");
+        fs::copy_file(kResources + "/pk001.fsh", folder / "pk001.fsh");
+        fs::copy_file(kResources + "/fifa2k.pal", folder / "fifa2k.pal");
+    }
+    ~Scratch() { fs::remove_all(folder); }
+};
+
+}  // namespace
+
+// The window's load: nine conversions, each opening the jersey and patching pk001.fsh on disk.
+static void BM_WindowLoadOnDisk(benchmark::State& state) {
+    Scratch scratch;
+    PreviewHost host(scratch.folder.string() + "/");
+    const std::string source = firstSample().string();
+    for (auto _ : state) {
+        host.reset();
+        for (const ConversionTarget& target : conversionTable()) ConvertEntry(source, target.targetTag, host);
+    }
+}
+BENCHMARK(BM_WindowLoadOnDisk)->Unit(benchmark::kMicrosecond);
+
+// The same load on files already in memory: the conversion's own cost, with previews (1) and
+// without (0, as the command-line converter runs it).
+static void BM_LoadInMemory(benchmark::State& state) {
+    const SourceArchive source(readAll(firstSample()));
+    const Bytes templateBytes = readAll(kResources + "/pk001.fsh");
+    const Palette palette = LoadPaletteFile(kResources + "/fifa2k.pal");
+    PreviewHost host({}, state.range(0) != 0);
+    for (auto _ : state) {
+        host.reset();
+        MemoryWorkFile work(templateBytes);
+        ConvertJersey(source, work, [&] { return palette; }, host);
+        benchmark::DoNotOptimize(work.bytes().data());
+    }
+}
+BENCHMARK(BM_LoadInMemory)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+namespace {
+std::vector<fs::path> makeBatch(const Scratch& scratch) {
+    const Bytes sample = readAll(firstSample());
+    std::vector<fs::path> inputs;
+    for (int i = 0; i < kBatchSize; ++i) {
+        inputs.push_back(scratch.folder / "in" / ("kit" + std::to_string(i) + ".fsh"));
+        writeAll(inputs.back(), sample);
+    }
+    return inputs;
+}
+
+/** Every round writes new files into an empty folder, as a user's batch does. */
+void freshOutputFolder(benchmark::State& state, const Scratch& scratch) {
+    state.PauseTiming();
+    fs::remove_all(scratch.folder / "out");
+    fs::create_directories(scratch.folder / "out");
+    state.ResumeTiming();
+}
+}  // namespace
+
+// vestrix-convert's work over 1000 jerseys: read, check, convert, write each result safely.
+static void BM_Batch1000(benchmark::State& state) {
+    Scratch scratch;
+    const auto inputs = makeBatch(scratch);
+    BatchConverter converter(scratch.folder.string(), false);
+    for (auto _ : state) {
+        freshOutputFolder(state, scratch);
+        for (const auto& input : inputs) {
+            converter.convert(input.string(), (scratch.folder / "out" / input.filename()).string());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kBatchSize);
+}
+BENCHMARK(BM_Batch1000)->Unit(benchmark::kMillisecond);
+
+// The floor: read each jersey and write a copy of the template, nothing else.
+static void BM_IoFloor1000(benchmark::State& state) {
+    Scratch scratch;
+    const auto inputs = makeBatch(scratch);
+    for (auto _ : state) {
+        freshOutputFolder(state, scratch);
+        for (const auto& input : inputs) {
+            benchmark::DoNotOptimize(readAll(input).size());
+            writeAll(scratch.folder / "out" / input.filename(), readAll(scratch.folder / "pk001.fsh"));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kBatchSize);
+}
+BENCHMARK(BM_IoFloor1000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

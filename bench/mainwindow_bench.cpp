@@ -1,0 +1,92 @@
+// How fast the window is: from start-up to the window on screen, and one whole load of a bundled
+// sample through the "Load FIFA99 Jersey" button, previews and progress bar included.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "form1.h"
+
+namespace {
+
+const QString kResources = QStringLiteral(VESTRIX_SOURCE_DIR "/resources");
+
+// Services that answer at once: the open dialog always picks the same jersey.
+struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, ProgramLocation {
+    QString openFileName(QWidget*, const QString&) override { return jersey; }
+    QString saveFileName(QWidget*, const QString&) override { return {}; }
+    MessageAnswer show(QWidget*, const QString&, const QString&, MessageButtons,
+                       MessageAnswer) override {
+        ++messages;
+        return MessageAnswer::Ok;
+    }
+    void exitNow(int) override { ++messages; }
+    void start(const std::string&, const std::vector<std::string>&) override {}
+    void showTextFile(const std::string&) override {}
+    QString executableFolder() const override { return folder; }
+
+    QString folder;
+    QString jersey;
+    int messages = 0;
+    MainWindowServices services{*this, *this, *this, *this, *this};
+};
+
+// A program folder with copies of the shipped files, and the first bundled sample.
+struct ProgramFolder {
+    ProgramFolder() {
+        for (const char* name : {"pk001.fsh", "fifa2k.pal"}) {
+            QFile::copy(kResources + QLatin1Char('/') + QLatin1String(name),
+                        dir.filePath(QLatin1String(name)));
+        }
+        const QDir samples(kResources + QStringLiteral("/samples"));
+        quiet.folder = dir.path();
+        quiet.jersey = samples.filePath(
+            samples.entryList({QStringLiteral("*.fsh")}, QDir::Files, QDir::Name).value(0));
+    }
+    QTemporaryDir dir;
+    QuietServices quiet;
+};
+
+void StartUpToWindowShown(benchmark::State& state) {
+    ProgramFolder folder;
+    for (auto _ : state) {
+        auto window = std::make_unique<Form1>(folder.quiet.services);
+        window->show();
+        QApplication::processEvents();  // laid out and painted
+        state.PauseTiming();
+        window.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (folder.quiet.messages != 0) state.SkipWithError("the start-up complained");
+}
+BENCHMARK(StartUpToWindowShown)->Unit(benchmark::kMillisecond);
+
+void LoadWithPreviews(benchmark::State& state) {
+    ProgramFolder folder;
+    Form1 window(folder.quiet.services);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.Command1_Click();
+        QApplication::processEvents();  // the previews painted
+    }
+    if (folder.quiet.messages != 0 || window.progress() != 90)
+        state.SkipWithError("the load failed");
+}
+BENCHMARK(LoadWithPreviews)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

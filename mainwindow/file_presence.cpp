@@ -1,0 +1,10 @@
+// The presence test for the tool's own files.
+#include "file_presence.h"
+
+#include "binary_access.h"
+
+bool isFilePresent(const std::string& path) {
+    FileHandle file = openForBinaryAccess(path);
+    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+    return std::ftell(file.get()) > 0;
+}

@@ -1,0 +1,156 @@
+// The main window's controls, menus and what it offers the conversion.
+#include "form1.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "picture_box.h"
+#include "twips.h"
+#include "window_icon.h"
+
+namespace {
+// Each preview box as left, top, width, height in twips; the conversion decides what goes where
+// (0 and 1 the big front before and after, 4 and 5 the back, 6 and 7 the sleeve, 3 the small
+// pictures one over the other; 2 is cleared with the rest but never drawn).
+constexpr int kPictureTwips[ConversionHost::kPreviewCount][4] = {
+    {120, 360, 1984, 1984}, {120, 3360, 1550, 1550}, {4560, 1560, 540, 540}, {4560, 4440, 540, 540},
+    {2160, 360, 992, 992},  {2160, 3360, 992, 992},  {3240, 360, 992, 744},  {3240, 3360, 992, 744},
+};
+constexpr int kClientWidthTwips = 6915;
+constexpr int kClientHeightTwips = 5610;
+constexpr int kProgressMaximum = 90;
+constexpr qint64 kProgressPaintMs = 40;
+}  // namespace
+
+Form1::Form1(const MainWindowServices& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vestrix"));
+    setWindowIcon(makeWindowIcon());
+    // A fixed single border: minimise, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    buildControls();
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(Twips::toPixels(kClientWidthTwips), Twips::toPixels(kClientHeightTwips));
+    setCentralWidget(client);
+
+    m_command1 = new QPushButton(QStringLiteral("Load FIFA99 Jersey"), client);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(Twips::toPixels(120, 2400, 1935, 375));
+    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+
+    m_command2 = new QPushButton(QStringLiteral("Save FIFA2000 jersey"), client);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setGeometry(Twips::toPixels(120, 5040, 1935, 375));
+    m_command2->setEnabled(false);
+    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+
+    for (int i = 0; i < kPreviewCount; ++i) {
+        const int* box = kPictureTwips[i];
+        auto* picture = new PictureBox(i, client);
+        picture->setGeometry(Twips::toPixels(box[0], box[1], box[2], box[3]));
+        m_pictures[static_cast<std::size_t>(i)] = picture;
+    }
+
+    m_progressBar1 = new QProgressBar(client);
+    m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar1->setGeometry(Twips::toPixels(2160, 2520, 3255, 255));
+    m_progressBar1->setRange(0, kProgressMaximum);
+    m_progressBar1->setValue(0);
+    m_progressBar1->setTextVisible(false);
+
+    // Hidden text boxes: Text1 holds the program folder, DDEtext serves the web links later.
+    m_text1 = new QLineEdit(QStringLiteral("Text1"), client);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setGeometry(Twips::toPixels(3480, 5160, 3135, 285));
+    m_text1->hide();
+
+    m_ddeText = new QLineEdit(QStringLiteral("INVISIBLE -- for URL lunching"), client);
+    m_ddeText->setObjectName(QStringLiteral("DDEtext"));
+    m_ddeText->setGeometry(Twips::toPixels(3120, 5280, 3135, 285));
+    m_ddeText->hide();
+
+    setTabOrder(m_command1, m_command2);
+}
+
+void Form1::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    m_openMenu =
+        addMenuEntry(file, QStringLiteral("Open Fifa99 Jersey"), QStringLiteral("openfifa99menu"),
+                     QKeySequence(Qt::CTRL | Qt::Key_O), &Form1::Command1_Click);
+    m_saveMenu = addMenuEntry(file, QStringLiteral("Save Fifa2000 Jersey"),
+                              QStringLiteral("Savefifa2000menu"),
+                              QKeySequence(Qt::CTRL | Qt::Key_S), &Form1::Command2_Click);
+    addMenuEntry(file, QStringLiteral("Exit"), QStringLiteral("ExitMenu"),
+                 QKeySequence(Qt::CTRL | Qt::Key_X), &Form1::ExitMenu_Click);
+
+    QMenu* options = bar->addMenu(QStringLiteral("Options"));
+    options->setObjectName(QStringLiteral("viewmenu"));
+    m_color64 = addMenuEntry(options, QStringLiteral("Make 64 Color Jersey"),
+                             QStringLiteral("color64"), QKeySequence(), nullptr);
+    m_color64->setCheckable(true);
+    // Qt flips a checkable entry before telling us; undo that so color64_Click alone decides, the
+    // same whether the user picks the entry or code calls the handler.
+    connect(m_color64, &QAction::triggered, this, [this] {
+        m_color64->setChecked(!m_color64->isChecked());
+        color64_Click();
+    });
+    addMenuEntry(options, QStringLiteral("Load Skin"), QStringLiteral("LoadSkinMenu"),
+                 QKeySequence(Qt::Key_F2), &Form1::LoadSkinMenu_Click);
+
+    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    addMenuEntry(help, QStringLiteral("ReadMe.TXT"), QStringLiteral("readme_menu"),
+                 QKeySequence(Qt::Key_F1), &Form1::readme_menu_Click);
+    addMenuEntry(help, QStringLiteral("About"), QStringLiteral("AboutMenu"),
+                 QKeySequence(Qt::CTRL | Qt::Key_A), &Form1::AboutMenu_Click);
+    addMenuEntry(help, QStringLiteral("Visit Our Website"), QStringLiteral("visitwebsiteMenu"),
+                 QKeySequence(Qt::CTRL | Qt::Key_V), &Form1::visitwebsiteMenu_Click);
+}
+
+QAction* Form1::addMenuEntry(QMenu* menu, const QString& caption, const QString& name,
+                             const QKeySequence& shortcut, void (Form1::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    if (handler) connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+std::string Form1::programFolder() const {
+    return QFile::encodeName(m_text1->text()).toStdString();
+}
+
+PreviewSurface& Form1::preview(int index) { return picture(index); }
+
+int Form1::progress() const { return m_progressBar1->value(); }
+
+void Form1::setProgress(int value) {
+    m_progressBar1->setValue(value);
+    // A load keeps the event loop waiting, and the bar is the user's only sign that it works: on a
+    // slow disk paint it now and then; a quick load is simply painted when it ends.
+    if (!m_progressPainted.isValid() || m_progressPainted.hasExpired(kProgressPaintMs)) {
+        m_progressBar1->repaint();
+        m_progressPainted.start();
+    }
+}

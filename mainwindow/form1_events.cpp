@@ -1,0 +1,208 @@
+// The main window's event procedures: start-up, load, save and the menu entries.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "conversion_error.h"
+#include "conversion_table.h"
+#include "entry_converter.h"
+#include "file_presence.h"
+#include "form1.h"
+#include "jersey_file_check.h"
+#include "picture_box.h"
+#include "settings_file.h"
+#include "work_file_copy.h"
+#include "work_file_layout.h"
+
+namespace {
+// Problems with the program's own files carry this title, those with the user's jerseys the other.
+QString errorTitle() { return QStringLiteral("Error"); }
+QString jerseyTitle() { return QStringLiteral("Tavrimel"); }
+
+constexpr const char* kWorkFile = "pk001.fsh";
+constexpr const char* kPaletteFile = "fifa2k.pal";
+
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString fromNative(const std::string& path) { return QFile::decodeName(path.c_str()); }
+// Our exceptions name files in the system's 8-bit encoding.
+QString textOf(const std::exception& error) { return QString::fromLocal8Bit(error.what()); }
+}  // namespace
+
+void Form1::Form_Load() {
+    m_color64->setChecked(false);
+    m_paletteBase = 191;
+    setSaveEnabled(false);
+
+    QString folder = m_services.programLocation.executableFolder();
+    if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
+    m_text1->setText(folder);
+
+    // A work file too short for the nine pictures would be stretched by the first load instead of
+    // patched: refuse it like a missing one.
+    if (!checkOwnFile(kWorkFile, WorkFileError::kMessage, WorkFileLayout::kMinimumLength) ||
+        !checkOwnFile(kPaletteFile, PaletteFileError::kMessage, 1)) {
+        return;
+    }
+
+    try {
+        const Settings settings = SettingsFile(programFolder()).read();
+        m_lastOpenPath = fromNative(settings.lastOpenPath);
+        m_lastSavePath = fromNative(settings.lastSavePath);
+    } catch (const SettingsFileError& error) {
+        // Only the dialogs' starting points are lost: say so and start normally.
+        showMessage(textOf(error), errorTitle());
+    }
+
+    PaintDefaultSkin();
+}
+
+bool Form1::checkOwnFile(const char* fileName, const char* message, qint64 minimumLength) {
+    const QString path = ownFile(fileName);
+    if (isFilePresent(nativePath(path)) && QFileInfo(path).size() >= minimumLength) return true;
+    showMessage(QString::fromLatin1(message), errorTitle());
+    endProgram(1);
+    return false;
+}
+
+void Form1::Command1_Click() {
+    repaint();  // fully drawn behind the dialog
+    const QString chosen = m_services.fileDialogs.openFileName(this, m_lastOpenPath);
+    ClearPreviews();
+    if (chosen.isEmpty()) return;
+
+    // Remembered before the check, so a file that fails it is still the next dialog's start.
+    m_lastOpenPath = chosen;
+    if (!writeSettings()) return;
+
+    if (CheckJerseyFile(chosen) != 0) {
+        setSaveEnabled(false);
+        return;
+    }
+    convertJersey(chosen);
+}
+
+std::int16_t Form1::CheckJerseyFile(const QString& path) {
+    try {
+        if (isFifa99JerseyFile(nativePath(path))) return 0;
+        showMessage(QStringLiteral("Not a jersey file"), jerseyTitle());
+    } catch (const JerseyFileError& error) {
+        showMessage(textOf(error), jerseyTitle());
+    }
+    return 1;
+}
+
+void Form1::convertJersey(const QString& path) {
+    setProgress(0);
+    QString failure;
+    QString title = errorTitle();
+    bool fatal = false;
+    try {
+        const std::string sourcePath = nativePath(path);
+        for (const ConversionTarget& target : conversionTable()) {
+            ConvertEntry(sourcePath, target.targetTag, *this);
+        }
+        setSaveEnabled(true);
+        return;
+    } catch (const PaletteFileError& error) {
+        // Without a palette no jersey can be made: end as a failed start does.
+        failure = textOf(error);
+        fatal = true;
+    } catch (const SourceFileError& error) {
+        failure = textOf(error);
+        title = jerseyTitle();
+    } catch (const std::exception& error) {
+        failure = textOf(error);
+    }
+    // The work file may now hold part of this jersey and part of the last: nothing to save.
+    setSaveEnabled(false);
+    showMessage(failure, title);
+    if (fatal) endProgram(1);
+}
+
+void Form1::ClearPreviews() {
+    for (PictureBox* picture : m_pictures) picture->clear();
+}
+
+void Form1::Command2_Click() {
+    const QString target = m_services.fileDialogs.saveFileName(this, m_lastSavePath);
+    if (target.isEmpty()) return;
+
+    // Remembered before the question, so a declined target is still the next dialog's start.
+    m_lastSavePath = target;
+    if (!writeSettings()) return;
+
+    if (QFileInfo(target).size() != 0 &&
+        m_services.messageBoxes.show(this, QStringLiteral("File Exists. Overwrite ?"),
+                                     jerseyTitle(), MessageButtons::YesNo,
+                                     MessageAnswer::Yes) != MessageAnswer::Yes) {
+        return;
+    }
+
+    try {
+        WorkFileCopy::copyFile(ownFile(kWorkFile), target);
+    } catch (const SaveError& error) {
+        showMessage(textOf(error), jerseyTitle());
+        return;
+    }
+    showMessage(QStringLiteral("Jersey Saved !"), jerseyTitle());
+}
+
+void Form1::color64_Click() {
+    if (m_color64->isChecked()) {
+        m_color64->setChecked(false);
+        m_paletteBase = 191;
+    } else {
+        m_color64->setChecked(true);
+        m_paletteBase = 0;
+    }
+}
+
+void Form1::LoadSkinMenu_Click() {}
+
+void Form1::readme_menu_Click() {
+    try {
+        m_services.programStarter.showTextFile(nativePath(ownFile("readme.txt")));
+    } catch (const ProgramStartError& error) {
+        showMessage(textOf(error), errorTitle());
+    }
+}
+
+void Form1::AboutMenu_Click() {}
+
+void Form1::visitwebsiteMenu_Click() {}
+
+void Form1::ExitMenu_Click() { endProgram(0); }
+
+void Form1::PaintDefaultSkin() {}
+
+bool Form1::writeSettings() {
+    try {
+        SettingsFile(programFolder())
+            .write({nativePath(m_lastOpenPath), nativePath(m_lastSavePath)});
+        return true;
+    } catch (const SettingsFileError& error) {
+        showMessage(textOf(error), errorTitle());
+        return false;
+    }
+}
+
+void Form1::setSaveEnabled(bool enabled) {
+    m_command2->setEnabled(enabled);
+    m_saveMenu->setEnabled(enabled);
+}
+
+QString Form1::ownFile(const char* fileName) const {
+    return m_text1->text() + QString::fromLatin1(fileName);
+}
+
+void Form1::showMessage(const QString& text, const QString& title) {
+    m_services.messageBoxes.show(this, text, title);
+}
+
+void Form1::endProgram(int status) {
+    m_ended = true;
+    m_services.programExit.exitNow(status);
+}

@@ -1,0 +1,16 @@
+// Everything the main window asks of the user or the operating system, handed over at construction.
+#pragma once
+
+#include "file_dialogs.h"
+#include "message_boxes.h"
+#include "program_exit.h"
+#include "program_location.h"
+#include "program_starter.h"
+
+struct MainWindowServices {
+    FileDialogs& fileDialogs;
+    MessageBoxes& messageBoxes;
+    ProgramExit& programExit;
+    ProgramStarter& programStarter;
+    ProgramLocation& programLocation;
+};

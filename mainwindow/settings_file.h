@@ -1,0 +1,44 @@
+// jersey.cfg: the FIFA 99 file opened last and the FIFA 2000 file saved last, kept between runs.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+struct Settings {
+    std::string lastOpenPath;
+    std::string lastSavePath;
+    bool operator==(const Settings&) const = default;
+};
+
+/** Reading or writing the settings file failed; the message names the file. */
+class SettingsFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/**
+ * The file holds two lines, each a value in double quotes ended by CR LF: line 1 the path opened
+ * last, line 2 the path saved last. Values are written as they stand, nothing escaped.
+ */
+class SettingsFile {
+public:
+    static constexpr const char* kFileName = "jersey.cfg";
+
+    /** programFolder ends in a separator; the file is programFolder + "jersey.cfg". */
+    explicit SettingsFile(const std::string& programFolder);
+
+    const std::string& path() const { return m_path; }
+
+    /**
+     * Both values; an absent or empty file gives two empty values and is left behind empty, and a
+     * value the file does not hold reads as empty. Throws SettingsFileError when the file is there
+     * but cannot be read.
+     */
+    Settings read() const;
+
+    /** Replaces the whole file. Throws SettingsFileError when it cannot be written. */
+    void write(const Settings& settings) const;
+
+private:
+    std::string m_path;
+};

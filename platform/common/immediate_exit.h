@@ -1,0 +1,9 @@
+// The real immediate end of the program.
+#pragma once
+
+#include "program_exit.h"
+
+class ImmediateExit : public ProgramExit {
+public:
+    [[noreturn]] void exitNow(int status) override;
+};

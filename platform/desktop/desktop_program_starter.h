@@ -1,0 +1,11 @@
+// Starting programs on a Linux desktop: a direct exec through QProcess, never a shell.
+#pragma once
+
+#include "program_starter.h"
+
+class DesktopProgramStarter : public ProgramStarter {
+public:
+    void start(const std::string& program, const std::vector<std::string>& arguments) override;
+    /** The desktop's own opener, xdg-open, picks the user's text viewer. */
+    void showTextFile(const std::string& path) override;
+};

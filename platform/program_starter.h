@@ -1,0 +1,31 @@
+// Starting another program (the readme viewer, later the browser), without a shell and without
+// waiting for it. One backend per platform; createProgramStarter() is defined by the one linked in.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+/** The program could not be started; the message names it. */
+class ProgramStartError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ProgramStarter {
+public:
+    virtual ~ProgramStarter() = default;
+
+    /** Starts program with these arguments, each passed as it stands. Throws ProgramStartError. */
+    virtual void start(const std::string& program, const std::vector<std::string>& arguments) = 0;
+
+    /**
+     * Shows a text file to the user in the platform's plain viewer (Notepad on Windows, the
+     * desktop's opener elsewhere). Throws ProgramStartError when the viewer cannot be started.
+     */
+    virtual void showTextFile(const std::string& path) = 0;
+};
+
+/** The starter of the platform this program is built for. */
+std::unique_ptr<ProgramStarter> createProgramStarter();

@@ -1,0 +1,14 @@
+// Starting programs on Windows with CreateProcess: a normal, focused window, no waiting.
+#pragma once
+
+#include "program_starter.h"
+
+class Win32ProgramStarter : public ProgramStarter {
+public:
+    void start(const std::string& program, const std::vector<std::string>& arguments) override;
+    /** "notepad.exe " followed by the path as it stands: Notepad takes the rest of the line. */
+    void showTextFile(const std::string& path) override;
+
+private:
+    void startCommandLine(const std::string& commandLine);
+};

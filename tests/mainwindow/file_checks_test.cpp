@@ -1,0 +1,78 @@
+// The presence test of the program's own files and the FIFA 99 jersey check.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "file_presence.h"
+#include "jersey_file_check.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+struct TempFolder {
+    TempFolder() {
+        path = fs::temp_directory_path() /
+               ("vestrix-checks-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~TempFolder() { fs::remove_all(path); }
+    std::string file(const std::string& name, const std::string* bytes) const {
+        const std::string full = (path / name).string();
+        if (bytes) std::ofstream(full, std::ios::binary) << *bytes;
+        return full;
+    }
+    fs::path path;
+};
+
+std::string header(const std::string& magic, unsigned char countLow, unsigned char countNext = 0) {
+    std::string bytes = magic + std::string("\x10\x00\x00\x00", 4);
+    bytes += static_cast<char>(countLow);
+    bytes += static_cast<char>(countNext);
+    return bytes + std::string("\0\0GIMX", 6);
+}
+}  // namespace
+
+TEST(FilePresence, CountsOnlyFilesThatHoldSomethingAndLeavesAbsentOnesEmpty) {
+    TempFolder folder;
+    const std::string empty, one = "x";
+    EXPECT_FALSE(isFilePresent(folder.file("absent", nullptr)));
+    EXPECT_TRUE(fs::exists(folder.path / "absent"));
+    EXPECT_EQ(fs::file_size(folder.path / "absent"), 0u);
+    EXPECT_FALSE(isFilePresent(folder.file("empty", &empty)));
+    EXPECT_TRUE(isFilePresent(folder.file("one", &one)));
+    EXPECT_EQ(fs::file_size(folder.path / "one"), 1u);  // opened, never changed
+    EXPECT_FALSE(isFilePresent((folder.path / "no-folder" / "pk001.fsh").string()));
+}
+
+TEST(JerseyFileCheck, WantsShpiAndFourteenInTheLowCountByte) {
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool passes;
+    } cases[] = {
+        {"a FIFA 99 header", header("SHPI", 14), true},
+        {"exactly nine bytes", header("SHPI", 14).substr(0, 9), true},
+        {"count 270: low byte 14", header("SHPI", 14, 1), true},
+        {"thirteen entries", header("SHPI", 13), false},
+        {"lower-case magic", header("shpi", 14), false},
+        {"other magic", header("SHPX", 14), false},
+        {"eight bytes", header("SHPI", 14).substr(0, 8), false},
+        {"three bytes", "SHP", false},
+        {"empty", "", false},
+    };
+    TempFolder folder;
+    for (const auto& c : cases) {
+        EXPECT_EQ(isFifa99JerseyFile(folder.file("kit.fsh", &c.bytes)), c.passes) << c.what;
+    }
+}
+
+TEST(JerseyFileCheck, ANameThatDoesNotExistIsCreatedAndFails) {
+    TempFolder folder;
+    EXPECT_FALSE(isFifa99JerseyFile(folder.file("typed.fsh", nullptr)));
+    EXPECT_TRUE(fs::exists(folder.path / "typed.fsh"));
+    EXPECT_THROW(isFifa99JerseyFile((folder.path / "no-folder" / "kit.fsh").string()),
+                 JerseyFileError);
+}

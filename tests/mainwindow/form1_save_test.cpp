@@ -1,0 +1,116 @@
+// Saving the FIFA 2000 jersey: the question before overwriting, the copy, the settings file.
+#include <QFile>
+#include <QFileInfo>
+
+#include "program_folder_fixture.h"
+
+class Form1Save : public ProgramFolderTest {
+protected:
+    void SetUp() override {
+        ProgramFolderTest::SetUp();
+        m_jersey = putJersey("club.fsh");
+        m_window = startAndLoad(m_jersey);
+        m_converted = read(path("pk001.fsh"));
+    }
+    void saveAs(const QString& target) {
+        m_fake.dialogs.saveAnswers.push_back(target);
+        m_window->Command2_Click();
+    }
+    QByteArray settingsWith(const QString& saved) const {
+        return '"' + m_jersey.toUtf8() + "\"\r\n\"" + saved.toUtf8() + "\"\r\n";
+    }
+
+    QString m_jersey;
+    std::unique_ptr<Form1> m_window;
+    QByteArray m_converted;
+};
+
+TEST_F(Form1Save, ANewNameIsWrittenWithoutAQuestion) {
+    for (const bool existsEmpty : {false, true}) {
+        SCOPED_TRACE(existsEmpty ? "empty file there" : "new name");
+        const QString target = path(existsEmpty ? "empty.fsh" : "new.fsh");
+        if (existsEmpty) write(target, QByteArray());
+        m_fake.messages.shown.clear();
+
+        saveAs(target);
+
+        EXPECT_EQ(read(target), m_converted);
+        ASSERT_EQ(m_fake.messages.shown.size(), 1u);
+        EXPECT_EQ(m_fake.messages.shown[0].text, QStringLiteral("Jersey Saved !"));
+        EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Tavrimel"));
+        EXPECT_EQ(read(path("jersey.cfg")), settingsWith(target));
+        EXPECT_EQ(m_window->lastSavePath(), target);
+    }
+}
+
+TEST_F(Form1Save, AsksBeforeReplacingAFileAndObeysTheAnswer) {
+    const QByteArray longer(20000, 'x');
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        const bool yes = answer == MessageAnswer::Yes;
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        const QString target = path("existing.fsh");
+        write(target, longer);
+        m_fake.messages.shown.clear();
+        m_fake.messages.answers.push_back(answer);
+
+        saveAs(target);
+
+        ASSERT_GE(m_fake.messages.shown.size(), 1u);
+        const ShownMessage& question = m_fake.messages.shown[0];
+        EXPECT_EQ(question.text, QStringLiteral("File Exists. Overwrite ?"));
+        EXPECT_EQ(question.title, QStringLiteral("Tavrimel"));
+        EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+        EXPECT_EQ(question.defaultAnswer, MessageAnswer::Yes);
+        // Declined or not, the target is the next dialog's start.
+        EXPECT_EQ(read(path("jersey.cfg")), settingsWith(target));
+        // Yes leaves exactly the work file's bytes, however long the old file was.
+        EXPECT_EQ(read(target), yes ? m_converted : longer);
+        EXPECT_EQ(m_fake.messages.shown.size(), yes ? 2u : 1u);
+        if (yes) {
+            EXPECT_EQ(m_fake.messages.shown[1].text, QStringLiteral("Jersey Saved !"));
+        }
+    }
+}
+
+TEST_F(Form1Save, CancellingTouchesNothing) {
+    saveAs(path("first.fsh"));
+    const QByteArray settings = read(path("jersey.cfg"));
+    m_fake.messages.shown.clear();
+
+    saveAs(QString());
+
+    EXPECT_EQ(read(path("jersey.cfg")), settings);
+    EXPECT_TRUE(m_fake.messages.shown.empty());
+    EXPECT_EQ(m_fake.dialogs.saveInitialPaths.back(), path("first.fsh"));
+}
+
+TEST_F(Form1Save, AFailedCopyIsReportedAndLeavesTheTargetAsItWas) {
+    const QString existing = path("existing.fsh");
+    write(existing, "an older jersey");
+    const struct {
+        const char* what;
+        QString target;
+        bool removeWorkFile;
+    } cases[] = {
+        {"folder missing", path("no-such-folder/new.fsh"), false},
+        {"work file gone", existing, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.removeWorkFile) QFile::remove(path("pk001.fsh"));
+        m_fake.messages.shown.clear();
+        m_fake.messages.answers.assign({MessageAnswer::Yes});
+
+        saveAs(c.target);
+
+        ASSERT_FALSE(m_fake.messages.shown.empty());
+        const ShownMessage& report = m_fake.messages.shown.back();
+        EXPECT_NE(report.text, QStringLiteral("Jersey Saved !"));
+        EXPECT_EQ(report.title, QStringLiteral("Tavrimel"));
+        EXPECT_TRUE(report.text.contains(c.removeWorkFile ? path("pk001.fsh") : c.target))
+            << report.text.toStdString();
+        EXPECT_TRUE(m_window->isRunning());
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("no-such-folder")));
+    EXPECT_EQ(read(existing), QByteArray("an older jersey"));
+}

@@ -1,0 +1,95 @@
+// jersey.cfg: the exact bytes written, what is read back, and the files a person may leave there.
+#include "settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = fs::temp_directory_path() /
+                   ("vestrix-settings-" +
+                    std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    std::string folder() const { return m_folder.string() + "/"; }
+    std::string cfgPath() const { return (m_folder / "jersey.cfg").string(); }
+    std::string content() const {
+        std::ifstream in(cfgPath(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void put(const std::string& text) const { std::ofstream(cfgPath(), std::ios::binary) << text; }
+
+    fs::path m_folder;
+};
+
+TEST_F(SettingsFileTest, WritesTwoQuotedLinesEndedByCrLf) {
+    const SettingsFile file(folder());
+    file.write({"C:\\Kits\\club.fsh", ""});
+    EXPECT_EQ(content(), "\"C:\\Kits\\club.fsh\"\r\n\"\"\r\n");
+    file.write({"/a.fsh", "/b.fsh"});  // the whole file replaced, not appended to
+    EXPECT_EQ(content(), "\"/a.fsh\"\r\n\"/b.fsh\"\r\n");
+    EXPECT_EQ(file.path(), cfgPath());
+}
+
+TEST_F(SettingsFileTest, ReadsBackWhatItWrote) {
+    const Settings cases[] = {
+        {"/kits/club.fsh", "/out/club2000.fsh"},
+        {"/kits/home, away.fsh", "/out/a,b,c.fsh"},  // commas belong to the quoted value
+        {"/kits/  spaced  .fsh", ""},                // blanks inside quotes are kept
+        {"", "/out/only-saved.fsh"},
+        {"", ""},
+        {"/kits/\xC3\xA9quipe.fsh", "C:\\FIFA 2000\\kit.fsh"},
+    };
+    const SettingsFile file(folder());
+    for (const Settings& settings : cases) {
+        file.write(settings);
+        EXPECT_EQ(file.read(), settings) << settings.lastOpenPath << " | " << settings.lastSavePath;
+    }
+}
+
+TEST_F(SettingsFileTest, AbsentOrEmptyFileGivesEmptyValuesAndIsLeftEmpty) {
+    const SettingsFile file(folder());
+    EXPECT_EQ(file.read(), Settings{});
+    ASSERT_TRUE(fs::exists(cfgPath()));
+    EXPECT_EQ(fs::file_size(cfgPath()), 0u);
+    EXPECT_EQ(file.read(), Settings{});
+}
+
+TEST_F(SettingsFileTest, HandEditedFilesReadWhatIsThere) {
+    const struct {
+        const char* text;
+        Settings expected;
+    } cases[] = {
+        {"\"/only/one.fsh\"\r\n", {"/only/one.fsh", ""}},
+        {"\"/a.fsh\",\"/b.fsh\"\r\n", {"/a.fsh", "/b.fsh"}},  // both on one line
+        {"/plain.fsh\n  /second.fsh\n", {"/plain.fsh", "/second.fsh"}},
+        {"   \"/lead.fsh\"\r\n\"/b.fsh\"", {"/lead.fsh", "/b.fsh"}},  // no line end at the end
+    };
+    const SettingsFile file(folder());
+    for (const auto& c : cases) {
+        put(c.text);
+        EXPECT_EQ(file.read(), c.expected) << c.text;
+    }
+}
+
+TEST_F(SettingsFileTest, AWriteThatFailsNamesTheFile) {
+    const SettingsFile file(folder() + "missing-folder/");
+    try {
+        file.write({"/a.fsh", "/b.fsh"});
+        FAIL() << "no error";
+    } catch (const SettingsFileError& error) {
+        EXPECT_NE(std::string(error.what()).find(folder() + "missing-folder/jersey.cfg"),
+                  std::string::npos)
+            << error.what();
+    }
+}

@@ -1,0 +1,17 @@
+// Builds a FIFA 99 jersey archive (14 bitmaps, each with its own palette) from a kit design.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "kit_design.h"
+
+namespace SampleBuilder {
+
+/** The 14 pictures of a FIFA 99 jersey, in the directory order most files use. */
+std::vector<std::string_view> standardEntryOrder();
+
+std::vector<std::uint8_t> build(const KitDesign& design);
+
+}  // namespace SampleBuilder
