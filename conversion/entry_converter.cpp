@@ -57,10 +57,10 @@ void drawSourcePreview(const SourceArchive& source, std::uint32_t entryOffset,
 
 /**
  * Nearest-neighbour scaling by one step on both axes. Each source row is sampled at x = 0, step,
- * 2 * step... (a running sum, as the game's own tools did it) and written when its preview row lies
- * past the rows written so far, so target row r holds source row floor(r * step) + 1; at scale 1
- * the last source row is written twice. The samples fall on the same columns in every row, so
- * they are worked out once.
+ * 2 * step... (a running sum of doubles, whose rounding decides the columns) and written when
+ * its preview row lies past the rows written so far, so target row r holds source row
+ * floor(r * step) + 1; at scale 1 the last source row is written twice. The samples fall on the
+ * same columns in every row, so they are worked out once.
  */
 void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const ConversionTarget& target,
                   const Palette& sourcePalette, ColorMatcher& matcher, const Palette& targetPalette,

@@ -1,5 +1,5 @@
 // JASC-PAL palette files: "JASC-PAL", a version line, the colour count, then one "R G B" line per
-// colour. Numbers are read the lenient way old BASIC programs read them: blanks inside a number are
+// colour. Numbers are read leniently, as hand-edited palette files need: blanks inside a number are
 // ignored, text without a number reads as 0, fractions round half to even.
 #include "palette_file.h"
 

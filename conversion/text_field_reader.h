@@ -1,4 +1,4 @@
-// Reads a text file the way the classic BASIC "Input #" statement does, one field at a time:
+// Reads a text file one field at a time, a field being a line or the part of a line up to a comma:
 // the palette file and the settings file are both written in that style.
 #pragma once
 
