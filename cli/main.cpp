@@ -43,7 +43,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!error.empty()) {
-        std::fprintf(stderr, "vestrix-convert: %s\n\n%s", error.c_str(), CommandLine::usage().c_str());
+        const std::string usage = CommandLine::usage();
+        std::fprintf(stderr, "vestrix-convert: %s\n%s\nRun vestrix-convert --help for more.\n",
+                     error.c_str(), usage.substr(0, usage.find("\n\n")).c_str());
         return 2;
     }
     if (!line.outputFolder.empty() && !makeFolder(line.outputFolder)) return 2;
