@@ -28,9 +28,9 @@ SourceArchive SourceArchive::open(const std::string& path) {
     return SourceArchive(std::move(bytes));
 }
 
-bool SourceArchive::isFifa99Jersey() const {
-    return m_bytes.size() >= 9 && std::equal(m_bytes.begin(), m_bytes.begin() + 4, "SHPI") &&
-           m_bytes[8] == 14;
+bool SourceArchive::isFifa99JerseyHeader(std::span<const std::uint8_t> header) {
+    return header.size() >= kCheckedHeaderBytes &&
+           std::equal(header.begin(), header.begin() + 4, "SHPI") && header[8] == 14;
 }
 
 void SourceArchive::read(std::uint64_t offset, std::span<std::uint8_t> out) const {

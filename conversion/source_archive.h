@@ -20,8 +20,12 @@ public:
     /** Reads the file at path; throws SourceFileError naming it when it cannot be read. */
     static SourceArchive open(const std::string& path);
 
+    /** Bytes the quick check below looks at: the magic and the entry count's low byte. */
+    static constexpr std::size_t kCheckedHeaderBytes = 9;
+
     /** The quick check the game's files pass: "SHPI" and 14 pictures (the count's low byte). */
-    bool isFifa99Jersey() const;
+    static bool isFifa99JerseyHeader(std::span<const std::uint8_t> header);
+    bool isFifa99Jersey() const { return isFifa99JerseyHeader(m_bytes); }
 
     std::uint8_t byteAt(std::uint64_t offset) const {
         return offset < m_bytes.size() ? m_bytes[offset] : 0;

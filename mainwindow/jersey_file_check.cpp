@@ -2,9 +2,12 @@
 #include "jersey_file_check.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <span>
 
 #include "binary_access.h"
+#include "source_archive.h"
 
 bool isFifa99JerseyFile(const std::string& path) {
     errno = 0;
@@ -13,16 +16,9 @@ bool isFifa99JerseyFile(const std::string& path) {
         throw JerseyFileError("Cannot open " + path + ": " + std::strerror(errno));
     }
 
-    char magic[4];
-    if (std::fseek(file.get(), 0, SEEK_SET) != 0 ||
-        std::fread(magic, 1, sizeof magic, file.get()) != sizeof magic ||
-        std::memcmp(magic, "SHPI", sizeof magic) != 0) {
-        return false;
-    }
-    unsigned char countLowByte = 0;
-    if (std::fseek(file.get(), 8, SEEK_SET) != 0 ||
-        std::fread(&countLowByte, 1, 1, file.get()) != 1) {
-        return false;
-    }
-    return countLowByte == 14;
+    std::uint8_t header[SourceArchive::kCheckedHeaderBytes];
+    const std::size_t length = std::fseek(file.get(), 0, SEEK_SET) == 0
+                                 ? std::fread(header, 1, sizeof header, file.get())
+                                 : 0;
+    return SourceArchive::isFifa99JerseyHeader(std::span<const std::uint8_t>(header, length));
 }
