@@ -8,6 +8,14 @@
 #include "qt_file_dialogs.h"
 #include "qt_message_boxes.h"
 
+namespace {
+// Until the browser launcher is in, a web address goes nowhere.
+class NoUrlOpener : public UrlOpener {
+public:
+    void openUrl(const std::string&) override {}
+};
+}  // namespace
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vestrix"));
@@ -18,8 +26,9 @@ int main(int argc, char* argv[]) {
     ImmediateExit programExit;
     const std::unique_ptr<ProgramStarter> programStarter = createProgramStarter();
     ApplicationLocation programLocation;
+    NoUrlOpener urlOpener;
     const MainWindowServices services{fileDialogs, messageBoxes, programExit, *programStarter,
-                                      programLocation};
+                                      programLocation, urlOpener};
 
     Form1 window(services);
     if (!window.isRunning()) return 1;

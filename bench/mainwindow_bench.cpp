@@ -15,7 +15,7 @@ namespace {
 const QString kResources = QStringLiteral(VESTRIX_SOURCE_DIR "/resources");
 
 // Services that answer at once: the open dialog always picks the same jersey.
-struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, ProgramLocation {
+struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, ProgramLocation, UrlOpener {
     QString openFileName(QWidget*, const QString&) override { return jersey; }
     QString saveFileName(QWidget*, const QString&) override { return {}; }
     MessageAnswer show(QWidget*, const QString&, const QString&, MessageButtons,
@@ -27,11 +27,12 @@ struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, P
     void start(const std::string&, const std::vector<std::string>&) override {}
     void showTextFile(const std::string&) override {}
     QString executableFolder() const override { return folder; }
+    void openUrl(const std::string&) override {}
 
     QString folder;
     QString jersey;
     int messages = 0;
-    MainWindowServices services{*this, *this, *this, *this, *this};
+    MainWindowServices services{*this, *this, *this, *this, *this, *this};
 };
 
 // A program folder with copies of the shipped files, and the first bundled sample.

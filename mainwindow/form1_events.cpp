@@ -14,6 +14,7 @@
 #include "jersey_file_check.h"
 #include "picture_box.h"
 #include "settings_file.h"
+#include "web_addresses.h"
 #include "work_file_copy.h"
 #include "work_file_layout.h"
 
@@ -172,7 +173,7 @@ void Form1::readme_menu_Click() {
 
 void Form1::AboutMenu_Click() {}
 
-void Form1::visitwebsiteMenu_Click() {}
+void Form1::visitwebsiteMenu_Click() { m_services.urlOpener.openUrl(WebAddresses::kHomePage); }
 
 void Form1::ExitMenu_Click() { endProgram(0); }
 

@@ -6,6 +6,7 @@
 #include "program_exit.h"
 #include "program_location.h"
 #include "program_starter.h"
+#include "url_opener.h"
 
 struct MainWindowServices {
     FileDialogs& fileDialogs;
@@ -13,4 +14,5 @@ struct MainWindowServices {
     ProgramExit& programExit;
     ProgramStarter& programStarter;
     ProgramLocation& programLocation;
+    UrlOpener& urlOpener;
 };

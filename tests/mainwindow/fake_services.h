@@ -60,6 +60,12 @@ public:
     QString folder;
 };
 
+class FakeUrlOpener : public UrlOpener {
+public:
+    void openUrl(const std::string& address) override { addresses.push_back(address); }
+    std::vector<std::string> addresses;
+};
+
 /** One of each, and the struct the window takes. */
 struct FakeServices {
     FakeFileDialogs dialogs;
@@ -67,5 +73,6 @@ struct FakeServices {
     FakeProgramExit exit;
     FakeProgramStarter starter;
     FakeProgramLocation location;
-    MainWindowServices services{dialogs, messages, exit, starter, location};
+    FakeUrlOpener urlOpener;
+    MainWindowServices services{dialogs, messages, exit, starter, location, urlOpener};
 };
