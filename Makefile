@@ -6,7 +6,8 @@ JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the tests, the benchmarks and the fuzz target need.
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            clang libclang-rt-14-dev xvfb xauth xdg-utils
+            clang libclang-rt-14-dev xvfb xauth xdg-utils \
+            libcli11-dev libpng-dev
 
 .PHONY: all deps configure build run test test-sanitize bench fuzz format clean
 

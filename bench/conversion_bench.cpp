@@ -129,11 +129,11 @@ void freshOutputFolder(benchmark::State& state, const Scratch& scratch) {
 static void BM_Batch1000(benchmark::State& state) {
     Scratch scratch;
     const auto inputs = makeBatch(scratch);
-    BatchConverter converter(scratch.folder.string(), false);
+    BatchConverter converter = BatchConverter::fromFolder(scratch.folder.string(), false, false);
     for (auto _ : state) {
         freshOutputFolder(state, scratch);
         for (const auto& input : inputs) {
-            converter.convert(input.string(), (scratch.folder / "out" / input.filename()).string());
+            converter.convert({input, scratch.folder / "out" / input.filename(), {}, {}});
         }
     }
     state.SetItemsProcessed(state.iterations() * kBatchSize);

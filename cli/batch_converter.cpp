@@ -1,19 +1,19 @@
-// Batch conversion. The shipped template is only ever read: every jersey starts from a copy of it
-// in memory, and the finished copy goes to disk in one piece.
+// Batch conversion. The template is only ever read: every jersey starts from a copy of it in
+// memory, and the finished copy goes to disk in one piece.
 #include "batch_converter.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <fstream>
-
+#include <iterator>
 
 #include "conversion_error.h"
 #include "conversion_host.h"
+#include "embedded_resources.h"
 #include "entry_converter.h"
+#include "kit_inspection.h"
 #include "memory_work_file.h"
 #include "palette_file.h"
 #include "source_archive.h"
+#include "whole_file.h"
 #include "work_file_layout.h"
 
 namespace {
@@ -28,75 +28,86 @@ public:
     bool wantsPreviews() const override { return m_previews != nullptr; }
     int progress() const override { return m_progress; }
     void setProgress(int value) override { m_progress = value; }
+    void paletteSlotsRanOut() override { m_slotsRanOut = true; }
+    bool slotsRanOut() const { return m_slotsRanOut; }
 
 private:
     std::int16_t m_paletteBase;
     PreviewSet* m_previews;
     int m_progress = 0;
+    bool m_slotsRanOut = false;
 };
 
-std::vector<std::uint8_t> readTemplate(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    const std::streamoff length = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-    if (length < WorkFileLayout::kMinimumLength) throw WorkFileError();
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), length)) throw WorkFileError();
-    return bytes;
+std::vector<std::uint8_t> readWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-/**
- * Writes bytes to a temporary file beside path and renames it over path once complete, so path
- * holds either its old content or the whole new jersey, never a part. No fsync: a batch of
- * thousands of kits would wait on the disk for each, and a crash leaves at worst the old file.
- */
-std::string writeWhole(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    const std::string temporary = path + ".vestrix-part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return "Cannot write " + path + ": " + std::strerror(errno);
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return "Cannot write " + path + ": " + error.message();
-    }
-    return {};
+std::string joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts) text += (text.empty() ? "" : "; ") + part;
+    return text;
 }
 
 }  // namespace
 
-BatchConverter::BatchConverter(const std::string& resourcesFolder, bool sixtyFourColors)
-    : m_template(readTemplate(resourcesFolder + "/pk001.fsh")),
-      m_paletteFile(LoadPaletteFile(resourcesFolder + "/fifa2k.pal")),
-      m_paletteBase(sixtyFourColors ? 0 : 191) {}
+BatchConverter::BatchConverter(std::vector<std::uint8_t> templateBytes, std::string_view paletteFileText,
+                               bool sixtyFourColors, bool force)
+    : m_template(std::move(templateBytes)),
+      m_paletteFile(ParsePaletteFile(paletteFileText)),
+      m_paletteBase(sixtyFourColors ? 0 : 191),
+      m_force(force) {
+    if (m_template.size() < WorkFileLayout::kMinimumLength) throw WorkFileError();
+}
 
-std::string BatchConverter::convert(const std::string& input, const std::string& output,
-                                    const std::string& previewsFolder) {
+BatchConverter BatchConverter::fromFolder(const std::string& folder, bool sixtyFourColors, bool force) {
+    const std::vector<std::uint8_t> palette = readWhole(folder + "/fifa2k.pal");
+    if (palette.empty()) throw PaletteFileError();
+    return BatchConverter(readWhole(folder + "/pk001.fsh"),
+                          std::string_view(reinterpret_cast<const char*>(palette.data()), palette.size()),
+                          sixtyFourColors, force);
+}
+
+BatchConverter BatchConverter::fromEmbedded(bool sixtyFourColors, bool force) {
+    const auto templateFile = EmbeddedResources::templateFile();
+    const auto palette = EmbeddedResources::paletteFile();
+    return BatchConverter(std::vector<std::uint8_t>(templateFile.begin(), templateFile.end()),
+                          std::string_view(reinterpret_cast<const char*>(palette.data()), palette.size()),
+                          sixtyFourColors, force);
+}
+
+KitResult BatchConverter::convert(const KitJob& job) {
+    KitResult result;
     try {
-        const SourceArchive source = SourceArchive::open(input);
-        if (!source.isFifa99Jersey()) return "Not a jersey file";
+        const SourceArchive source = SourceArchive::open(job.input.string());
+        if (!source.isFifa99Jersey()) return {"Not a jersey file", {}};
+
+        const KitInspection inspection = KitInspection::of(source);
+        if (!inspection.damage.empty()) {
+            if (!m_force) return {"damaged: " + joined(inspection.damage) + " (--force converts it anyway)", {}};
+            result.warnings.push_back("damaged: " + joined(inspection.damage) +
+                                      "; converted anyway, the missing bytes read as 0");
+        }
+        for (const std::string& tag : inspection.missingPictures) {
+            result.warnings.push_back(std::string("no ") + pictureDescription(tag) + " picture (" + tag +
+                                      "); the template's pictures stay in its place");
+        }
 
         MemoryWorkFile work(m_template);
-        const bool withPreviews = !previewsFolder.empty();
+        const bool withPreviews = !job.previewsFolder.empty();
         if (withPreviews) m_previews.clear();
         BatchHost host(m_paletteBase, withPreviews ? &m_previews : nullptr);
         ConvertJersey(source, work, [this] { return m_paletteFile; }, host);
-
-        const std::string failure = writeWhole(output, work.bytes());
-        if (!failure.empty()) return failure;
-        if (!previewsFolder.empty()) {
-            return m_previews.writePng(previewsFolder, std::filesystem::path(input).stem().string());
+        if (host.slotsRanOut() && m_paletteBase != 0) {
+            result.warnings.push_back(
+                "more colours than the 64 free palette slots; the rest were matched to the nearest "
+                "(--64-color may keep more of them)");
         }
-        return {};
+
+        result.error = writeWholeFile(job.output, work.bytes());
+        if (result.error.empty() && withPreviews) result.error = m_previews.writePng(BatchPlan::previewFiles(job));
     } catch (const ConversionError& error) {
-        return error.what();
+        result.error = error.what();
     }
+    return result;
 }

@@ -1,30 +1,42 @@
 // Converts FIFA 99 jersey files one after another onto fresh copies of the FIFA 2000 template,
-// with the program's own files read once for the whole batch.
+// with the template and palette read once for the whole batch.
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "batch_plan.h"
 #include "palette_color.h"
 #include "preview_set.h"
 
+/** What became of one kit: an error (nothing written) or success, with warnings either way. */
+struct KitResult {
+    std::string error;
+    std::vector<std::string> warnings;
+};
+
 class BatchConverter {
 public:
-    /** Reads resourcesFolder's pk001.fsh and fifa2k.pal; throws ConversionError when unusable. */
-    BatchConverter(const std::string& resourcesFolder, bool sixtyFourColors);
+    /** Throws ConversionError when the template or the palette file's text is unusable. */
+    BatchConverter(std::vector<std::uint8_t> templateBytes, std::string_view paletteFileText,
+                   bool sixtyFourColors, bool force);
+    /** The same from folder's pk001.fsh and fifa2k.pal, which are only read. */
+    static BatchConverter fromFolder(const std::string& folder, bool sixtyFourColors, bool force);
+    /** The template and palette built into the program. */
+    static BatchConverter fromEmbedded(bool sixtyFourColors, bool force);
 
     /**
-     * Converts input into a new FIFA 2000 jersey at output, replacing output only once it is
-     * complete. With a previews folder, writes the eight previews there too. Returns an error
-     * message for the user (the input's problem) or empty on success.
+     * Converts job.input into a new FIFA 2000 jersey at job.output, replacing it only once it is
+     * complete, and the eight previews when the job asks for them.
      */
-    std::string convert(const std::string& input, const std::string& output,
-                        const std::string& previewsFolder = {});
+    KitResult convert(const KitJob& job);
 
 private:
     std::vector<std::uint8_t> m_template;
     Palette m_paletteFile{};
     std::int16_t m_paletteBase;
+    bool m_force;
     PreviewSet m_previews;
 };

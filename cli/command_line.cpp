@@ -1,69 +1,71 @@
-// Parsing vestrix-convert's arguments.
+// Parsing vestrix-convert's arguments. CLI11 takes care of the usual forms: --name=value,
+// -oFILE, "--" before inputs that start with a dash.
 #include "command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
 
 CommandLine CommandLine::parse(const std::vector<std::string>& arguments, std::string& error) {
     CommandLine line;
     error.clear();
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& arg = arguments[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= arguments.size()) {
-                error = arg + " needs a value";
-                return;
-            }
-            into = arguments[++i];
-        };
-        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-            line.inputs.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--64-color") {
-            line.sixtyFourColors = true;
-        } else if (arg == "--resources") {
-            value(line.resourcesFolder);
-        } else if (arg == "--previews") {
-            value(line.previewsFolder);
-        } else if (arg == "-o") {
-            value(line.outputFile);
-        } else if (arg == "-d") {
-            value(line.outputFolder);
-        } else if (arg == "-h" || arg == "--help") {
-            line.help = true;
-        } else if (arg == "--version") {
-            line.version = true;
-        } else {
-            error = "Unknown option " + arg;
-        }
-        if (!error.empty()) return line;
+    CLI::App app("vestrix-convert", "vestrix-convert");
+    app.set_help_flag();  // the program prints its own help text
+    app.add_flag("-h,--help", line.help);
+    app.add_flag("--version", line.version);
+    app.add_flag("--64-color", line.sixtyFourColors);
+    app.add_flag("--force", line.force);
+    app.add_flag("-q,--quiet", line.quiet);
+    const auto once = CLI::MultiOptionPolicy::Throw;
+    app.add_option("-o,--output", line.outputFile)->multi_option_policy(once);
+    app.add_option("-d,--output-dir", line.outputFolder)->multi_option_policy(once);
+    app.add_option("--resources", line.resourcesFolder)->multi_option_policy(once);
+    app.add_option("--previews", line.previewsFolder)->multi_option_policy(once);
+    app.add_option("inputs", line.inputs);
+
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());  // CLI11 takes them last first
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError& e) {
+        error = e.what();
+        return line;
     }
     if (line.help || line.version) return line;
     if (line.inputs.empty()) {
         error = "No FIFA 99 jersey file given";
     } else if (line.outputFile.empty() == line.outputFolder.empty()) {
-        error = "Give either -o OUT.fsh (one input) or -d OUTDIR";
+        error = "Give either -o OUT.fsh (one kit) or -d OUTDIR";
     } else if (!line.outputFile.empty() && line.inputs.size() > 1) {
-        error = "-o takes one input; use -d OUTDIR for several";
+        error = "-o takes one kit; use -d OUTDIR for several";
     }
     return line;
 }
 
 std::string CommandLine::usage() {
-    return "Usage: vestrix-convert [--64-color] [--resources DIR] [--previews DIR]\n"
-           "                       (-o OUT.fsh | -d OUTDIR) FIFA99.fsh...\n"
+    return "Usage: vestrix-convert [OPTIONS] (-o OUT.fsh | -d OUTDIR) FIFA99.fsh|FOLDER...\n"
            "\n"
-           "Converts FIFA 99 jersey files into FIFA 2000 jersey files.\n"
+           "Converts FIFA 99 jersey files into FIFA 2000 jersey files. A folder given as an\n"
+           "input converts every *.fsh file inside it and its sub-folders.\n"
            "\n"
-           "  -o OUT.fsh       write the one converted jersey to OUT.fsh\n"
-           "  -d OUTDIR        write each jersey to OUTDIR/NAME.fsh (NAME: the input's name)\n"
-           "  --64-color       match the jersey onto the palette file's first 192 colours first\n"
-           "                   and add only the colours that are not close to any of them\n"
-           "  --resources DIR  folder with pk001.fsh and fifa2k.pal (default: beside the program)\n"
-           "  --previews DIR   also write the eight preview pictures of each jersey as PNG files:\n"
-           "                   NAME-preview-0.png .. NAME-preview-7.png (0/1 front before/after,\n"
-           "                   4/5 back, 6/7 sleeve, 3 the small pictures, 2 stays empty)\n"
-           "  --help, --version\n"
+           "  -o, --output OUT.fsh    write the one converted jersey to OUT.fsh\n"
+           "  -d, --output-dir OUTDIR write each jersey to OUTDIR/NAME.fsh (NAME: the input's\n"
+           "                          name; kits found in a folder keep its sub-folders)\n"
+           "      --64-color          match the jersey onto the palette file's first 192 colours\n"
+           "                          first and add only the colours that are not close to any\n"
+           "      --resources DIR     read the template pk001.fsh and the palette fifa2k.pal\n"
+           "                          from DIR (default: the shipped ones, built in)\n"
+           "      --previews DIR      also write the eight preview pictures of each jersey as\n"
+           "                          DIR/NAME-preview-0.png .. NAME-preview-7.png (0/1 front\n"
+           "                          before/after, 4/5 back, 6/7 sleeve, 3 the small pictures,\n"
+           "                          2 stays empty)\n"
+           "      --force             convert damaged kits too; the missing bytes read as 0\n"
+           "  -q, --quiet             no warnings, progress bar or summary; errors still show\n"
+           "  -h, --help              show this text\n"
+           "      --version           show the version\n"
            "\n"
-           "Exit status: 0 when every jersey was converted, 1 when some were not, 2 on a usage\n"
-           "error or missing program files.\n";
+           "Nothing is written over an input, the template or the palette file, and a jersey\n"
+           "file appears only once it is complete.\n"
+           "\n"
+           "Exit status: 0 when every jersey was converted, 1 when some were not (damaged,\n"
+           "unreadable or not a FIFA 99 jersey), 2 on a usage error, unusable program files\n"
+           "or an output folder that cannot be created or written.\n";
 }

@@ -1,21 +1,23 @@
 // The command line of vestrix-convert.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 struct CommandLine {
     bool sixtyFourColors = false;
-    std::string resourcesFolder;  // empty: beside the executable
+    bool force = false;           // convert damaged kits anyway
+    bool quiet = false;           // no warnings, progress or summary; errors still shown
+    std::string resourcesFolder;  // empty: the template and palette built into the program
     std::string previewsFolder;   // empty: no previews
-    std::string outputFile;       // -o, one input only
+    std::string outputFile;       // -o, one kit only
     std::string outputFolder;     // -d
     std::vector<std::string> inputs;
     bool help = false;
     bool version = false;
 
-    /** The parsed arguments, or an error message for the user. */
+    /** The parsed arguments (without the program name), or an error message for the user. */
     static CommandLine parse(const std::vector<std::string>& arguments, std::string& error);
+    /** The whole --help text; its first paragraph is the short usage shown after a mistake. */
     static std::string usage();
 };

@@ -1,39 +1,38 @@
 // vestrix-convert: FIFA 99 jerseys to FIFA 2000 jerseys from the command line, for whole
-// collections at once.
+// collections at once. Everything that can go wrong before the first kit (arguments, program
+// files, outputs that would replace a file the run reads, folders that cannot take files) is
+// found first, with nothing written: exit status 2.
 #include <cstdio>
-#include <filesystem>
-#include <set>
-
-#include <QCoreApplication>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "batch_converter.h"
+#include "batch_plan.h"
 #include "command_line.h"
 #include "conversion_error.h"
 #include "terminal_progress.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-bool sameFile(const fs::path& a, const fs::path& b) {
-    std::error_code error;
-    return fs::equivalent(a, b, error);
+int usageError(const std::string& message) {
+    const std::string usage = CommandLine::usage();
+    std::fprintf(stderr, "vestrix-convert: %s\n%s\nRun vestrix-convert --help for more.\n", message.c_str(),
+                 usage.substr(0, usage.find("\n\n")).c_str());
+    return 2;
 }
 
-bool makeFolder(const std::string& folder) {
-    std::error_code error;
-    fs::create_directories(folder, error);
-    if (fs::is_directory(folder)) return true;
-    std::fprintf(stderr, "vestrix-convert: cannot create folder %s\n", folder.c_str());
-    return false;
+int setupError(const std::string& message) {
+    std::fprintf(stderr, "vestrix-convert: %s\n", message.c_str());
+    return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);  // for the program's own folder
     std::string error;
     const CommandLine line = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!error.empty()) return usageError(error);
     if (line.help) {
         std::fputs(CommandLine::usage().c_str(), stdout);
         return 0;
@@ -42,55 +41,51 @@ int main(int argc, char** argv) {
         std::printf("vestrix-convert %s\n", VESTRIX_VERSION);
         return 0;
     }
-    if (!error.empty()) {
-        const std::string usage = CommandLine::usage();
-        std::fprintf(stderr, "vestrix-convert: %s\n%s\nRun vestrix-convert --help for more.\n",
-                     error.c_str(), usage.substr(0, usage.find("\n\n")).c_str());
-        return 2;
-    }
-    if (!line.outputFolder.empty() && !makeFolder(line.outputFolder)) return 2;
-    if (!line.previewsFolder.empty() && !makeFolder(line.previewsFolder)) return 2;
 
-    const std::string resources = line.resourcesFolder.empty()
-                                      ? QCoreApplication::applicationDirPath().toStdString()
-                                      : line.resourcesFolder;
+    const BatchPlan plan = BatchPlan::make(line, error);
+    if (!error.empty()) return usageError(error);
+    std::vector<std::filesystem::path> resourceFiles;
+    if (!line.resourcesFolder.empty()) {
+        resourceFiles = {std::filesystem::path(line.resourcesFolder) / "pk001.fsh",
+                         std::filesystem::path(line.resourcesFolder) / "fifa2k.pal"};
+    }
+    if (const std::string clash = plan.findClash(resourceFiles); !clash.empty()) return usageError(clash);
+
     std::optional<BatchConverter> converter;
     try {
-        converter.emplace(resources, line.sixtyFourColors);
+        converter.emplace(line.resourcesFolder.empty()
+                              ? BatchConverter::fromEmbedded(line.sixtyFourColors, line.force)
+                              : BatchConverter::fromFolder(line.resourcesFolder, line.sixtyFourColors, line.force));
     } catch (const ConversionError& e) {
-        std::fprintf(stderr, "vestrix-convert: %s (looked in %s)\n", e.what(), resources.c_str());
-        return 2;
+        return setupError(std::string(e.what()) + " (looked in " + line.resourcesFolder + ")");
     }
+    if (const std::string problem = plan.prepareFolders(); !problem.empty()) return setupError(problem);
 
-    TerminalProgress progress(stderr, static_cast<int>(line.inputs.size()));
-    std::set<fs::path> outputsWritten;
+    if (!line.quiet) {
+        for (const std::string& note : plan.notes()) std::fprintf(stderr, "%s\n", note.c_str());
+    }
+    const auto& jobs = plan.jobs();
+    TerminalProgress progress(stderr, static_cast<int>(jobs.size()), !line.quiet);
     int failures = 0;
-    auto fail = [&](const std::string& input, const std::string& message) {
-        progress.clear();
-        std::fprintf(stderr, "%s: %s\n", input.c_str(), message.c_str());
-        ++failures;
-    };
-    for (std::size_t i = 0; i < line.inputs.size(); ++i) {
-        const std::string& input = line.inputs[i];
-        progress.show(static_cast<int>(i), input);
-        const fs::path output = line.outputFile.empty()
-                                    ? fs::path(line.outputFolder) / fs::path(input).stem().concat(".fsh")
-                                    : fs::path(line.outputFile);
-        if (sameFile(output, input)) {
-            fail(input, "the output would replace the input itself; choose another -o or -d");
-            continue;
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        const std::string name = jobs[i].input.string();
+        progress.show(static_cast<int>(i), jobs[i].input.filename().string());
+        const KitResult result = converter->convert(jobs[i]);
+        if (!result.error.empty() || (!line.quiet && !result.warnings.empty())) progress.clear();
+        if (!line.quiet) {
+            for (const std::string& warning : result.warnings) {
+                std::fprintf(stderr, "%s: warning: %s\n", name.c_str(), warning.c_str());
+            }
         }
-        if (!outputsWritten.insert(fs::absolute(output).lexically_normal()).second) {
-            fail(input, "another input of the same name was already written to " + output.string());
-            continue;
+        if (!result.error.empty()) {
+            std::fprintf(stderr, "%s: %s\n", name.c_str(), result.error.c_str());
+            ++failures;
         }
-        const std::string message = converter->convert(input, output.string(), line.previewsFolder);
-        if (!message.empty()) fail(input, message);
     }
     progress.clear();
-    const int converted = static_cast<int>(line.inputs.size()) - failures;
-    if (line.inputs.size() > 1 || failures == 0) {
-        std::fprintf(stderr, "%d of %zu jerseys converted\n", converted, line.inputs.size());
+    if (!line.quiet && (jobs.size() > 1 || failures == 0)) {
+        std::fprintf(stderr, "%zu of %zu jerseys converted\n", jobs.size() - static_cast<std::size_t>(failures),
+                     jobs.size());
     }
     return failures == 0 ? 0 : 1;
 }

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include <QImage>
-#include <QString>
+#include "png_encoder.h"
+#include "whole_file.h"
 
 namespace {
 // Width and height in twips of preview boxes 0 to 7.
@@ -26,18 +26,12 @@ void PreviewSet::clear() {
     }
 }
 
-std::string PreviewSet::writePng(const std::string& folder, const std::string& name) const {
-    for (std::size_t i = 0; i < m_previews.size(); ++i) {
+std::string PreviewSet::writePng(const std::vector<std::filesystem::path>& files) const {
+    for (std::size_t i = 0; i < m_previews.size() && i < files.size(); ++i) {
         const MemoryPreview& preview = *m_previews[i];
-        QImage image(preview.width(), preview.height(), QImage::Format_RGB32);
-        for (int y = 0; y < preview.height(); ++y) {
-            for (int x = 0; x < preview.width(); ++x) {
-                const std::uint32_t v = preview.pixel(x, y);  // red in the low byte
-                image.setPixel(x, y, qRgb(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF));
-            }
-        }
-        const std::string path = folder + "/" + name + "-preview-" + std::to_string(i) + ".png";
-        if (!image.save(QString::fromStdString(path), "PNG")) return "Cannot write " + path;
+        const std::vector<std::uint8_t> png = encodePng(preview.width(), preview.height(), preview.pixels());
+        if (png.empty()) return "Cannot encode " + files[i].string();
+        if (std::string failure = writeWholeFile(files[i], png); !failure.empty()) return failure;
     }
     return {};
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "memory_preview.h"
 
@@ -15,8 +17,8 @@ public:
     MemoryPreview& preview(int index) { return *m_previews.at(static_cast<std::size_t>(index)); }
     /** Starts every picture afresh, as the window clears its boxes before a load. */
     void clear();
-    /** Writes folder/NAME-preview-N.png for N = 0..7; returns an error message or empty. */
-    std::string writePng(const std::string& folder, const std::string& name) const;
+    /** Writes picture N to files[N], each whole; returns an error message or empty. */
+    std::string writePng(const std::vector<std::filesystem::path>& files) const;
 
 private:
     std::array<std::unique_ptr<MemoryPreview>, 8> m_previews;

@@ -1,24 +1,48 @@
 // Terminal progress bar.
 #include "terminal_progress.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #ifdef _WIN32
 #include <io.h>
 #define isatty _isatty
 #define fileno _fileno
 #else
+#include <sys/ioctl.h>
 #include <unistd.h>
 #endif
 
-TerminalProgress::TerminalProgress(std::FILE* stream, int total)
-    : m_stream(stream), m_total(total), m_enabled(total > 1 && isatty(fileno(stream))) {}
+TerminalProgress::TerminalProgress(std::FILE* stream, int total, bool enabled)
+    : m_stream(stream), m_total(total), m_enabled(enabled && total > 1 && isatty(fileno(stream))) {}
 
-void TerminalProgress::show(int done, const std::string& current) {
+std::string TerminalProgress::line(int done, int total, const std::string& fileName, int columns) {
+    const std::string count = " " + std::to_string(done) + "/" + std::to_string(total) + " ";
+    // The bar takes a third of the line, at most 30 cells; the name gets what is left.
+    const int barWidth = std::clamp(columns / 3, 0, 30);
+    const int filled = total > 0 ? done * barWidth / total : barWidth;
+    std::string text = "[" + std::string(static_cast<std::size_t>(filled), '#') +
+                       std::string(static_cast<std::size_t>(barWidth - filled), ' ') + "]" + count + fileName;
+    // One column stays free: writing into the last one makes some terminals wrap.
+    const std::size_t room = static_cast<std::size_t>(std::max(columns - 1, 0));
+    if (text.size() > room) text.resize(room);
+    return text;
+}
+
+int TerminalProgress::columns() const {
+#ifndef _WIN32
+    winsize size{};
+    if (::ioctl(fileno(m_stream), TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+#endif
+    if (const char* value = std::getenv("COLUMNS")) {
+        if (const int parsed = std::atoi(value); parsed > 0) return parsed;
+    }
+    return 80;
+}
+
+void TerminalProgress::show(int done, const std::string& fileName) {
     if (!m_enabled) return;
-    constexpr int kWidth = 30;
-    const int filled = m_total > 0 ? done * kWidth / m_total : kWidth;
-    std::string bar(static_cast<std::size_t>(filled), '#');
-    bar.resize(kWidth, ' ');
-    std::fprintf(m_stream, "\r[%s] %d/%d %.40s\033[K", bar.c_str(), done, m_total, current.c_str());
+    std::fprintf(m_stream, "\r%s\033[K", line(done, m_total, fileName, columns()).c_str());
     std::fflush(m_stream);
 }
 

@@ -6,12 +6,19 @@
 
 class TerminalProgress {
 public:
-    TerminalProgress(std::FILE* stream, int total);
-    void show(int done, const std::string& current);
+    /** Draws only when enabled, total > 1 and stream is a terminal. */
+    TerminalProgress(std::FILE* stream, int total, bool enabled);
+    /** "[####      ] 12/340 name.fsh", cut to the terminal's width. */
+    void show(int done, const std::string& fileName);
     /** Clears the bar's line so that messages start on a clean line. */
     void clear();
 
+    /** The bar's text for a terminal width columns wide (without control characters). */
+    static std::string line(int done, int total, const std::string& fileName, int columns);
+
 private:
+    int columns() const;
+
     std::FILE* m_stream;
     int m_total;
     bool m_enabled;

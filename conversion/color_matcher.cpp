@@ -31,7 +31,11 @@ int ColorMatcher::MatchColor(const PaletteColor& color) {
             if (distance == 0) break;
         }
     }
-    if (nearestDistance <= kCloseEnough || m_lastSlot == kTopSlot) return nearest;
+    if (nearestDistance <= kCloseEnough) return nearest;
+    if (m_lastSlot == kTopSlot) {
+        m_ranOutOfSlots = true;
+        return nearest;
+    }
     ++m_lastSlot;
     m_target[static_cast<std::size_t>(m_lastSlot)] = color;
     return m_lastSlot;

@@ -25,9 +25,12 @@ public:
     int MatchColor(const PaletteColor& color);
 
     int lastSlot() const { return m_lastSlot; }
+    /** True once a colour far from every searched one found no free slot left. */
+    bool ranOutOfSlots() const { return m_ranOutOfSlots; }
 
 private:
     Palette& m_target;
     int m_lastSlot;
     int m_paletteBase;
+    bool m_ranOutOfSlots = false;
 };

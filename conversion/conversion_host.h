@@ -32,4 +32,6 @@ public:
     /** The progress value, 0 to 90 over one whole load. */
     virtual int progress() const = 0;
     virtual void setProgress(int value) = 0;
+    /** The front picture had more distinct colours than the palette's free slots could take. */
+    virtual void paletteSlotsRanOut() {}
 };

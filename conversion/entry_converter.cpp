@@ -130,6 +130,7 @@ void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
     resampleRows(source, entryOffset, target, sourcePalette, matcher, targetPalette, work,
                  host.wantsPreviews() ? &host.preview(target.convertedPreview) : nullptr);
     if (target.buildsPalette) StoreWorkPalette(work, targetPalette);
+    if (target.buildsPalette && matcher.ranOutOfSlots()) host.paletteSlotsRanOut();
     advanceProgress(host);
 }
 

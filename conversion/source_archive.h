@@ -27,6 +27,9 @@ public:
     static bool isFifa99JerseyHeader(std::span<const std::uint8_t> header);
     bool isFifa99Jersey() const { return isFifa99JerseyHeader(m_bytes); }
 
+    /** Bytes held: the file's length, or as much of it as the conversion can reach. */
+    std::uint64_t size() const { return m_bytes.size(); }
+
     std::uint8_t byteAt(std::uint64_t offset) const {
         return offset < m_bytes.size() ? m_bytes[offset] : 0;
     }

@@ -1,139 +1,122 @@
-// Batch conversion and the vestrix-convert program as a user runs it.
+// Batch conversion of single kits: what gets written, warnings, and damaged kits.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QStringList>
-#include <filesystem>
-#include <fstream>
+#include <png.h>
+#include <set>
 
 #include "batch_converter.h"
+#include "cli_fixture.h"
 #include "conversion_error.h"
-#include "entry_converter.h"
 #include "jersey_builder.h"
-#include "memory_work_file.h"
-#include "work_file_layout.h"
-
-namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-Bytes templateBytes() {
-    Bytes bytes(WorkFileLayout::kMinimumLength, 0x42);
-    std::copy_n("SHPI", 4, bytes.begin());
-    return bytes;
-}
-
-std::string greyPaletteText() {
-    std::string text = "JASC-PAL\r\n0100\r\n256\r\n";
-    for (int i = 0; i < 256; ++i) text += std::to_string(i) + " " + std::to_string(i) + " " + std::to_string(i) + "\r\n";
-    return text;
-}
-
-class BatchConverterTest : public ::testing::Test {
+class BatchConverterTest : public CliFixture {
 protected:
-    void SetUp() override {
-        m_folder = fs::temp_directory_path() /
-                   ("vestrix-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder / "res");
-        write("res/pk001.fsh", templateBytes());
-        const std::string pal = greyPaletteText();
-        write("res/fifa2k.pal", Bytes(pal.begin(), pal.end()));
-        write("kit.fsh", kit());
-        write("notes.fsh", Bytes{'S', 'H', 'P', 'I', 0, 0, 0, 0, 13});
+    BatchConverter converter(bool sixtyFour = false, bool force = false) {
+        return BatchConverter::fromFolder(path("res"), sixtyFour, force);
     }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    static Bytes kit() {
-        return JerseyBuilder::standard([](int x, int y) { return std::uint8_t((x / 4 + y / 4) % 50); },
-                                       greyPalette()).build();
+    KitJob job(const std::string& input, const std::string& output, const std::string& previews = {}) {
+        return {path(input), path(output), previews.empty() ? std::filesystem::path() : std::filesystem::path(path(previews)),
+                std::filesystem::path(input).stem().string()};
     }
-    void write(const std::string& name, const Bytes& bytes) {
-        std::ofstream(m_folder / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    /** The distinct colours of a preview PNG. */
+    std::set<std::uint32_t> previewColours(const std::string& name) {
+        png_image image{};
+        image.version = PNG_IMAGE_VERSION;
+        std::set<std::uint32_t> colours;
+        if (!png_image_begin_read_from_file(&image, path(name).c_str())) return colours;
+        image.format = PNG_FORMAT_RGBA;
+        std::vector<std::uint32_t> pixels(image.width * image.height);
+        png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr);
+        colours.insert(pixels.begin(), pixels.end());
+        return colours;
     }
-    Bytes read(const std::string& name) {
-        std::ifstream in(m_folder / name, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-    std::string path(const std::string& name) { return (m_folder / name).string(); }
-
-    /** What the conversion core makes of kit() on the test template. */
-    static Bytes expectedJersey(std::int16_t paletteBase) {
-        struct Host : ConversionHost {
-            MemoryPreview surface{1, 1};
-            std::int16_t base;
-            int value = 0;
-            std::string programFolder() const override { return {}; }
-            std::int16_t paletteBase() const override { return base; }
-            PreviewSurface& preview(int) override { return surface; }
-            int progress() const override { return value; }
-            void setProgress(int v) override { value = v; }
-        } host;
-        host.base = paletteBase;
-        MemoryWorkFile work(templateBytes());
-        ConvertJersey(SourceArchive(kit()), work, [] { return greyPalette(); }, host);
-        return work.bytes();
-    }
-
-    int run(const QStringList& arguments, QString* errors = nullptr) {
-        QProcess process;
-        process.start(QStringLiteral(VESTRIX_CONVERT), arguments);
-        process.waitForFinished(20000);
-        if (errors) *errors = QString::fromLocal8Bit(process.readAllStandardError());
-        return process.exitCode();
-    }
-    QString q(const std::string& name) { return QString::fromStdString(path(name)); }
-
-    fs::path m_folder;
 };
 
 }  // namespace
 
 TEST_F(BatchConverterTest, WritesWhatTheCoreMakesInBothColourModes) {
     for (bool sixtyFour : {false, true}) {
-        BatchConverter converter(path("res"), sixtyFour);
-        EXPECT_EQ(converter.convert(path("kit.fsh"), path("out.fsh")), "");
-        EXPECT_EQ(read("out.fsh"), expectedJersey(sixtyFour ? 0 : 191));
+        EXPECT_EQ(converter(sixtyFour).convert(job("kit.fsh", "out.fsh")).error, "");
+        EXPECT_EQ(read("out.fsh"), expectedJersey(kit(), sixtyFour ? 0 : 191));
     }
-    EXPECT_NE(expectedJersey(0), expectedJersey(191));
-    EXPECT_EQ(read("res/pk001.fsh"), templateBytes());  // the shipped template is never touched
+    EXPECT_NE(expectedJersey(kit(), 0), expectedJersey(kit(), 191));
+    EXPECT_EQ(read("res/pk001.fsh"), templateBytes());  // the template is only read
 }
 
-TEST_F(BatchConverterTest, KeepsTheOldOutputWhenAnInputFails) {
+TEST_F(BatchConverterTest, KeepsTheOldOutputWhenAKitFails) {
     write("out.fsh", Bytes{1, 2, 3});
-    BatchConverter converter(path("res"), false);
-    EXPECT_EQ(converter.convert(path("notes.fsh"), path("out.fsh")), "Not a jersey file");
-    EXPECT_NE(converter.convert(path("missing.fsh"), path("out.fsh")), "");
-    EXPECT_NE(converter.convert(path("kit.fsh"), path("no/such/folder/out.fsh")), "");
+    write("notes.fsh", Bytes{'S', 'H', 'P', 'I', 0, 0, 0, 0, 13});
+    BatchConverter batch = converter();
+    EXPECT_EQ(batch.convert(job("notes.fsh", "out.fsh")).error, "Not a jersey file");
+    EXPECT_EQ(batch.convert(job("missing.fsh", "out.fsh")).error,
+              "Cannot open " + path("missing.fsh") + ": No such file or directory");
+    // The reason is the failing call's, not whatever the clean-up left in errno.
+    EXPECT_EQ(batch.convert(job("kit.fsh", "no/such/out.fsh")).error,
+              "Cannot write " + path("no/such/out.fsh") + ": No such file or directory");
+    EXPECT_EQ(batch.convert(job("kit.fsh", "kit.fsh/out.fsh")).error,
+              "Cannot write " + path("kit.fsh/out.fsh") + ": Not a directory");
     EXPECT_EQ(read("out.fsh"), (Bytes{1, 2, 3}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 4);  // no leftovers
 }
 
 TEST_F(BatchConverterTest, RefusesUnusableProgramFiles) {
     write("res/pk001.fsh", Bytes(100, 0));
-    EXPECT_THROW(BatchConverter(path("res"), false), WorkFileError);
+    EXPECT_THROW(converter(), WorkFileError);
     write("res/pk001.fsh", templateBytes());
     write("res/fifa2k.pal", Bytes{'x'});
-    EXPECT_THROW(BatchConverter(path("res"), false), PaletteFileError);
+    EXPECT_THROW(converter(), PaletteFileError);
 }
 
-TEST_F(BatchConverterTest, TheProgramConvertsReportsAndExitsAsDocumented) {
-    QString errors;
-    EXPECT_EQ(run({QStringLiteral("--resources"), q("res"), QStringLiteral("--previews"), q("prev"),
-                   QStringLiteral("-d"), q("out"), q("kit.fsh"), q("notes.fsh")}, &errors), 1);
-    EXPECT_TRUE(errors.contains(QStringLiteral("notes.fsh: Not a jersey file"))) << errors.toStdString();
-    EXPECT_EQ(read("out/kit.fsh"), expectedJersey(191));
-    EXPECT_FALSE(fs::exists(m_folder / "out/notes.fsh"));
-    for (int i = 0; i < 8; ++i) EXPECT_TRUE(fs::exists(m_folder / ("prev/kit-preview-" + std::to_string(i) + ".png")));
+TEST_F(BatchConverterTest, DamagedKitsAreRefusedUnlessForced) {
+    const Bytes whole = kit();
+    struct Cut {
+        std::size_t length;
+        const char* says;
+    };
+    // The last picture's palette, its pixels, and the directory itself cut short.
+    for (const Cut cut : {Cut{whole.size() - 1, "the palette of"}, Cut{whole.size() - 1100, "picture "},
+                          Cut{100, "the directory"}}) {
+        write("cut.fsh", Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut.length)));
+        const KitResult refused = converter().convert(job("cut.fsh", "out.fsh"));
+        EXPECT_TRUE(refused.error.starts_with("damaged: ")) << refused.error;
+        EXPECT_NE(refused.error.find(cut.says), std::string::npos) << refused.error;
+        EXPECT_NE(refused.error.find("the file has " + std::to_string(cut.length) + " bytes"), std::string::npos);
+        EXPECT_FALSE(exists("out.fsh"));
 
-    EXPECT_EQ(run({QStringLiteral("--resources"), q("res"), QStringLiteral("--64-color"), QStringLiteral("-o"),
-                   q("one.fsh"), q("kit.fsh")}), 0);
-    EXPECT_EQ(read("one.fsh"), expectedJersey(0));
+        const KitResult forced = converter(false, true).convert(job("cut.fsh", "forced.fsh"));
+        EXPECT_EQ(forced.error, "");
+        ASSERT_EQ(forced.warnings.size(), 1u);
+        EXPECT_TRUE(forced.warnings[0].starts_with("damaged: ")) << forced.warnings[0];
+        EXPECT_TRUE(exists("forced.fsh"));
+    }
+}
 
-    EXPECT_EQ(run({QStringLiteral("--resources"), q("res"), QStringLiteral("-o"), q("kit.fsh"), q("kit.fsh")}), 1);
-    EXPECT_EQ(read("kit.fsh"), kit());  // never written over its own input
-    EXPECT_EQ(run({QStringLiteral("-o"), q("x.fsh")}), 2);
-    EXPECT_EQ(run({QStringLiteral("--resources"), q("nowhere"), QStringLiteral("-o"), q("x.fsh"), q("kit.fsh")}), 2);
-    EXPECT_EQ(run({QStringLiteral("--help")}), 0);
+TEST_F(BatchConverterTest, WarnsAboutMissingPicturesAndFullPalettes) {
+    write("nosleeve.fsh", kit("hrsv"));
+    const KitResult noSleeve = converter().convert(job("nosleeve.fsh", "a.fsh"));
+    EXPECT_EQ(noSleeve.error, "");
+    EXPECT_EQ(noSleeve.warnings,
+              std::vector<std::string>{"no sleeve picture (hrsv); the template's pictures stay in its place"});
+    EXPECT_EQ(read("a.fsh"), expectedJersey(kit("hrsv"), 191));
+
+    // 128 colours far apart on the front: more than the 64 free slots of normal mode take.
+    Palette scattered{};
+    for (int k = 0; k < 256; ++k) scattered[k] = PaletteColor::fromRgb(k * 37 % 256, k * 91 % 256, k * 53 % 256);
+    write("many.fsh", JerseyBuilder::standard([](int x, int) { return std::uint8_t(x); }, scattered).build());
+    EXPECT_EQ(converter().convert(job("many.fsh", "b.fsh")).warnings.size(), 1u);
+    EXPECT_TRUE(converter(true).convert(job("many.fsh", "b.fsh")).warnings.empty());
+    EXPECT_TRUE(converter().convert(job("kit.fsh", "b.fsh")).warnings.empty());
+}
+
+TEST_F(BatchConverterTest, EachKitsPreviewsStartFromEmptyBoxes) {
+    write("noback.fsh", kit("hjbk"));
+    BatchConverter batch = converter();
+    std::filesystem::create_directory(m_folder / "prev");
+    ASSERT_EQ(batch.convert(job("kit.fsh", "a.fsh", "prev")).error, "");
+    EXPECT_GT(previewColours("prev/kit-preview-4.png").size(), 1u);
+    ASSERT_EQ(batch.convert(job("noback.fsh", "b.fsh", "prev")).error, "");
+    // No back picture: box 4 stays the light grey of an empty box, not the previous kit's back.
+    EXPECT_EQ(previewColours("prev/noback-preview-4.png"), std::set<std::uint32_t>{0xFFC0C0C0});
 }

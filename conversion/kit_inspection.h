@@ -1,0 +1,21 @@
+// What a FIFA 99 kit lacks before it is converted: pictures the directory does not list, and
+// pictures or palettes that reach past the end of the file (a download cut short, say). The
+// conversion itself reads such missing bytes as zero; the command-line converter asks first.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "source_archive.h"
+
+struct KitInspection {
+    /** Each FIFA 99 picture the conversion uses and the directory does not list, e.g. "hrsv". */
+    std::vector<std::string> missingPictures;
+    /** One sentence per part that reaches past the end of the file; empty when whole. */
+    std::vector<std::string> damage;
+
+    static KitInspection of(const SourceArchive& source);
+};
+
+/** The FIFA 99 picture a tag names, for messages: "hrsv" -> "sleeve". */
+const char* pictureDescription(const std::string& sourceTag);
