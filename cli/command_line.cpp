@@ -25,6 +25,12 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments, std::s
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());  // CLI11 takes them last first
     try {
         app.parse(reversed);
+    } catch (const CLI::ArgumentMismatch& e) {
+        // A value option given twice: say so plainly instead of counting arguments.
+        const std::string what = e.what();
+        error = what.find("At Most 1") != std::string::npos ? what.substr(0, what.find(':')) + " given more than once"
+                                                             : what;
+        return line;
     } catch (const CLI::ParseError& e) {
         error = e.what();
         return line;

@@ -35,9 +35,7 @@ KitInspection KitInspection::of(const SourceArchive& source) {
     const std::uint64_t length = source.size();
     const std::uint64_t directoryEnd = 16 + 8 * SourceArchive::kDirectoryRecords;
     if (directoryEnd > length) {
-        result.damage.push_back("the directory of " + std::to_string(SourceArchive::kDirectoryRecords) +
-                                " pictures needs " + bytesText(directoryEnd) + ", the file has " +
-                                bytesText(length));
+        result.damage.push_back("the directory needs " + bytesText(directoryEnd));
     }
     for (const ConversionTarget* picture : sourcePictures()) {
         const std::string tag(picture->sourceTag);
@@ -46,21 +44,18 @@ KitInspection KitInspection::of(const SourceArchive& source) {
             result.missingPictures.push_back(tag);
             continue;
         }
+        if (*entry + 16 > length) {
+            result.damage.push_back(tag + " starts past the end");
+            continue;
+        }
         const std::uint64_t pixelsEnd =
             *entry + 16 + static_cast<std::uint64_t>(picture->sourceWidth) * picture->sourceHeight;
-        if (pixelsEnd > length) {
-            result.damage.push_back("picture " + tag + " runs from byte " + std::to_string(*entry) +
-                                    " to " + std::to_string(pixelsEnd) + ", past the end");
-        }
+        if (pixelsEnd > length) result.damage.push_back(tag + "'s pixels run to byte " + std::to_string(pixelsEnd));
         const std::uint64_t block = *entry + (source.byteAt(*entry + 1) | source.byteAt(*entry + 2) << 8);
-        const std::uint64_t paletteEnd = block + 16 + paletteBytes(source.byteAt(block));
-        if (block + 16 > length || paletteEnd > length) {
-            result.damage.push_back("the palette of " + tag + " runs from byte " + std::to_string(block) +
-                                    " to " + std::to_string(std::max(block + 16, paletteEnd)) +
-                                    ", past the end");
-        }
+        const std::uint64_t paletteEnd = std::max(block + 16, block + 16 + paletteBytes(source.byteAt(block)));
+        if (paletteEnd > length) result.damage.push_back(tag + "'s palette runs to byte " + std::to_string(paletteEnd));
     }
-    if (!result.damage.empty()) result.damage.back() += " (the file has " + bytesText(length) + ")";
+    if (!result.damage.empty()) result.damage.insert(result.damage.begin(), "the file has " + bytesText(length));
     return result;
 }
 

@@ -11,7 +11,10 @@
 struct KitInspection {
     /** Each FIFA 99 picture the conversion uses and the directory does not list, e.g. "hrsv". */
     std::vector<std::string> missingPictures;
-    /** One sentence per part that reaches past the end of the file; empty when whole. */
+    /**
+     * Empty when whole; otherwise the file's length ("the file has N bytes"), then one phrase per
+     * part that reaches past its end ("hjfr's pixels run to byte 16528").
+     */
     std::vector<std::string> damage;
 
     static KitInspection of(const SourceArchive& source);
