@@ -7,6 +7,7 @@
 
 #include "conversion_error.h"
 #include "conversion_host.h"
+#include "conversion_table.h"
 #include "embedded_resources.h"
 #include "entry_converter.h"
 #include "kit_inspection.h"
@@ -49,6 +50,20 @@ std::string joined(const std::vector<std::string>& parts) {
     return text;
 }
 
+/** "no sleeve picture (hrsv); the template's hslv stays as it is" */
+std::string missingPictureWarning(const std::string& sourceTag) {
+    std::vector<std::string> kept;
+    for (const ConversionTarget& target : conversionTable()) {
+        if (target.sourceTag == sourceTag) kept.emplace_back(target.targetTag);
+    }
+    std::string names;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        names += (i == 0 ? "" : i + 1 == kept.size() ? " and " : ", ") + kept[i];
+    }
+    return std::string("no ") + pictureDescription(sourceTag) + " picture (" + sourceTag + "); the template's " +
+           names + (kept.size() == 1 ? " stays as it is" : " stay as they are");
+}
+
 }  // namespace
 
 BatchConverter::BatchConverter(std::vector<std::uint8_t> templateBytes, std::string_view paletteFileText,
@@ -89,8 +104,7 @@ KitResult BatchConverter::convert(const KitJob& job) {
                                       "; converted anyway, the missing bytes read as 0");
         }
         for (const std::string& tag : inspection.missingPictures) {
-            result.warnings.push_back(std::string("no ") + pictureDescription(tag) + " picture (" + tag +
-                                      "); the template's pictures stay in its place");
+            result.warnings.push_back(missingPictureWarning(tag));
         }
 
         MemoryWorkFile work(m_template);

@@ -17,6 +17,7 @@ std::vector<std::uint8_t> encodePng(int width, int height, const std::vector<std
     image.width = static_cast<png_uint_32>(width);
     image.height = static_cast<png_uint_32>(height);
     image.format = PNG_FORMAT_RGB;
+    image.flags = PNG_IMAGE_FLAG_FAST;  // previews are looked at once: speed over size
     png_alloc_size_t size = 0;
     if (!png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr)) return {};
     std::vector<std::uint8_t> png(size);

@@ -93,12 +93,12 @@ TEST_F(BatchConverterTest, DamagedKitsAreRefusedUnlessForced) {
 }
 
 TEST_F(BatchConverterTest, WarnsAboutMissingPicturesAndFullPalettes) {
-    write("nosleeve.fsh", kit("hrsv"));
+    write("nosleeve.fsh", kit("mrsv"));
     const KitResult noSleeve = converter().convert(job("nosleeve.fsh", "a.fsh"));
     EXPECT_EQ(noSleeve.error, "");
-    EXPECT_EQ(noSleeve.warnings,
-              std::vector<std::string>{"no sleeve picture (hrsv); the template's pictures stay in its place"});
-    EXPECT_EQ(read("a.fsh"), expectedJersey(kit("hrsv"), 191));
+    EXPECT_EQ(noSleeve.warnings, std::vector<std::string>{
+                                     "no small sleeve picture (mrsv); the template's mslv and lslv stay as they are"});
+    EXPECT_EQ(read("a.fsh"), expectedJersey(kit("mrsv"), 191));
 
     // 128 colours far apart on the front: more than the 64 free slots of normal mode take.
     Palette scattered{};
