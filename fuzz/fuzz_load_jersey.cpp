@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "entry_converter.h"
+#include "kit_inspection.h"
 #include "memory_preview.h"
 #include "memory_work_file.h"
 #include "work_file_layout.h"
@@ -55,6 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     const std::vector<std::uint8_t> templateBytes(WorkFileLayout::kMinimumLength + 64, 0xA5);
     const SourceArchive source(std::vector<std::uint8_t>(data, data + size));
+    // The damage check the command-line converter runs first: it must finish on any bytes, and a
+    // kit it calls whole must really hold every byte the conversion reads.
+    const KitInspection inspection = KitInspection::of(source);
+    if (inspection.damage.empty() && size < 16 + 8 * SourceArchive::kDirectoryRecords) std::abort();
     for (std::int16_t base : {std::int16_t{191}, std::int16_t{0}}) {
         FuzzHost host(base);
         MemoryWorkFile work(templateBytes);
