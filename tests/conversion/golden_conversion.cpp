@@ -33,10 +33,12 @@ std::string goldenName(const std::filesystem::path& sample, const GoldenMode& mo
 }
 
 std::vector<std::uint8_t> convertSample(const std::filesystem::path& resources,
-                                        const std::filesystem::path& sample, std::int16_t paletteBase) {
+                                        const std::filesystem::path& sample,
+                                        std::int16_t paletteBase) {
     MemoryWorkFile work(fileBytes(resources / "pk001.fsh"));
     const Palette paletteFile = LoadPaletteFile((resources / "fifa2k.pal").string());
     TestHost host(paletteBase);
-    ConvertJersey(SourceArchive(fileBytes(sample)), work, [&] { return paletteFile; }, host);
+    ConvertJersey(
+        SourceArchive(fileBytes(sample)), work, [&] { return paletteFile; }, host);
     return work.bytes();
 }

@@ -22,4 +22,5 @@ std::string goldenName(const std::filesystem::path& sample, const GoldenMode& mo
 
 /** A whole load of sample onto resources/pk001.fsh with resources/fifa2k.pal. */
 std::vector<std::uint8_t> convertSample(const std::filesystem::path& resources,
-                                        const std::filesystem::path& sample, std::int16_t paletteBase);
+                                        const std::filesystem::path& sample,
+                                        std::int16_t paletteBase);

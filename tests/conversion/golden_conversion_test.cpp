@@ -2,14 +2,14 @@
 // The golden files were checked by eye and against a separate calculation when they were made;
 // any change of the converted bytes fails here. When a change is meant, rewrite them with the
 // regenerate_golden target and look at the previews again.
+#include "golden_conversion.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <set>
-
-#include "golden_conversion.h"
 
 namespace fs = std::filesystem;
 
@@ -25,7 +25,8 @@ TEST(GoldenConversion, EverySampleConvertsToItsGoldenFileInBothColourModes) {
             std::ifstream in(golden / name, std::ios::binary);
             ASSERT_TRUE(in) << "no golden file";
             const std::vector<std::uint8_t> pinned{std::istreambuf_iterator<char>(in), {}};
-            const std::vector<std::uint8_t> converted = convertSample(resources, sample, mode.paletteBase);
+            const std::vector<std::uint8_t> converted =
+                convertSample(resources, sample, mode.paletteBase);
             ASSERT_EQ(converted.size(), pinned.size());
             const auto differs = std::mismatch(converted.begin(), converted.end(), pinned.begin());
             EXPECT_TRUE(differs.first == converted.end())
@@ -35,6 +36,8 @@ TEST(GoldenConversion, EverySampleConvertsToItsGoldenFileInBothColourModes) {
     EXPECT_GE(expectedNames.size(), 2u * 4);
     // No golden file left behind for a sample that is gone.
     std::set<std::string> present;
-    for (const auto& item : fs::directory_iterator(golden)) present.insert(item.path().filename().string());
+    for (const auto& item : fs::directory_iterator(golden)) {
+        present.insert(item.path().filename().string());
+    }
     EXPECT_EQ(present, expectedNames);
 }

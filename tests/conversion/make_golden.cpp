@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
                 const auto bytes = convertSample(resources, sample, mode.paletteBase);
                 const std::filesystem::path file = golden / goldenName(sample, mode);
                 std::ofstream out(file, std::ios::binary);
-                out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+                out.write(reinterpret_cast<const char*>(bytes.data()),
+                          static_cast<std::streamsize>(bytes.size()));
                 if (!out.flush()) throw std::runtime_error("cannot write " + file.string());
                 std::cout << goldenName(sample, mode) << '\n';
             }
