@@ -166,6 +166,37 @@ TEST(EntryConverter, LaterPicturesUseTheStoredPaletteAndNeverChangeIt) {
     EXPECT_EQ(areaOf(result->work, L::kHjbk), Bytes(L::kHjbk.size(), 5));
 }
 
+TEST(EntryConverter, LaterPicturesSearchFromPaletteBaseToo) {
+    // A red front and dark grey (10, 10, 10) everywhere else, on the grey palette file. Either mode
+    // gives red a slot of its own (192): no searched grey is within 4 of it. Normal mode: the later
+    // pictures search 191..255 only, where grey 191 is nearest (181 away; red 190, greys 193.. more).
+    // 64 colours: they search from 0 and find the palette file's own grey 10.
+    Palette red{}, darkGrey{};
+    red[1] = PaletteColor::fromRgb(200, 0, 0);
+    darkGrey[1] = PaletteColor::fromRgb(10, 10, 10);
+    auto kit = JerseyBuilder::standard([](int, int) { return 1; }, darkGrey);
+    kit.pictures.at(0).palette = red;  // the front
+    for (const auto& [paletteBase, later] : {std::pair{191, 191}, {0, 10}}) {
+        SCOPED_TRACE(paletteBase);
+        const Bytes work = load(kit.build(), static_cast<std::int16_t>(paletteBase))->work;
+        EXPECT_EQ(areaOf(work, L::kHjfr), Bytes(L::kHjfr.size(), 192));
+        for (const auto& area : L::kAreasInFileOrder) {
+            if (area.offset != L::kHjfr.offset) {
+                EXPECT_EQ(areaOf(work, area), Bytes(area.size(), later)) << area.offset;
+            }
+        }
+    }
+}
+
+TEST(EntryConverter, APictureInTheLastOfTheFourteenRecordsIsConverted) {
+    auto pixel = [](int x, int y) { return std::uint8_t(x ^ y); };
+    const Bytes reference = load(JerseyBuilder::standard(pixel, greyPalette()).build())->work;
+    auto kit = JerseyBuilder::standard(pixel, greyPalette()).remove("hjbk");
+    while (kit.pictures.size() < 13) kit.add({"face", 1, 1, [](int, int) { return 0; }, greyPalette()});
+    kit.add({"hjbk", 64, 64, pixel, greyPalette()});
+    EXPECT_EQ(load(kit.build())->work, reference);
+}
+
 TEST(EntryConverter, PaletteTypesAndTagsAreReadAsTheGameWritesThem) {
     auto pixel = [](int x, int y) { return std::uint8_t((x / 8 + y / 8) % 40); };
     Palette colours{};

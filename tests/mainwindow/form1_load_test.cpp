@@ -58,6 +58,20 @@ TEST_F(Form1Load, ConvertsDrawsThePreviewsAndOffersSave) {
     for (int i : {1, 3, 4, 5, 6, 7}) EXPECT_FALSE(isBlank(window->picture(i))) << i;
 }
 
+TEST_F(Form1Load, ASecondLoadRunsTheProgressBarFromZeroAgain) {
+    const QString jersey = putJersey("club.fsh");
+    const auto window = startAndLoad(jersey);
+    auto* bar = window->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    std::vector<int> values;
+    QObject::connect(bar, &QProgressBar::valueChanged, bar, [&](int value) { values.push_back(value); });
+
+    m_fake.dialogs.openAnswers.push_back(jersey);
+    window->Command1_Click();
+    std::vector<int> expected;
+    for (int value = 0; value <= 90; value += 2) expected.push_back(value);
+    EXPECT_EQ(values, expected);
+}
+
 TEST_F(Form1Load, EveryBundledSampleConvertsAsTheConversionAlone) {
     const QDir samples(QStringLiteral(VESTRIX_SOURCE_DIR "/resources/samples"));
     const QStringList names = samples.entryList({QStringLiteral("*.fsh")}, QDir::Files);

@@ -13,6 +13,7 @@ struct BrokenStart {
     const char* file;
     int length;  // -1: absent
     const char* message;
+    const char* alsoAbsent = nullptr;
 };
 }  // namespace
 
@@ -25,12 +26,14 @@ TEST_F(Form1StartUp, EndsWithTheRightMessageWhenAFileOfItsOwnIsMissingOrDamaged)
         {"work file one byte short", "pk001.fsh", 24215, "PK001.FSH is missing or damaged !"},
         {"palette absent", "fifa2k.pal", -1, "FIFA2K.PAL is missing or damaged !"},
         {"palette empty", "fifa2k.pal", 0, "FIFA2K.PAL is missing or damaged !"},
+        {"both absent", "pk001.fsh", -1, "PK001.FSH is missing or damaged !", "fifa2k.pal"},
     };
     for (const BrokenStart& c : cases) {
         SCOPED_TRACE(c.what);
         SetUp();  // both files whole again
         QFile::remove(path("jersey.cfg"));
         QFile::remove(path(c.file));
+        if (c.alsoAbsent) QFile::remove(path(c.alsoAbsent));
         if (c.length >= 0) write(path(c.file), templateBytes().left(c.length));
 
         FakeServices fake;
@@ -47,6 +50,9 @@ TEST_F(Form1StartUp, EndsWithTheRightMessageWhenAFileOfItsOwnIsMissingOrDamaged)
         // An absent file is left behind empty, and the settings were never read.
         EXPECT_EQ(QFileInfo(path(c.file)).size(), std::max(c.length, 0));
         EXPECT_FALSE(QFileInfo::exists(path("jersey.cfg")));
+        if (c.alsoAbsent) {
+            EXPECT_FALSE(QFileInfo::exists(path(c.alsoAbsent))) << "never looked for";
+        }
     }
 }
 
