@@ -87,6 +87,11 @@ std::vector<std::string_view> standardEntryOrder() {
     return order;
 }
 
+std::pair<int, int> pictureSize(std::string_view tag) {
+    const Picture& found = picture(tag);
+    return {found.width, found.height};
+}
+
 std::vector<std::uint8_t> build(const KitDesign& design) {
     const TonePalette tones({design.colours.begin(), design.colours.end()}, design.tones,
                             design.darkest, design.highlight);

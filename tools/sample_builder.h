@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "kit_design.h"
@@ -11,6 +12,9 @@ namespace SampleBuilder {
 
 /** The 14 pictures of a FIFA 99 jersey, in the directory order most files use. */
 std::vector<std::string_view> standardEntryOrder();
+
+/** Width and height of one of the 14 pictures; throws std::invalid_argument for another tag. */
+std::pair<int, int> pictureSize(std::string_view tag);
 
 std::vector<std::uint8_t> build(const KitDesign& design);
 
