@@ -2,6 +2,9 @@
 // front picture builds it.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "palette_color.h"
 
 class ColorMatcher {
@@ -29,8 +32,16 @@ public:
     bool ranOutOfSlots() const { return m_ranOutOfSlots; }
 
 private:
+    void setSearched(int index, const PaletteColor& color);
+
     Palette& m_target;
     int m_lastSlot;
     int m_paletteBase;
     bool m_ranOutOfSlots = false;
+    // The palette component by component in 16 bits, so a pass over it runs eight entries at a
+    // time in vector registers; entries outside the searched range hold a value no colour comes
+    // near, so whole blocks can be scanned.
+    alignas(64) std::array<std::int16_t, 256> m_red;
+    alignas(64) std::array<std::int16_t, 256> m_green;
+    alignas(64) std::array<std::int16_t, 256> m_blue;
 };
