@@ -1,6 +1,9 @@
 // Matching jersey colours onto the shared palette.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "color_matcher.h"
 #include "conversion_error.h"
 
@@ -56,4 +59,65 @@ TEST(ColorMatcher, RefusesASearchRangeThatIsEmpty) {
     Palette palette{};
     EXPECT_THROW(ColorMatcher(palette, 191, 192), ConversionError);
     EXPECT_THROW(ColorMatcher(palette, 255, -1), ConversionError);
+}
+
+namespace {
+/**
+ * The colour search as the rules state it, slowly: exact match first, then within 1, 2, 3 and 4
+ * of every component, then a new slot while one is free, then wider until something matches.
+ */
+int plainSearch(Palette& palette, int& lastSlot, int paletteBase, const PaletteColor& color) {
+    auto within = [&](int tolerance) {
+        for (int k = paletteBase; k <= lastSlot; ++k) {
+            const PaletteColor& p = palette[static_cast<std::size_t>(k)];
+            if (std::abs(p.Red - color.Red) <= tolerance && std::abs(p.Green - color.Green) <= tolerance &&
+                std::abs(p.Blue - color.Blue) <= tolerance) {
+                return k;
+            }
+        }
+        return -1;
+    };
+    for (int tolerance = 0; tolerance <= 4; ++tolerance) {
+        if (const int k = within(tolerance); k >= 0) return k;
+    }
+    if (lastSlot < ColorMatcher::kTopSlot) {
+        palette[static_cast<std::size_t>(++lastSlot)] = color;
+        return lastSlot;
+    }
+    for (int tolerance = 5;; ++tolerance) {
+        if (const int k = within(tolerance); k >= 0) return k;
+    }
+}
+}  // namespace
+
+// Random palettes on a coarse grid (so ties are common) and colours near and far from them, for
+// every search start and both ranges; the palette grows exactly as the plain search grows it.
+TEST(ColorMatcher, GivesThePlainSearchsAnswersEverywhere) {
+    std::uint32_t state = 12345;
+    auto random = [&](int below) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(below));
+    };
+    for (int paletteBase = 0; paletteBase <= 255; ++paletteBase) {
+        for (const int firstLastSlot : {191, 255}) {
+            if (paletteBase > firstLastSlot) continue;
+            const int grid = 1 + random(12);
+            Palette palette;
+            for (PaletteColor& c : palette) c = rgb(grid * random(256 / grid), grid * random(256 / grid), grid * random(256 / grid));
+            Palette expected = palette;
+            int expectedLastSlot = firstLastSlot;
+            ColorMatcher matcher(palette, firstLastSlot, paletteBase);
+            for (int i = 0; i < 120; ++i) {
+                const PaletteColor& near = palette[static_cast<std::size_t>(random(256))];
+                const PaletteColor color = random(2) ? rgb(std::clamp(near.Red + random(11) - 5, 0, 255),
+                                                           std::clamp(near.Green + random(11) - 5, 0, 255),
+                                                           std::clamp(near.Blue + random(11) - 5, 0, 255))
+                                                     : rgb(random(256), random(256), random(256));
+                ASSERT_EQ(matcher.MatchColor(color), plainSearch(expected, expectedLastSlot, paletteBase, color))
+                    << "base " << paletteBase << ", call " << i;
+                ASSERT_EQ(matcher.lastSlot(), expectedLastSlot);
+            }
+            ASSERT_EQ(palette, expected);
+        }
+    }
 }
