@@ -11,22 +11,19 @@
 #include "conversion_error.h"
 
 namespace {
-// Far enough from 0..255 that an unsearched entry never wins; its distance still fits 16 bits.
-constexpr std::int16_t kUnsearched = 0x3FFF;
-constexpr std::int16_t kNone = INT16_MAX;
 // The scan covers whole blocks of this many entries: a fixed trip count the compiler vectorises.
 constexpr std::size_t kBlock = 32;
-// Each index as a 16-bit number, so the lowest-index pass needs no conversions.
-constexpr std::array<std::int16_t, 256> kIndices = [] {
-    std::array<std::int16_t, 256> indices{};
-    for (int i = 0; i < 256; ++i) indices[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i);
+// Each index as a 16-bit number, so the scan needs no conversions.
+constexpr std::array<std::uint16_t, 256> kIndices = [] {
+    std::array<std::uint16_t, 256> indices{};
+    for (int i = 0; i < 256; ++i) indices[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(i);
     return indices;
 }();
 
-// Plain 16-bit helpers without branches: the vectoriser turns them into one instruction each.
+// Plain 16-bit helpers without branches: the vectoriser turns each into one or two instructions.
 std::int16_t larger(std::int16_t a, std::int16_t b) { return a > b ? a : b; }
 std::int16_t smaller(std::int16_t a, std::int16_t b) { return a < b ? a : b; }
-std::int16_t difference(std::int16_t a, std::int16_t b) {
+std::int16_t difference(std::uint16_t a, std::uint16_t b) {
     return larger(static_cast<std::int16_t>(a - b), static_cast<std::int16_t>(b - a));
 }
 }  // namespace
@@ -37,49 +34,43 @@ ColorMatcher::ColorMatcher(Palette& target, int lastSlot, int paletteBase)
         throw ConversionError("Colour search range " + std::to_string(paletteBase) + " to " +
                               std::to_string(lastSlot) + " is not valid");
     }
-    m_red.fill(kUnsearched);
-    m_green.fill(kUnsearched);
-    m_blue.fill(kUnsearched);
+    m_outside.fill(0xFFFF);
     for (int k = paletteBase; k <= lastSlot; ++k) setSearched(k, target[static_cast<std::size_t>(k)]);
 }
 
 void ColorMatcher::setSearched(int index, const PaletteColor& color) {
     const auto k = static_cast<std::size_t>(index);
-    m_red[k] = static_cast<std::int16_t>(color.Red);
-    m_green[k] = static_cast<std::int16_t>(color.Green);
-    m_blue[k] = static_cast<std::int16_t>(color.Blue);
+    m_red[k] = static_cast<std::uint16_t>(color.Red);
+    m_green[k] = static_cast<std::uint16_t>(color.Green);
+    m_blue[k] = static_cast<std::uint16_t>(color.Blue);
+    m_outside[k] = 0;
 }
 
 int ColorMatcher::MatchColor(const PaletteColor& color) {
-    // Two passes over the blocks that hold the searched range: the smallest largest-component
-    // difference, then the lowest index that has it. Neither pass branches or stops early, so
-    // both run eight entries at a time.
-    const auto red = static_cast<std::int16_t>(color.Red);
-    const auto green = static_cast<std::int16_t>(color.Green);
-    const auto blue = static_cast<std::int16_t>(color.Blue);
+    // One pass over the blocks that hold the searched range. Each entry's key is its distance
+    // (0..255: every component is a byte) above its index, so the smallest key is the nearest
+    // entry and, of equally near ones, the lowest index; entries outside the range have the
+    // largest key there is. Flipping the top bit lets the signed 16-bit minimum, which every
+    // x86-64 processor has, order the keys as unsigned numbers. No branch, no early exit: the
+    // compiler runs it eight entries at a time.
+    const auto red = static_cast<std::uint16_t>(color.Red);
+    const auto green = static_cast<std::uint16_t>(color.Green);
+    const auto blue = static_cast<std::uint16_t>(color.Blue);
     const std::size_t firstBlock = static_cast<std::size_t>(m_paletteBase) / kBlock * kBlock;
     const std::size_t endBlock = (static_cast<std::size_t>(m_lastSlot) / kBlock + 1) * kBlock;
-    alignas(64) std::array<std::int16_t, 256> distances;
-    std::int16_t smallest = kNone;
+    std::int16_t best = INT16_MAX;
     for (std::size_t block = firstBlock; block < endBlock; block += kBlock) {
         for (std::size_t j = 0; j < kBlock; ++j) {
             const std::size_t k = block + j;
-            const std::int16_t d = larger(larger(difference(m_red[k], red), difference(m_green[k], green)),
-                                          difference(m_blue[k], blue));
-            distances[k] = d;
-            smallest = smaller(smallest, d);
+            const auto distance = static_cast<std::uint16_t>(larger(
+                larger(difference(m_red[k], red), difference(m_green[k], green)), difference(m_blue[k], blue)));
+            const auto key = static_cast<std::uint16_t>(distance << 8 | kIndices[k] | m_outside[k]);
+            best = smaller(best, static_cast<std::int16_t>(key ^ 0x8000));
         }
     }
-    std::int16_t lowest = kNone;
-    for (std::size_t block = firstBlock; block < endBlock; block += kBlock) {
-        for (std::size_t j = 0; j < kBlock; ++j) {
-            const std::size_t k = block + j;
-            const auto same = static_cast<std::int16_t>(-static_cast<std::int16_t>(distances[k] == smallest));
-            lowest = smaller(lowest, static_cast<std::int16_t>((kIndices[k] & same) | (kNone & ~same)));
-        }
-    }
-    const int nearest = lowest;
-    const int nearestDistance = smallest;
+    const auto key = static_cast<std::uint16_t>(static_cast<std::uint16_t>(best) ^ 0x8000);
+    const int nearest = key & 0xFF;
+    const int nearestDistance = key >> 8;
     if (nearestDistance <= kCloseEnough) return nearest;
     if (m_lastSlot == kTopSlot) {
         m_ranOutOfSlots = true;

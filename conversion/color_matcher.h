@@ -39,9 +39,10 @@ private:
     int m_paletteBase;
     bool m_ranOutOfSlots = false;
     // The palette component by component in 16 bits, so a pass over it runs eight entries at a
-    // time in vector registers; entries outside the searched range hold a value no colour comes
-    // near, so whole blocks can be scanned.
-    alignas(64) std::array<std::int16_t, 256> m_red;
-    alignas(64) std::array<std::int16_t, 256> m_green;
-    alignas(64) std::array<std::int16_t, 256> m_blue;
+    // time in vector registers. m_outside is all ones for entries outside the searched range, so
+    // whole blocks can be scanned and those entries never win.
+    alignas(64) std::array<std::uint16_t, 256> m_red{};
+    alignas(64) std::array<std::uint16_t, 256> m_green{};
+    alignas(64) std::array<std::uint16_t, 256> m_blue{};
+    alignas(64) std::array<std::uint16_t, 256> m_outside{};
 };

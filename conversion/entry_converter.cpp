@@ -64,7 +64,7 @@ void drawSourcePreview(const SourceArchive& source, std::uint32_t entryOffset,
  */
 void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const ConversionTarget& target,
                   const Palette& sourcePalette, ColorMatcher& matcher, const Palette& targetPalette,
-                  WorkFile& work, PreviewSurface* preview) {
+                  WorkFile& work, PreviewSurface* preview, ColorMemo* memo) {
     const double step = target.scaleStep();
     const int targetWidth = target.area.width;
     const int targetHeight = target.area.height;
@@ -82,9 +82,22 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const 
     colorMap.fill(-1);
     auto targetIndex = [&](std::uint8_t c) {
         int& t = colorMap[c];
-        if (t == -1) t = matcher.MatchColor(sourcePalette[c]);
+        if (t != -1) return t;
+        const PaletteColor& color = sourcePalette[c];
+        if (const auto known = memo ? memo->find(color) : std::nullopt) return t = *known;
+        t = matcher.MatchColor(color);
+        if (memo) memo->remember(color, t);
         return t;
     };
+    // The front picture adds colours to the palette in the order its pixels are met, so it is
+    // matched pixel by pixel. The later pictures search a palette that no longer changes: their
+    // answers do not depend on order, so the whole map is made first, and rows that are neither
+    // written nor previewed need not be looked at (when every column of the row is sampled anew).
+    const bool fixedPalette = !target.buildsPalette;
+    if (fixedPalette) {
+        for (int c = 0; c < 256; ++c) targetIndex(static_cast<std::uint8_t>(c));
+    }
+    const bool skipUnwrittenRows = fixedPalette && !preview && rowSamples == targetRow.size();
 
     int rowsWritten = 0;
     auto writeRow = [&] {
@@ -95,17 +108,25 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const 
 
     std::uint64_t position = entryOffset + 16;
     for (int y = 0; y < target.sourceHeight; ++y, position += sourceRow.size()) {
-        source.read(position, sourceRow);
         const float previewY = static_cast<float>(y / step);
-        for (std::size_t k = 0; k < sampleColumns.size(); ++k) {
-            const int t = targetIndex(sourceRow[sampleColumns[k]]);
-            if (preview) preview->pset(previewXs[k], previewY, targetPalette[static_cast<std::size_t>(t)].ColorValue);
-            if (k < rowSamples) targetRow[k] = static_cast<std::uint8_t>(t);
+        const bool written = previewY > static_cast<float>(rowsWritten);
+        if (skipUnwrittenRows && !written && y != target.sourceHeight - 1) continue;
+        source.read(position, sourceRow);
+        if (fixedPalette && !preview) {
+            for (std::size_t k = 0; k < rowSamples; ++k) {
+                targetRow[k] = static_cast<std::uint8_t>(colorMap[sourceRow[sampleColumns[k]]]);
+            }
+        } else {
+            for (std::size_t k = 0; k < sampleColumns.size(); ++k) {
+                const int t = targetIndex(sourceRow[sampleColumns[k]]);
+                if (preview) preview->pset(previewXs[k], previewY, targetPalette[static_cast<std::size_t>(t)].ColorValue);
+                if (k < rowSamples) targetRow[k] = static_cast<std::uint8_t>(t);
+            }
         }
         if (target.rotatesRows()) {
             std::rotate(targetRow.begin(), targetRow.end() - kSleeveShift, targetRow.end());
         }
-        if (previewY > static_cast<float>(rowsWritten)) writeRow();
+        if (written) writeRow();
     }
     if (rowsWritten != targetHeight) writeRow();
 }
@@ -114,7 +135,7 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const 
 
 void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
                        const ConversionTarget& target, WorkFile& work,
-                       const PaletteFileLoader& loadPaletteFile, ConversionHost& host) {
+                       const PaletteFileLoader& loadPaletteFile, ConversionHost& host, ColorMemo* memo) {
     const Palette sourcePalette = readSourcePalette(source, entryOffset);
     advanceProgress(host);
     if (target.sourcePreview >= 0 && host.wantsPreviews()) {
@@ -127,18 +148,21 @@ void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
                          host.paletteBase());
     advanceProgress(host);
 
+    // The front picture grows the palette as it goes, so only the later ones may use the memo.
+    if (target.buildsPalette) memo = nullptr;
+    if (memo) memo->prepare(targetPalette, host.paletteBase());
     resampleRows(source, entryOffset, target, sourcePalette, matcher, targetPalette, work,
-                 host.wantsPreviews() ? &host.preview(target.convertedPreview) : nullptr);
+                 host.wantsPreviews() ? &host.preview(target.convertedPreview) : nullptr, memo);
     if (target.buildsPalette) StoreWorkPalette(work, targetPalette);
     if (target.buildsPalette && matcher.ranOutOfSlots()) host.paletteSlotsRanOut();
     advanceProgress(host);
 }
 
 void ConvertEntry(const SourceArchive& source, std::string_view targetTag, WorkFile& work,
-                  const PaletteFileLoader& loadPaletteFile, ConversionHost& host) {
+                  const PaletteFileLoader& loadPaletteFile, ConversionHost& host, ColorMemo* memo) {
     const ConversionTarget* target = findConversionTarget(targetTag);
     const auto entryOffset = target ? source.findEntry(target->sourceTag) : std::nullopt;
-    if (entryOffset) ConvertFoundEntry(source, *entryOffset, *target, work, loadPaletteFile, host);
+    if (entryOffset) ConvertFoundEntry(source, *entryOffset, *target, work, loadPaletteFile, host, memo);
     advanceProgress(host);
 }
 
@@ -158,7 +182,8 @@ void ConvertEntry(const std::string& sourcePath, std::string_view targetTag, Con
 
 void ConvertJersey(const SourceArchive& source, WorkFile& work,
                    const PaletteFileLoader& loadPaletteFile, ConversionHost& host) {
+    ColorMemo memo;
     for (const ConversionTarget& target : conversionTable()) {
-        ConvertEntry(source, target.targetTag, work, loadPaletteFile, host);
+        ConvertEntry(source, target.targetTag, work, loadPaletteFile, host, &memo);
     }
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "color_memo.h"
 #include "conversion_host.h"
 #include "conversion_table.h"
 #include "palette_color.h"
@@ -24,14 +25,18 @@ using PaletteFileLoader = std::function<Palette()>;
  */
 void ConvertEntry(const std::string& sourcePath, std::string_view targetTag, ConversionHost& host);
 
-/** The same on an archive and a work file already at hand (batch conversion, tests). */
+/**
+ * The same on an archive and a work file already at hand (batch conversion, tests). A memo kept
+ * across the calls of one load spares repeated colour searches; the bytes are the same without.
+ */
 void ConvertEntry(const SourceArchive& source, std::string_view targetTag, WorkFile& work,
-                  const PaletteFileLoader& loadPaletteFile, ConversionHost& host);
+                  const PaletteFileLoader& loadPaletteFile, ConversionHost& host, ColorMemo* memo = nullptr);
 
 /** The conversion of a picture that the directory scan found at entryOffset. */
 void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
                        const ConversionTarget& target, WorkFile& work,
-                       const PaletteFileLoader& loadPaletteFile, ConversionHost& host);
+                       const PaletteFileLoader& loadPaletteFile, ConversionHost& host,
+                       ColorMemo* memo = nullptr);
 
 /** One whole load: the nine targets in the order the game's pictures depend on each other. */
 void ConvertJersey(const SourceArchive& source, WorkFile& work,
