@@ -20,6 +20,7 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments, std::s
     app.add_option("-d,--output-dir", line.outputFolder)->multi_option_policy(once);
     app.add_option("--resources", line.resourcesFolder)->multi_option_policy(once);
     app.add_option("--previews", line.previewsFolder)->multi_option_policy(once);
+    app.add_option("-j,--jobs", line.threads)->multi_option_policy(once)->check(CLI::Range(1, 256));
     app.add_option("inputs", line.inputs);
 
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());  // CLI11 takes them last first
@@ -64,6 +65,7 @@ std::string CommandLine::usage() {
            "                          before/after, 4/5 back, 6/7 sleeve, 3 the small pictures,\n"
            "                          2 stays empty)\n"
            "      --force             convert damaged kits too; the missing bytes read as 0\n"
+           "  -j, --jobs N            convert N kits at once (default: one per processor core)\n"
            "  -q, --quiet             no warnings, progress bar or summary; errors still show\n"
            "  -h, --help              show this text\n"
            "      --version           show the version\n"

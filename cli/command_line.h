@@ -8,6 +8,7 @@ struct CommandLine {
     bool sixtyFourColors = false;
     bool force = false;           // convert damaged kits anyway
     bool quiet = false;           // no warnings, progress or summary; errors still shown
+    int threads = 0;              // kits converted at once; 0: one per processor core
     std::string resourcesFolder;  // empty: the template and palette built into the program
     std::string previewsFolder;   // empty: no previews
     std::string outputFile;       // -o, one kit only

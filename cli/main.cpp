@@ -3,7 +3,9 @@
 // files, outputs that would replace a file the run reads, folders that cannot take files) is
 // found first, with nothing written: exit status 2.
 #include <cstdio>
+#include <algorithm>
 #include <optional>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "batch_plan.h"
 #include "command_line.h"
 #include "conversion_error.h"
+#include "parallel_batch.h"
 #include "terminal_progress.h"
 
 namespace {
@@ -65,23 +68,32 @@ int main(int argc, char** argv) {
         for (const std::string& note : plan.notes()) std::fprintf(stderr, "%s\n", note.c_str());
     }
     const auto& jobs = plan.jobs();
+    // One converter per thread: each keeps its own previews; the template and palette are the
+    // ones read above.
+    const int threads = static_cast<int>(std::min<std::size_t>(
+        jobs.size(), line.threads > 0 ? static_cast<std::size_t>(line.threads)
+                                      : std::max(1u, std::thread::hardware_concurrency())));
+    std::vector<BatchConverter> converters(static_cast<std::size_t>(std::max(threads, 1)), *converter);
     TerminalProgress progress(stderr, static_cast<int>(jobs.size()), !line.quiet);
+    progress.show(0, jobs.front().input.filename().string());
     int failures = 0;
-    for (std::size_t i = 0; i < jobs.size(); ++i) {
-        const std::string name = jobs[i].input.string();
-        progress.show(static_cast<int>(i), jobs[i].input.filename().string());
-        const KitResult result = converter->convert(jobs[i]);
-        if (!result.error.empty() || (!line.quiet && !result.warnings.empty())) progress.clear();
-        if (!line.quiet) {
-            for (const std::string& warning : result.warnings) {
-                std::fprintf(stderr, "%s: warning: %s\n", name.c_str(), warning.c_str());
+    ParallelBatch::run(
+        jobs.size(), threads,
+        [&](int worker, std::size_t job) { return converters[static_cast<std::size_t>(worker)].convert(jobs[job]); },
+        [&](std::size_t job, const KitResult& result) {
+            const std::string name = jobs[job].input.string();
+            if (!result.error.empty() || (!line.quiet && !result.warnings.empty())) progress.clear();
+            if (!line.quiet) {
+                for (const std::string& warning : result.warnings) {
+                    std::fprintf(stderr, "%s: warning: %s\n", name.c_str(), warning.c_str());
+                }
             }
-        }
-        if (!result.error.empty()) {
-            std::fprintf(stderr, "%s: %s\n", name.c_str(), result.error.c_str());
-            ++failures;
-        }
-    }
+            if (!result.error.empty()) {
+                std::fprintf(stderr, "%s: %s\n", name.c_str(), result.error.c_str());
+                ++failures;
+            }
+            if (job + 1 < jobs.size()) progress.show(static_cast<int>(job + 1), jobs[job + 1].input.filename().string());
+        });
     progress.clear();
     if (!line.quiet && (jobs.size() > 1 || failures == 0)) {
         std::fprintf(stderr, "%zu of %zu jerseys converted\n", jobs.size() - static_cast<std::size_t>(failures),

@@ -13,6 +13,9 @@
 class PreviewSet {
 public:
     PreviewSet();
+    /** A copy starts with empty pictures of its own: each converter draws only its own kit. */
+    PreviewSet(const PreviewSet&) : PreviewSet() {}
+    PreviewSet& operator=(const PreviewSet&) = delete;
 
     MemoryPreview& preview(int index) { return *m_previews.at(static_cast<std::size_t>(index)); }
     /** Starts every picture afresh, as the window clears its boxes before a load. */

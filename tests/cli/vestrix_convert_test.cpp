@@ -121,3 +121,20 @@ TEST_F(ConvertProgramTest, QuietSilencesWarningsButNeverErrors) {
     EXPECT_EQ(run.errors, path("missing.fsh") + ": Cannot open " + path("missing.fsh") + ": No such file or directory\n");
     EXPECT_TRUE(exists("out/nosleeve.fsh"));
 }
+
+TEST_F(ConvertProgramTest, SeveralThreadsWriteTheSameFilesAndMessagesInTheSameOrder) {
+    for (int i = 0; i < 12; ++i) {
+        write("kits/k" + std::to_string(i) + ".fsh", i % 4 == 1 ? Bytes{'S', 'H', 'P', 'I'} : kit(i % 4 == 2 ? "hjbk" : ""));
+    }
+    const ProgramRun one = convert({"-j", "1", "--resources", "@res", "-d", "@one", "@kits"});
+    const ProgramRun four = convert({"--jobs=4", "--resources", "@res", "-d", "@four", "@kits"});
+    EXPECT_EQ(one.exitCode, 1);
+    EXPECT_EQ(four.exitCode, 1);
+    std::string expected = one.errors;
+    for (std::size_t at; (at = expected.find("/one/")) != std::string::npos;) expected.replace(at, 5, "/four/");
+    EXPECT_EQ(four.errors, expected);
+    for (int i = 0; i < 12; ++i) {
+        const std::string name = "/k" + std::to_string(i) + ".fsh";
+        EXPECT_EQ(read("one" + name), read("four" + name)) << name;
+    }
+}
