@@ -97,9 +97,7 @@ std::int32_t GeometryRegistry::RegisterControl(LayoutControl& control,
     auto whole = [&control](const char* name) {
         return roundToInt32(PropertyReads::number(control, name));
     };
-    auto unparked = [&whole](const char* name) {
-        return UnparkCoordinate(whole(name));
-    };
+    auto unparked = [&whole](const char* name) { return UnparkCoordinate(whole(name)); };
 
     ignoringFailure([&] { record.Name = PropertyReads::text(control, "Name"); });
     ignoringFailure([&] { record.Index = whole("Index"); });

@@ -39,9 +39,11 @@ std::int32_t scale(std::int32_t value, double percent) {
     constexpr double kLimit = 2147483648.0;
     const double whole = std::nearbyint(percent);
     if (!(whole >= -kLimit && whole <= kLimit)) {
-        throw LayoutFailure("Layout: the percentage " + std::to_string(percent) + " is out of range");
+        throw LayoutFailure("Layout: the percentage " + std::to_string(percent) +
+                            " is out of range");
     }
-    const std::int64_t product = static_cast<std::int64_t>(value) * static_cast<std::int64_t>(whole);
+    const std::int64_t product =
+        static_cast<std::int64_t>(value) * static_cast<std::int64_t>(whole);
     return checkedInt32(product) / 100;
 }
 

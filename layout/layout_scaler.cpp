@@ -43,7 +43,8 @@ std::int32_t LayoutScaler::percent(LayoutForm& form, const char* scaleName,
     const long double now = static_cast<long double>(PropertyReads::number(form, scaleName));
     const double hundredfold = static_cast<double>(std::nearbyint(now * 100));
     const std::int32_t numerator = roundToInt32(hundredfold);
-    const std::int32_t denominator = m_registry.FormRecords()[static_cast<std::size_t>(i)].*recorded;
+    const std::int32_t denominator =
+        m_registry.FormRecords()[static_cast<std::size_t>(i)].*recorded;
     // Nothing to scale from: the controls keep their recorded places in this direction.
     if (denominator == 0) return 100;
     return checkedInt32(static_cast<std::int64_t>(numerator) / denominator);
@@ -65,9 +66,8 @@ void LayoutScaler::ResizeControl(LayoutControl& control, LayoutForm& form) {
     ignoringFailure([&] { widthPercent = WidthPercent(form); });
 
     std::int32_t i = -1;
-    ignoringFailure([&] {
-        i = m_registry.FindControlRecord(control, PropertyReads::text(form, "Name"));
-    });
+    ignoringFailure(
+        [&] { i = m_registry.FindControlRecord(control, PropertyReads::text(form, "Name")); });
     if (i == -1) return;
     const GeometryRecord& r = m_registry.ControlRecords()[static_cast<std::size_t>(i)];
 
@@ -95,14 +95,15 @@ void LayoutScaler::ResizeControl(LayoutControl& control, LayoutForm& form) {
             PropertyReads::write(control, "X2", static_cast<double>(x2));
         });
         ignoringFailure([&] {
-            PropertyReads::write(control, "Y2", static_cast<double>(scale(r.Height, heightPercent)));
+            PropertyReads::write(control, "Y2",
+                                 static_cast<double>(scale(r.Height, heightPercent)));
         });
         return;
     }
     // A control that refuses a size still gets its place, and its width where it takes one.
-    const std::array<double, 4> numbers = {static_cast<double>(newLeft), static_cast<double>(newTop),
-                                           static_cast<double>(newWidth),
-                                           static_cast<double>(newHeight)};
+    const std::array<double, 4> numbers = {
+        static_cast<double>(newLeft), static_cast<double>(newTop), static_cast<double>(newWidth),
+        static_cast<double>(newHeight)};
     for (std::size_t count : {4u, 3u, 2u}) control.move(std::span(numbers).first(count));
 }
 

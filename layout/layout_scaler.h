@@ -38,7 +38,8 @@ public:
     const GeometryRegistry& registry() const { return m_registry; }
 
 private:
-    std::int32_t percent(LayoutForm& form, const char* scaleName, std::int32_t GeometryRecord::*recorded);
+    std::int32_t percent(LayoutForm& form, const char* scaleName,
+                         std::int32_t GeometryRecord::*recorded);
     void fitAroundControls(LayoutForm& form);
 
     GeometryRegistry m_registry;

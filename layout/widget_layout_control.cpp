@@ -13,9 +13,7 @@ bool isEndPoint(std::string_view name) {
 }
 }  // namespace
 
-bool WidgetLayoutControl::isLine() const {
-    return m_widget && m_widget->property("X1").isValid();
-}
+bool WidgetLayoutControl::isLine() const { return m_widget && m_widget->property("X1").isValid(); }
 
 std::optional<PropertyValue> WidgetLayoutControl::property(std::string_view name) const {
     if (!m_widget) return std::nullopt;

@@ -1,4 +1,4 @@
-// Numbers between the layout scaler (twips) and widgets (pixels), refusing what a widget cannot take.
+// Between the scaler's twips and a widget's pixels, refusing what a widget cannot take.
 #pragma once
 
 #include <QWidget>

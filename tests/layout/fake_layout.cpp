@@ -62,7 +62,9 @@ bool FakeForm::setProperty(std::string_view name, const PropertyValue& value) {
     if (innerFollowsOuter && name == "Height") {
         properties["ScaleHeight"] = std::get<double>(value) - 400;
     }
-    if (innerFollowsOuter && name == "Width") properties["ScaleWidth"] = std::get<double>(value) - 100;
+    if (innerFollowsOuter && name == "Width") {
+        properties["ScaleWidth"] = std::get<double>(value) - 100;
+    }
     return true;
 }
 

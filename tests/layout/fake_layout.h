@@ -1,4 +1,4 @@
-// Scripted forms and controls for the layout scaler: properties in a table, writes and moves logged.
+// Scripted forms and controls for the layout scaler: properties in a table, writes logged.
 #pragma once
 
 #include <functional>

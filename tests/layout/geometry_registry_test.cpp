@@ -23,7 +23,8 @@ TEST(GeometryRegistry, RecordsEachControlRoundedAndUnparked) {
         {"half to even up", {{"Left", 1235.5}, {"Width", 2000.4}}, false, 0, 1236, 0, 2000},
         {"rounded before unparking", {{"Left", -0.5}, {"Height", -0.5}}, false, 0, 0, 0, 0},
         {"beyond 32 bits reads as a failure", {{"Left", 3e9}, {"Top", 10.0}}, false, 10, 0, 0, 0},
-        {"line", {{"X1", -500.0}, {"Y1", 40.0}, {"X2", 300.0}, {"Y2", -60.0}}, true, 40, 74500, -60, 300},
+        {"line", {{"X1", -500.0}, {"Y1", 40.0}, {"X2", 300.0}, {"Y2", -60.0}}, true,
+         40, 74500, -60, 300},
         {"line without Left", {{"Left", 7.0}, {"X2", -1.0}}, true, 0, 0, 0, 74999},
         {"menu entry", {}, false, 0, 0, 0, 0},
     };

@@ -42,7 +42,9 @@ std::optional<double> number(const LayoutControl& control, const char* name) {
     return std::get<double>(*value);
 }
 
-std::string name(const LayoutControl& control) { return std::get<std::string>(*control.property("Name")); }
+std::string name(const LayoutControl& control) {
+    return std::get<std::string>(*control.property("Name"));
+}
 
 }  // namespace
 
