@@ -1,55 +1,44 @@
-// Scripted forms and controls for the layout scaler: properties in a table, writes logged.
+// A scripted form or control for the layout scaler: properties in a table, every access logged.
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "layout_form.h"
 
 using Properties = std::map<std::string, PropertyValue, std::less<>>;
 
-/** A property a fake does not hold fails; so does a write of one it does not hold. */
-class FakeControl : public LayoutControl {
+/**
+ * A property missing from the table fails to read and to write. The log holds reads as "Name",
+ * writes as "Name=value" and moves as "Move=4" (the count of numbers).
+ */
+class FakeObject : public LayoutForm, public LayoutControl {
 public:
-    static std::shared_ptr<FakeControl> make(Properties properties, bool line = false);
+    explicit FakeObject(Properties table = {}, bool isLine = false)
+        : properties(std::move(table)), line(isLine) {}
+    /** Named "Form1", inner size 6000 x 6000 inside a frame of 100 across and 400 down, shown. */
+    static std::shared_ptr<FakeObject> form();
 
     std::optional<PropertyValue> property(std::string_view name) const override;
     bool setProperty(std::string_view name, const PropertyValue& value) override;
-    /** Logged as "Move 4" etc.; only the arities in acceptedMoves take effect. */
+    std::optional<Controls> controls() override;
     bool move(std::span<const double> numbers) override;
     bool isLine() const override { return line; }
 
     double number(const char* name) const { return std::get<double>(properties.at(name)); }
+    std::vector<std::string> writes() const;
 
     Properties properties;
     bool line = false;
     std::set<std::size_t> acceptedMoves{2, 3, 4};
-    std::vector<std::string> log;
-    std::function<void()> onMove;
-};
-
-/** Named "Form1", inner size 6000 x 6000, visible, without an MDIChild property. */
-class FakeForm : public LayoutForm {
-public:
-    FakeForm();
-
-    std::optional<PropertyValue> property(std::string_view name) const override;
-    /** Writing Height or Width moves the inner size along when innerFollowsOuter. */
-    bool setProperty(std::string_view name, const PropertyValue& value) override;
-    std::optional<Controls> controls() override;
-
-    void add(std::initializer_list<std::shared_ptr<FakeControl>> added);
-
-    Properties properties;
+    std::set<std::string, std::less<>> refusedWrites;
+    bool innerFollowsOuter = false;  // writing Height or Width changes the inner size along
     Controls list;
     bool listFails = false;
-    std::set<std::string, std::less<>> refusedWrites;
-    bool innerFollowsOuter = false;
-    mutable std::vector<std::string> log;  // reads by name, writes as "Name=value"
+    std::function<void()> onMove;
+    mutable std::vector<std::string> log;
 };
