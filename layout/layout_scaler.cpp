@@ -69,7 +69,8 @@ void LayoutScaler::ResizeControl(LayoutControl& control, LayoutForm& form) {
     ignoringFailure(
         [&] { i = m_registry.FindControlRecord(control, PropertyReads::text(form, "Name")); });
     if (i == -1) return;
-    const GeometryRecord& r = m_registry.ControlRecords()[static_cast<std::size_t>(i)];
+    // A copy: a move may raise events that register other forms while this control is placed.
+    const GeometryRecord r = m_registry.ControlRecords()[static_cast<std::size_t>(i)];
 
     std::int32_t newLeft = 0, newTop = 0, newWidth = 0, newHeight = 0;
     // Parked or not is decided by where the control stands now, not where it was recorded.
