@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "conversion_host.h"
+#include "layout_scaler.h"
 #include "main_window_services.h"
 
 class QAction;
@@ -33,6 +34,8 @@ public:
 
     const QString& lastOpenPath() const { return m_lastOpenPath; }
     const QString& lastSavePath() const { return m_lastSavePath; }
+    /** The window's reference layout, recorded by the first "Visit Our Website". */
+    const LayoutScaler& layoutScaler() const { return m_layoutScaler; }
     PictureBox& picture(int index) { return *m_pictures.at(static_cast<std::size_t>(index)); }
 
     // What the conversion asks of its host.
@@ -80,6 +83,7 @@ private:
     std::int16_t m_paletteBase = 191;
     bool m_ended = false;
     QElapsedTimer m_progressPainted;
+    LayoutScaler m_layoutScaler;
 
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;

@@ -12,9 +12,11 @@
 #include "file_presence.h"
 #include "form1.h"
 #include "jersey_file_check.h"
+#include "layout_failure.h"
 #include "picture_box.h"
 #include "settings_file.h"
 #include "web_addresses.h"
+#include "widget_layout_form.h"
 #include "work_file_copy.h"
 #include "work_file_layout.h"
 
@@ -173,7 +175,16 @@ void Form1::readme_menu_Click() {
 
 void Form1::AboutMenu_Click() {}
 
-void Form1::visitwebsiteMenu_Click() { m_services.urlOpener.openUrl(WebAddresses::kHomePage); }
+void Form1::visitwebsiteMenu_Click() {
+    m_services.urlOpener.openUrl(WebAddresses::kHomePage);
+    // The window keeps its size, so this only records the layout and puts everything back.
+    WidgetLayoutForm form(this);
+    try {
+        m_layoutScaler.ResizeForm(form);
+    } catch (const LayoutFailure& error) {
+        showMessage(textOf(error), errorTitle());
+    }
+}
 
 void Form1::ExitMenu_Click() { endProgram(0); }
 
