@@ -11,9 +11,12 @@
 #include "entry_converter.h"
 #include "file_presence.h"
 #include "form1.h"
+#include "form2.h"
 #include "jersey_file_check.h"
 #include "picture_box.h"
 #include "settings_file.h"
+#include "skin_painting.h"
+#include "skin_surface.h"
 #include "web_addresses.h"
 #include "work_file_copy.h"
 #include "work_file_layout.h"
@@ -25,6 +28,7 @@ QString jerseyTitle() { return QStringLiteral("Tavrimel"); }
 
 constexpr const char* kWorkFile = "pk001.fsh";
 constexpr const char* kPaletteFile = "fifa2k.pal";
+constexpr const char* kDefaultSkin = "subzero.jpg";
 
 std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString fromNative(const std::string& path) { return QFile::decodeName(path.c_str()); }
@@ -161,7 +165,17 @@ void Form1::color64_Click() {
     }
 }
 
-void Form1::LoadSkinMenu_Click() {}
+void Form1::LoadSkinMenu_Click() {
+    // One Skin Select at a time: while it is open the menu only brings it forward.
+    if (m_form2) {
+        m_form2->raise();
+        m_form2->activateWindow();
+        return;
+    }
+    m_form2 = new Form2(*m_client, m_services.messageBoxes, m_services.urlOpener,
+                        m_services.programLocation, this);
+    m_form2->show();
+}
 
 void Form1::readme_menu_Click() {
     try {
@@ -177,7 +191,16 @@ void Form1::visitwebsiteMenu_Click() { m_services.urlOpener.openUrl(WebAddresses
 
 void Form1::ExitMenu_Click() { endProgram(0); }
 
-void Form1::PaintDefaultSkin() {}
+void Form1::PaintDefaultSkin() {
+    // The presence test leaves an empty subzero.jpg behind when there was none; Skin Select then
+    // lists it, and choosing it says it cannot be found.
+    const QString skin = ownFile(kDefaultSkin);
+    if (!isFilePresent(nativePath(skin))) {
+        showMessage(QStringLiteral("Can't find subzero.jpg"), errorTitle());
+        return;
+    }
+    SkinPainting::paintSkinFile(skin, *m_client, m_services.messageBoxes, this);
+}
 
 bool Form1::writeSettings() {
     try {
