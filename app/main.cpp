@@ -39,7 +39,9 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<Form1> window;
     auto* splash = new FrmSplash([&] {
         window = std::make_unique<Form1>(services);
-        if (window->isRunning()) window->show();
+        if (!window->isRunning()) return;
+        window->show();
+        window->activateWindow();  // the key that dismissed the splash was meant for us
     });
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();

@@ -77,10 +77,13 @@ void Form2::buildControls() {
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setGeometry(Twips::toPixels(0, 960, 2175, 495));
     m_label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_label2->setWordWrap(true);  // two lines tall, to take the sentence where the font is wide
     m_label2->setFont(sansSerif(QStringLiteral("MS Sans Serif"), 8.25));
 
     // Every change of the selection paints, whether by mouse, arrow keys or Form_Load.
     connect(m_file1, &QListWidget::currentRowChanged, this, &Form2::File1_Click);
+    // The arrow keys move through the skins as soon as the window opens.
+    m_file1->setFocus();
 }
 
 void Form2::Form_Load() {
