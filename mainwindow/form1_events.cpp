@@ -167,11 +167,12 @@ void Form1::color64_Click() {
 
 void Form1::LoadSkinMenu_Click() {
     // One Skin Select at a time: while it is open the menu only brings it forward.
-    if (m_form2) {
+    if (m_form2 && m_form2->isVisible()) {
         m_form2->raise();
         m_form2->activateWindow();
         return;
     }
+    delete m_form2;  // closed, its deletion still pending: it starts afresh all the same
     m_form2 = new Form2(*m_client, m_services.messageBoxes, m_services.urlOpener,
                         m_services.programLocation, this);
     m_form2->show();
