@@ -1,11 +1,10 @@
 // vestrix-start-time PROGRAM [RUNS]: the time from launching the program to its first window on
 // the screen, painted, measured from outside the process as a user would see it. Needs an X
 // server without a compositor (xvfb-run -a); prints each run and the minimum, median and maximum.
-#include <xcb/xcb.h>
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <algorithm>
 #include <chrono>

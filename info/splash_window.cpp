@@ -50,8 +50,8 @@ void FrmSplash::buildControls() {
     // Made in the order of their tab indexes: the notice first, the maker's name last.
     addLabel(m_frame1, "lblWarning", QStringLiteral("Use at your own risk !"), 8.25, false, 3360,
              2880);
-    QLabel* version = addLabel(m_frame1, "lblVersion", QStringLiteral("Version 1.2"), 12, true,
-                               120, 2760);
+    QLabel* version =
+        addLabel(m_frame1, "lblVersion", QStringLiteral("Version 1.2"), 12, true, 120, 2760);
     version->setAlignment(Qt::AlignRight | Qt::AlignTop);
     addLabel(m_frame1, "lblProductName", QStringLiteral("Vestrix"), 15.75, true, 120, 2400);
     addLabel(m_frame1, "lblCompanyProduct", QStringLiteral("TAVRIMEL"), 18, true, 120, 2040);
@@ -88,11 +88,13 @@ void FrmSplash::keyPressEvent(QKeyEvent* event) {
 }
 
 bool FrmSplash::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease && (watched == m_frame1 || watched == m_image1)) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched == m_frame1 || watched == m_image1)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* widget = static_cast<QWidget*>(watched);
         // A click: the left button let go over the control it was pressed on.
-        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton &&
+            widget->rect().contains(mouse->position().toPoint())) {
             if (watched == m_image1) {
                 Image1_Click();
             } else {

@@ -27,8 +27,8 @@ protected:
 
 private:
     void buildControls();
-    QLabel* addLabel(QWidget* frame, const char* name, const QString& text, qreal points,
-                     bool bold, int leftTwips, int topTwips);
+    QLabel* addLabel(QWidget* frame, const char* name, const QString& text, qreal points, bool bold,
+                     int leftTwips, int topTwips);
     void unloadAndShowMainWindow();
 
     std::function<void()> m_showMainWindow;

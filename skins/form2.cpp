@@ -21,8 +21,8 @@ constexpr int kClientHeightTwips = 1395;
 
 /** The folder without a trailing separator, except where that would leave no folder (a root). */
 QString withoutTrailingSeparator(QString folder) {
-    while (folder.size() > 1 && (folder.endsWith(QLatin1Char('/')) ||
-                                 folder.endsWith(QLatin1Char('\\'))) &&
+    while (folder.size() > 1 &&
+           (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))) &&
            !QDir(folder).isRoot()) {
         folder.chop(1);
     }
@@ -88,9 +88,8 @@ void Form2::buildControls() {
 
 void Form2::Form_Load() {
     // The same pattern match as the folder listing of the system: "*.JPG" counts too.
-    const QStringList names = QDir(m_folder).entryList(
-        {QStringLiteral("*.jpg")}, QDir::Files,
-        QDir::Name | QDir::IgnoreCase);
+    const QStringList names = QDir(m_folder).entryList({QStringLiteral("*.jpg")}, QDir::Files,
+                                                       QDir::Name | QDir::IgnoreCase);
     m_file1->addItems(names);
     // Without any picture there is nothing to select and nothing to paint.
     if (m_file1->count() > 0) m_file1->setCurrentRow(0);
@@ -113,7 +112,8 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     // A click is a left-button release over the label that was pressed.
     if (watched == m_label1 && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && m_label1->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton &&
+            m_label1->rect().contains(mouse->position().toPoint())) {
             Label1_Click();
             return true;
         }

@@ -48,15 +48,19 @@ void iceShards(QPainter& painter, QSizeF size, Scatter& scatter, int count, int 
     for (int i = 0; i < count; ++i) {
         const double side = scatter.between(0, 4);
         QPointF base;
-        if (side < 1) base = {scatter.between(0, size.width()), 0};
-        else if (side < 2) base = {size.width(), scatter.between(0, size.height())};
-        else if (side < 3) base = {scatter.between(0, size.width()), size.height()};
-        else base = {0, scatter.between(0, size.height())};
+        if (side < 1)
+            base = {scatter.between(0, size.width()), 0};
+        else if (side < 2)
+            base = {size.width(), scatter.between(0, size.height())};
+        else if (side < 3)
+            base = {scatter.between(0, size.width()), size.height()};
+        else
+            base = {0, scatter.between(0, size.height())};
         const QPointF centre(size.width() / 2, size.height() / 2);
         const QPointF inward = centre - base;
         const double reach = scatter.between(0.25, 0.7);
-        const QPointF tip = base + inward * reach +
-                            QPointF(scatter.between(-40, 40), scatter.between(-40, 40));
+        const QPointF tip =
+            base + inward * reach + QPointF(scatter.between(-40, 40), scatter.between(-40, 40));
         const QPointF across(-inward.y(), inward.x());
         const double length = std::hypot(across.x(), across.y());
         const QPointF half = across / length * scatter.between(6, 22);
@@ -82,7 +86,8 @@ void crystal(QPainter& painter, QPointF centre, double radius, double turn, QCol
         const QPointF fork = centre + direction * (radius * 0.55);
         for (const double side : {-1.0, 1.0}) {
             const double branch = angle + side * std::numbers::pi / 4;
-            painter.drawLine(fork, fork + QPointF(std::cos(branch), std::sin(branch)) * radius * 0.3);
+            painter.drawLine(fork,
+                             fork + QPointF(std::cos(branch), std::sin(branch)) * radius * 0.3);
         }
     }
 }
@@ -92,8 +97,7 @@ void crystals(QPainter& painter, QSizeF size, Scatter& scatter, int count, QColo
     for (int i = 0; i < count; ++i) {
         QColor shade = colour;
         shade.setAlpha(static_cast<int>(scatter.between(0.35, 1.0) * colour.alpha()));
-        crystal(painter,
-                {scatter.between(0, size.width()), scatter.between(0, size.height())},
+        crystal(painter, {scatter.between(0, size.width()), scatter.between(0, size.height())},
                 scatter.between(smallest, largest), scatter.between(0, std::numbers::pi / 3),
                 shade);
     }

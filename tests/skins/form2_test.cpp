@@ -1,10 +1,11 @@
 // Skin Select: the list, painting on every change of selection, the link, one window at a time.
+#include "form2.h"
+
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
 
-#include "form2.h"
 #include "program_folder_fixture.h"
 #include "skin_test_support.h"
 #include "web_addresses.h"
@@ -46,8 +47,9 @@ TEST_F(Form2Test, ListsThePicturesAlphabeticallyIgnoringCaseAndPaintsTheFirstAtO
     const auto window = startWindow();
 
     Form2& skinSelect = loadSkin(*window);
-    EXPECT_EQ(listed(skinSelect), (QStringList{QStringLiteral("Alpha.JPG"), QStringLiteral("beta.jpg"),
-                                               QStringLiteral("subzero.jpg"), QStringLiteral("Zeta.jpg")}));
+    EXPECT_EQ(listed(skinSelect),
+              (QStringList{QStringLiteral("Alpha.JPG"), QStringLiteral("beta.jpg"),
+                           QStringLiteral("subzero.jpg"), QStringLiteral("Zeta.jpg")}));
     EXPECT_EQ(file1(skinSelect)->currentRow(), 0);
     EXPECT_EQ(shownAt(*window), QColor(Qt::cyan).rgb());
     EXPECT_TRUE(m_fake.messages.shown.empty());

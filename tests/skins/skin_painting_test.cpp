@@ -1,11 +1,12 @@
 // The main window's skins: the default one at start-up, pictures over pictures, bad files.
+#include "skin_painting.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 
 #include "picture_box.h"
 #include "program_folder_fixture.h"
-#include "skin_painting.h"
 #include "skin_surface.h"
 #include "skin_test_support.h"
 
@@ -53,7 +54,8 @@ TEST_F(SkinPaintingTest, MissingOrEmptyDefaultSkinIsReportedAndTheToolCarriesOn)
         m_fake.messages.shown.clear();
 
         const auto window = startWindow();
-        ASSERT_EQ(m_fake.messages.texts(), std::vector<QString>{QStringLiteral("Can't find subzero.jpg")});
+        ASSERT_EQ(m_fake.messages.texts(),
+                  std::vector<QString>{QStringLiteral("Can't find subzero.jpg")});
         EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Error"));
         EXPECT_TRUE(window->isRunning());
         EXPECT_EQ(QFileInfo(path("subzero.jpg")).size(), 0);  // left behind, empty

@@ -1,8 +1,9 @@
 // Pictures for the skin tests.
 #include "skin_test_support.h"
 
-#include <QPainter>
 #include <gtest/gtest.h>
+
+#include <QPainter>
 
 #include "skin_surface.h"
 

@@ -43,8 +43,7 @@ TEST(Splash, ShowsItsControlsWhereTheyBelong) {
     EXPECT_EQ(part(splash, "client")->size(), QSize(380, 194));
     EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(splash.windowType(), Qt::SplashScreen);  // no task-bar entry
-    EXPECT_EQ(splash.geometry().center(),
-              QGuiApplication::primaryScreen()->geometry().center());
+    EXPECT_EQ(splash.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
     EXPECT_EQ(part(splash, "Frame1")->geometry(), QRect(-8, -16, 400, 267));
     const auto* banner = splash.findChild<QLabel*>(QStringLiteral("Image1"));
     EXPECT_EQ(banner->pixmap().size(), QSize(380, 120));
@@ -72,8 +71,7 @@ TEST(Splash, ShowsItsControlsWhereTheyBelong) {
         EXPECT_EQ(label->font().bold(), l.bold);
         // Sized to the text, and inside the visible part of the window.
         EXPECT_EQ(label->size(), label->sizeHint());
-        EXPECT_TRUE(part(splash, "client")->rect().contains(
-            label->geometry().translated(-8, -16)));
+        EXPECT_TRUE(part(splash, "client")->rect().contains(label->geometry().translated(-8, -16)));
     }
 }
 
@@ -84,7 +82,10 @@ TEST(Splash, ACharacterKeyOrAClickOnTheBannerOrBesideTheLabelsDismissesIt) {
         {"Escape", [](FrmSplash& s) { key(s, Qt::Key_Escape); }},
         {"Backspace", [](FrmSplash& s) { key(s, Qt::Key_Backspace); }},
         {"banner", [](FrmSplash& s) { click(s, "Image1"); }},
-        {"frame beside the version", [](FrmSplash& s) { click(s, "Frame1", {150, 190}); }},
+        {"frame beside the version",
+         [](FrmSplash& s) {
+             click(s, "Frame1", {150, 190});
+         }},
     };
     for (const Trigger& trigger : triggers) {
         SCOPED_TRACE(trigger.what);
@@ -144,8 +145,8 @@ public:
 TEST_F(StartUpOrder, TheSplashIsGoneBeforeTheMainWindowChecksItsFiles) {
     QFile::remove(path("pk001.fsh"));
     SplashWatchingMessages messages;
-    const MainWindowServices services{m_fake.dialogs, messages, m_fake.exit, m_fake.starter,
-                                      m_fake.location, m_fake.urlOpener};
+    const MainWindowServices services{m_fake.dialogs, messages,        m_fake.exit,
+                                      m_fake.starter, m_fake.location, m_fake.urlOpener};
     std::unique_ptr<Form1> window;
     messages.splash = new FrmSplash([&] { window = std::make_unique<Form1>(services); });
     messages.splash->show();
@@ -153,7 +154,8 @@ TEST_F(StartUpOrder, TheSplashIsGoneBeforeTheMainWindowChecksItsFiles) {
 
     QTest::keyClick(messages.splash.data(), Qt::Key_Space);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(messages.texts(), std::vector<QString>{QStringLiteral("PK001.FSH is missing or damaged !")});
+    EXPECT_EQ(messages.texts(),
+              std::vector<QString>{QStringLiteral("PK001.FSH is missing or damaged !")});
     EXPECT_EQ(messages.splashVisible, std::vector<bool>{false});
     EXPECT_FALSE(window->isRunning());
     delete messages.splash.data();

@@ -34,7 +34,8 @@ TEST(GeneratedPictures, SkinsCoverTheWindowOrLeaveMarginsAndTheBannerFitsTheSpla
         const char* name;
         bool covers;  // at least the whole client area
         bool inside;  // smaller both ways
-    } skins[] = {{"subzero.jpg", true, false}, {"glacier.jpg", true, false}, {"frost.jpg", false, true}};
+    } skins[] = {
+        {"subzero.jpg", true, false}, {"glacier.jpg", true, false}, {"frost.jpg", false, true}};
     for (const auto& skin : skins) {
         SCOPED_TRACE(skin.name);
         const QImage picture = QImage::fromData(committed(QString::fromLatin1(skin.name)), "JPG");
