@@ -114,6 +114,27 @@ TEST_F(Form2Test, WithoutAnyPictureItOpensWithNothingSelectedAndPaintsNothing) {
     EXPECT_TRUE(m_fake.messages.shown.empty());
 }
 
+TEST_F(Form2Test, IsASmallFixedToolWindowWithALinkUnderTheList) {
+    const auto window = startWindow();
+    Form2& skinSelect = loadSkin(*window);
+    EXPECT_EQ(skinSelect.windowTitle(), QStringLiteral("Skin Select"));
+    EXPECT_EQ(skinSelect.windowType(), Qt::Tool);
+    EXPECT_FALSE(skinSelect.windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(skinSelect.minimumSize(), QSize(145, 93));
+    EXPECT_EQ(skinSelect.maximumSize(), QSize(145, 93));
+    EXPECT_EQ(file1(skinSelect)->geometry(), QRect(0, 0, 145, 45));
+
+    const auto* link = skinSelect.findChild<QLabel*>(QStringLiteral("Label1"));
+    EXPECT_EQ(link->text(), QStringLiteral("Download more SKINS"));
+    EXPECT_EQ(link->geometry(), QRect(8, 48, 129, 17));
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(link->font().underline());
+    const auto* rest = skinSelect.findChild<QLabel*>(QStringLiteral("Label2"));
+    EXPECT_EQ(rest->text(), QStringLiteral(" from the Vestrix's web page"));
+    EXPECT_EQ(rest->geometry(), QRect(0, 64, 145, 33));
+}
+
 TEST_F(Form2Test, OnlyTheLinkOpensTheConverterPage) {
     const auto window = startWindow();
     Form2& skinSelect = loadSkin(*window);
