@@ -10,20 +10,18 @@
 #include "skin_test_support.h"
 #include "web_addresses.h"
 
-using SkinTestSupport::clientShot;
-using SkinTestSupport::writePicture;
-
 namespace {
 const QPoint kTopLeft(2, 2);
 
-QStringList listed(Form2& skinSelect) {
-    QStringList names;
-    const auto* list = skinSelect.findChild<QListWidget*>(QStringLiteral("File1"));
-    for (int row = 0; row < list->count(); ++row) names << list->item(row)->text();
-    return names;
-}
 QListWidget* file1(Form2& skinSelect) {
     return skinSelect.findChild<QListWidget*>(QStringLiteral("File1"));
+}
+QStringList listed(Form2& skinSelect) {
+    QStringList names;
+    for (int row = 0; row < file1(skinSelect)->count(); ++row) {
+        names << file1(skinSelect)->item(row)->text();
+    }
+    return names;
 }
 }  // namespace
 
@@ -39,35 +37,26 @@ protected:
     QRgb shownAt(Form1& window, QPoint at = kTopLeft) { return clientShot(window).pixel(at); }
 };
 
-TEST_F(Form2Test, ListsThePicturesAlphabeticallyIgnoringCaseAndPaintsTheFirstAtOnce) {
+TEST_F(Form2Test, ListsThePicturesIgnoringCasePaintsTheFirstAndFollowsTheArrowKeys) {
     writePicture(path("beta.jpg"), {50, 50}, Qt::green);
     writePicture(path("Zeta.jpg"), {50, 50}, Qt::magenta);
     writePicture(path("Alpha.JPG"), {50, 50}, Qt::cyan);
     writePicture(path("picture.png"), {50, 50}, Qt::yellow);
     const auto window = startWindow();
+    window->show();
 
     Form2& skinSelect = loadSkin(*window);
     EXPECT_EQ(listed(skinSelect),
               (QStringList{QStringLiteral("Alpha.JPG"), QStringLiteral("beta.jpg"),
                            QStringLiteral("subzero.jpg"), QStringLiteral("Zeta.jpg")}));
-    EXPECT_EQ(file1(skinSelect)->currentRow(), 0);
     EXPECT_EQ(shownAt(*window), QColor(Qt::cyan).rgb());
-    EXPECT_TRUE(m_fake.messages.shown.empty());
-}
-
-TEST_F(Form2Test, ArrowKeysPaintEachSkinInTurn) {
-    writePicture(path("a.jpg"), {50, 50}, Qt::cyan);
-    writePicture(path("b.jpg"), {50, 50}, Qt::green);
-    const auto window = startWindow();
-    window->show();
-    Form2& skinSelect = loadSkin(*window);
-
     QTest::keyClick(file1(skinSelect), Qt::Key_Down);
     EXPECT_EQ(shownAt(*window), QColor(Qt::green).rgb());
-    QTest::keyClick(file1(skinSelect), Qt::Key_Down);  // subzero.jpg
+    QTest::keyClick(file1(skinSelect), Qt::Key_Down);
     EXPECT_EQ(shownAt(*window), QImage(path("subzero.jpg")).pixel(kTopLeft));
     QTest::keyClick(file1(skinSelect), Qt::Key_Up);
     EXPECT_EQ(shownAt(*window), QColor(Qt::green).rgb());
+    EXPECT_TRUE(m_fake.messages.shown.empty());
 }
 
 TEST_F(Form2Test, AnEmptyPictureSaysItCannotBeFoundByItsFullNameAndPaintsNothing) {
@@ -112,27 +101,6 @@ TEST_F(Form2Test, WithoutAnyPictureItOpensWithNothingSelectedAndPaintsNothing) {
     EXPECT_EQ(file1(skinSelect)->currentRow(), -1);
     EXPECT_EQ(shownAt(*window), before);
     EXPECT_TRUE(m_fake.messages.shown.empty());
-}
-
-TEST_F(Form2Test, IsASmallFixedToolWindowWithALinkUnderTheList) {
-    const auto window = startWindow();
-    Form2& skinSelect = loadSkin(*window);
-    EXPECT_EQ(skinSelect.windowTitle(), QStringLiteral("Skin Select"));
-    EXPECT_EQ(skinSelect.windowType(), Qt::Tool);
-    EXPECT_FALSE(skinSelect.windowFlags() &
-                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(skinSelect.minimumSize(), QSize(145, 93));
-    EXPECT_EQ(skinSelect.maximumSize(), QSize(145, 93));
-    EXPECT_EQ(file1(skinSelect)->geometry(), QRect(0, 0, 145, 45));
-
-    const auto* link = skinSelect.findChild<QLabel*>(QStringLiteral("Label1"));
-    EXPECT_EQ(link->text(), QStringLiteral("Download more SKINS"));
-    EXPECT_EQ(link->geometry(), QRect(8, 48, 129, 17));
-    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_TRUE(link->font().underline());
-    const auto* rest = skinSelect.findChild<QLabel*>(QStringLiteral("Label2"));
-    EXPECT_EQ(rest->text(), QStringLiteral(" from the Vestrix's web page"));
-    EXPECT_EQ(rest->geometry(), QRect(0, 64, 145, 33));
 }
 
 TEST_F(Form2Test, OnlyTheLinkOpensTheConverterPage) {

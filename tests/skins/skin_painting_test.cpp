@@ -10,9 +10,6 @@
 #include "skin_surface.h"
 #include "skin_test_support.h"
 
-using SkinTestSupport::clientShot;
-using SkinTestSupport::writePicture;
-
 namespace {
 // Places in the client area that no control covers.
 const QPoint kTopLeft(2, 2);
@@ -75,7 +72,6 @@ TEST_F(SkinPaintingTest, DamagedDefaultSkinIsNamedAndLeavesThePlainBackground) {
     ASSERT_EQ(m_fake.messages.shown.size(), 1u);
     EXPECT_EQ(m_fake.messages.shown[0].text,
               SkinPainting::unreadableMessage(m_dir.path() + QStringLiteral("/subzero.jpg")));
-    EXPECT_TRUE(m_fake.messages.shown[0].text.contains(path("subzero.jpg")));
     EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Error"));
     EXPECT_TRUE(window->isRunning());
     EXPECT_EQ(clientShot(*window).pixel(kTopLeft), plainBackground(*window));

@@ -41,37 +41,23 @@ TEST(Splash, ShowsItsControlsWhereTheyBelong) {
     ShownSplash shown;
     FrmSplash& splash = *shown.splash;
     EXPECT_EQ(part(splash, "client")->size(), QSize(380, 194));
-    EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(splash.windowType(), Qt::SplashScreen);  // no task-bar entry
     EXPECT_EQ(splash.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
     EXPECT_EQ(part(splash, "Frame1")->geometry(), QRect(-8, -16, 400, 267));
-    const auto* banner = splash.findChild<QLabel*>(QStringLiteral("Image1"));
-    EXPECT_EQ(banner->pixmap().size(), QSize(380, 120));
-    EXPECT_EQ(banner->geometry(), QRect(8, 16, 380, 120));
+    // The banner at its natural size fills the top of the window.
+    EXPECT_EQ(part(splash, "Image1")->geometry(), QRect(8, 16, 380, 120));
 
-    const struct {
-        const char* name;
-        QString text;
-        QPoint place;  // in the frame
-        qreal points;
-        bool bold;
-    } labels[] = {
-        {"lblCompanyProduct", QStringLiteral("TAVRIMEL"), {8, 136}, 18, true},
-        {"lblProductName", QStringLiteral("Vestrix"), {8, 160}, 15.75, true},
-        {"lblVersion", QStringLiteral("Version 1.2"), {8, 184}, 12, true},
-        {"lblWarning", QStringLiteral("Use at your own risk !"), {224, 192}, 8.25, false},
-    };
-    for (const auto& l : labels) {
-        SCOPED_TRACE(l.name);
-        const auto* label = splash.findChild<QLabel*>(QString::fromLatin1(l.name));
-        ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->text(), l.text);
-        EXPECT_EQ(label->pos(), l.place);
-        EXPECT_DOUBLE_EQ(label->font().pointSizeF(), l.points);
-        EXPECT_EQ(label->font().bold(), l.bold);
-        // Sized to the text, and inside the visible part of the window.
-        EXPECT_EQ(label->size(), label->sizeHint());
-        EXPECT_TRUE(part(splash, "client")->rect().contains(label->geometry().translated(-8, -16)));
+    // Each label where the design puts it in the frame, sized to its text, and wholly visible.
+    const std::pair<const char*, QPoint> labels[] = {{"lblCompanyProduct", {8, 136}},
+                                                     {"lblProductName", {8, 160}},
+                                                     {"lblVersion", {8, 184}},
+                                                     {"lblWarning", {224, 192}}};
+    for (const auto& [name, place] : labels) {
+        const QWidget* label = part(splash, name);
+        EXPECT_EQ(label->pos(), place) << name;
+        EXPECT_EQ(label->size(), label->sizeHint()) << name;
+        EXPECT_TRUE(part(splash, "client")->rect().contains(label->geometry().translated(-8, -16)))
+            << name;
     }
 }
 
