@@ -57,6 +57,8 @@ test-sanitize: deps
 bench: build
 	$(BUILD)/bench/vestrix-bench --benchmark_min_time=1
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vestrix-mainwindow-bench
+	@if [ -x $(BUILD)/bench/vestrix-start-time ]; then \
+	    xvfb-run -a $(BUILD)/bench/vestrix-start-time $(BUILD)/vestrix 20; fi
 
 # A few minutes of libFuzzer on the conversion, under ASan and UBSan (FUZZ_SECONDS to change).
 FUZZ_SECONDS ?= 180

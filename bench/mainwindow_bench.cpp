@@ -38,7 +38,7 @@ struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, P
 // A program folder with copies of the shipped files, and the first bundled sample.
 struct ProgramFolder {
     ProgramFolder() {
-        for (const char* name : {"pk001.fsh", "fifa2k.pal"}) {
+        for (const char* name : {"pk001.fsh", "fifa2k.pal", "subzero.jpg"}) {
             QFile::copy(kResources + QLatin1Char('/') + QLatin1String(name),
                         dir.filePath(QLatin1String(name)));
         }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "picture_box.h"
+#include "skin_surface.h"
 #include "twips.h"
 #include "window_icon.h"
 
@@ -45,7 +46,8 @@ Form1::Form1(const MainWindowServices& services, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    auto* client = new QWidget(this);
+    auto* client = new SkinSurface(this);
+    m_client = client;
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(Twips::toPixels(kClientWidthTwips), Twips::toPixels(kClientHeightTwips));
     setCentralWidget(client);

@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -17,6 +18,8 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class PictureBox;
+class Form2;
+class SkinSurface;
 
 /**
  * The event procedures keep the names the window's controls give them (Command1_Click is the
@@ -58,8 +61,11 @@ public:
     /** 0 when path is a FIFA 99 jersey file; otherwise tells the user and returns 1. */
     std::int16_t CheckJerseyFile(const QString& path);
     void ClearPreviews();
-    /** Paints the default skin on the window's background; skins come later, so nothing yet. */
+    /** Paints subzero.jpg from the program folder on the window's background. */
     void PaintDefaultSkin();
+
+    /** The client area, whose background carries the skins. */
+    SkinSurface& skinSurface() { return *m_client; }
 
 private:
     void buildControls();
@@ -85,6 +91,9 @@ private:
     QElapsedTimer m_progressPainted;
     LayoutScaler m_layoutScaler;
 
+    SkinSurface* m_client = nullptr;
+    /** Skin Select while it is open; it deletes itself when closed. */
+    QPointer<Form2> m_form2;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
     std::array<PictureBox*, kPreviewCount> m_pictures{};

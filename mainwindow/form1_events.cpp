@@ -11,10 +11,13 @@
 #include "entry_converter.h"
 #include "file_presence.h"
 #include "form1.h"
+#include "form2.h"
 #include "jersey_file_check.h"
 #include "layout_failure.h"
 #include "picture_box.h"
 #include "settings_file.h"
+#include "skin_painting.h"
+#include "skin_surface.h"
 #include "web_addresses.h"
 #include "widget_layout_form.h"
 #include "work_file_copy.h"
@@ -27,6 +30,7 @@ QString jerseyTitle() { return QStringLiteral("Tavrimel"); }
 
 constexpr const char* kWorkFile = "pk001.fsh";
 constexpr const char* kPaletteFile = "fifa2k.pal";
+constexpr const char* kDefaultSkin = "subzero.jpg";
 
 std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString fromNative(const std::string& path) { return QFile::decodeName(path.c_str()); }
@@ -163,7 +167,18 @@ void Form1::color64_Click() {
     }
 }
 
-void Form1::LoadSkinMenu_Click() {}
+void Form1::LoadSkinMenu_Click() {
+    // One Skin Select at a time: while it is open the menu only brings it forward.
+    if (m_form2 && m_form2->isVisible()) {
+        m_form2->raise();
+        m_form2->activateWindow();
+        return;
+    }
+    delete m_form2;  // closed, its deletion still pending: it starts afresh all the same
+    m_form2 = new Form2(*m_client, m_services.messageBoxes, m_services.urlOpener,
+                        m_services.programLocation, this);
+    m_form2->show();
+}
 
 void Form1::readme_menu_Click() {
     try {
@@ -188,7 +203,16 @@ void Form1::visitwebsiteMenu_Click() {
 
 void Form1::ExitMenu_Click() { endProgram(0); }
 
-void Form1::PaintDefaultSkin() {}
+void Form1::PaintDefaultSkin() {
+    // The presence test leaves an empty subzero.jpg behind when there was none; Skin Select then
+    // lists it, and choosing it says it cannot be found.
+    const QString skin = ownFile(kDefaultSkin);
+    if (!isFilePresent(nativePath(skin))) {
+        showMessage(QStringLiteral("Can't find subzero.jpg"), errorTitle());
+        return;
+    }
+    SkinPainting::paintSkinFile(skin, *m_client, m_services.messageBoxes, this);
+}
 
 bool Form1::writeSettings() {
     try {

@@ -22,6 +22,7 @@ void ProgramFolderTest::SetUp() {
     ASSERT_TRUE(m_dir.isValid());
     write(path("pk001.fsh"), templateBytes());
     write(path("fifa2k.pal"), paletteBytes());
+    write(path("subzero.jpg"), shipped("subzero.jpg"));
     m_fake.location.folder = m_dir.path();  // no trailing separator: the window adds it
 }
 
