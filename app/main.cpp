@@ -1,20 +1,18 @@
-// The program: the main window with the real dialogs, message boxes and program starter.
+// The program: the main window with the real dialogs, message boxes, program starter, registry,
+// DDE client and browser launcher.
 #include <QApplication>
 
 #include "application_location.h"
+#include "browser_launcher.h"
+#include "dde_client.h"
+#include "file_existence.h"
 #include "form1.h"
 #include "immediate_exit.h"
 #include "program_starter.h"
 #include "qt_file_dialogs.h"
 #include "qt_message_boxes.h"
-
-namespace {
-// Until the browser launcher is in, a web address goes nowhere.
-class NoUrlOpener : public UrlOpener {
-public:
-    void openUrl(const std::string&) override {}
-};
-}  // namespace
+#include "qt_plain_message_box.h"
+#include "registry.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -26,9 +24,14 @@ int main(int argc, char* argv[]) {
     ImmediateExit programExit;
     const std::unique_ptr<ProgramStarter> programStarter = createProgramStarter();
     ApplicationLocation programLocation;
-    NoUrlOpener urlOpener;
-    const MainWindowServices services{fileDialogs, messageBoxes, programExit, *programStarter,
-                                      programLocation, urlOpener};
+    const std::unique_ptr<Registry> registry = createRegistry();
+    const std::unique_ptr<DdeClient> ddeClient = createDdeClient(*programStarter);
+    const std::unique_ptr<FileExistence> fileExistence = createFileExistence();
+    QtPlainMessageBox browserMessages(messageBoxes);
+    BrowserLauncher urlOpener({*registry, *ddeClient, *programStarter, browserMessages});
+    const MainWindowServices services{fileDialogs,     messageBoxes, programExit,
+                                      *programStarter, programLocation, urlOpener,
+                                      *registry,       *fileExistence};
 
     Form1 window(services);
     if (!window.isRunning()) return 1;

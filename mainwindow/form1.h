@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -15,6 +16,7 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class FrmAbout;
 class PictureBox;
 
 /**
@@ -90,4 +92,5 @@ private:
     QAction* m_openMenu = nullptr;
     QAction* m_saveMenu = nullptr;
     QAction* m_color64 = nullptr;
+    QPointer<FrmAbout> m_about;  // while the About window is open
 };
