@@ -33,12 +33,11 @@ constexpr LabelText kLabels[] = {
      255, 2625, 3870, 825},
     {"lblTitle", "Vestrix", 1050, 240, 3885, 240},
     {"lblVersion", "Version 1.2", 1050, 600, 3885, 225},
-    {"Label1", "The code team\nThe kit team\nThe art team\nThe mod crew", 120, 1560, 1215, 855},
+    {"Label1", "Code team\nDesign team\nKit team\nSkin team", 120, 1560, 1215, 855},
     {"Label2", "CODE                 IDEA,  GRAPHICS   GRAPHICS            MISC ART", 1440, 1560,
      1455, 855},
     {"Label3",
-     "Thanks to the FIFA modding community for what it found out about the FIFA 2000 jersey "
-     "files.",
+     "Thanks to the FIFA modding community for what it found out about FIFA 2000 jerseys.",
      3120, 1680, 2370, 675},
 };
 
@@ -68,6 +67,10 @@ FrmAbout::FrmAbout(const AboutServices& services, QWidget* parent)
     setModal(false);
     setSizeGripEnabled(false);
     // Where the window was designed to stand, not centred over the main window.
+    // The labels were sized for an eight-point face; a larger one would wrap out of them.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     setGeometry(Twips::toPixels(kClientLeftTwips, kClientTopTwips, kClientWidthTwips,
                                 kClientHeightTwips));
     setFixedSize(size());
