@@ -29,9 +29,8 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<FileExistence> fileExistence = createFileExistence();
     QtPlainMessageBox browserMessages(messageBoxes);
     BrowserLauncher urlOpener({*registry, *ddeClient, *programStarter, browserMessages});
-    const MainWindowServices services{fileDialogs,     messageBoxes, programExit,
-                                      *programStarter, programLocation, urlOpener,
-                                      *registry,       *fileExistence};
+    const MainWindowServices services{fileDialogs,     messageBoxes, programExit, *programStarter,
+                                      programLocation, urlOpener,    *registry,   *fileExistence};
 
     Form1 window(services);
     if (!window.isRunning()) return 1;

@@ -37,8 +37,8 @@ constexpr LabelText kLabels[] = {
     {"Label2", "CODE                 IDEA,  GRAPHICS   GRAPHICS            MISC ART", 1440, 1560,
      1455, 855},
     {"Label3",
-     "Thanks to the FIFA modding community for what it found out about FIFA 2000 jerseys.",
-     3120, 1680, 2370, 675},
+     "Thanks to the FIFA modding community for what it found out about FIFA 2000 jerseys.", 3120,
+     1680, 2370, 675},
 };
 
 // A picture box sized to its picture: the logo inside a sunken two-pixel border.
@@ -71,8 +71,8 @@ FrmAbout::FrmAbout(const AboutServices& services, QWidget* parent)
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
-    setGeometry(Twips::toPixels(kClientLeftTwips, kClientTopTwips, kClientWidthTwips,
-                                kClientHeightTwips));
+    setGeometry(
+        Twips::toPixels(kClientLeftTwips, kClientTopTwips, kClientWidthTwips, kClientHeightTwips));
     setFixedSize(size());
     buildControls();
 }
@@ -121,8 +121,8 @@ void FrmAbout::cmdOK_Click() { close(); }
 void FrmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void FrmAbout::StartSysInfo() {
-    ::StartSysInfo({m_services.registry, m_services.fileExistence, m_services.programStarter,
-                    m_messageBox});
+    ::StartSysInfo(
+        {m_services.registry, m_services.fileExistence, m_services.programStarter, m_messageBox});
 }
 
 void FrmAbout::keyPressEvent(QKeyEvent* event) {

@@ -61,8 +61,7 @@ void LineControl::paintEvent(QPaintEvent*) {
     QPointF b = QPointF(Twips::toPixels(m_x2), Twips::toPixels(m_y2)) - origin;
     // Through pixel centres. An inside-solid pen, and an even one that has no centre pixel, lies
     // below and right of the end points, starting on their pixel row or column.
-    const double shift =
-        m_style == Style::InsideSolid || m_width % 2 == 0 ? m_width / 2.0 : 0.5;
+    const double shift = m_style == Style::InsideSolid || m_width % 2 == 0 ? m_width / 2.0 : 0.5;
     a += QPointF(shift, shift);
     b += QPointF(shift, shift);
     painter.setPen(QPen(m_color, m_width, Qt::SolidLine, Qt::FlatCap));

@@ -47,14 +47,14 @@ bool GetKeyValue(Registry& registry, RegistryRoot KeyRoot, const std::string& Ke
     // A string normally ends in its zero byte, but may have been stored without one.
     const std::size_t textLength = buffer[length - 1] == 0 ? length - 1 : length;
     switch (type) {
-    case RegistryType::kString:
-        KeyVal.assign(reinterpret_cast<const char*>(buffer.data()), textLength);
-        break;
-    case RegistryType::kDword:
-        KeyVal = dwordText(buffer, length);
-        break;
-    default:
-        break;
+        case RegistryType::kString:
+            KeyVal.assign(reinterpret_cast<const char*>(buffer.data()), textLength);
+            break;
+        case RegistryType::kDword:
+            KeyVal = dwordText(buffer, length);
+            break;
+        default:
+            break;
     }
     return true;
 }
@@ -69,9 +69,9 @@ void StartSysInfo(const SystemInfoServices& services) {
         if (GetKeyValue(services.registry, RegistryRoot::LocalMachine, kToolFolderKey, "MSINFO",
                         path)) {
             // The separator is added whatever the folder value ends with.
-            const std::string tool =
-                path + static_cast<char>(std::filesystem::path::preferred_separator) +
-                kToolFileName;
+            const std::string tool = path +
+                                     static_cast<char>(std::filesystem::path::preferred_separator) +
+                                     kToolFileName;
             if (services.fileExistence.ordinaryFileExists(tool)) {
                 services.programStarter.startCommandLine(tool);
                 return;

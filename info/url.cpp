@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <stdexcept>
 
 #include "registry_error.h"
 #include "registry_key_closer.h"

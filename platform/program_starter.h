@@ -1,5 +1,6 @@
-// Starting another program (the readme viewer, the browser, the system information tool), without a shell and without
-// waiting for it. One backend per platform; createProgramStarter() is defined by the one linked in.
+// Starting another program (the readme viewer, the browser, the system information tool), without a
+// shell and without waiting for it. One backend per platform; createProgramStarter() is defined by
+// the one linked in.
 #pragma once
 
 #include <memory>

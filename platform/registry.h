@@ -22,9 +22,9 @@ inline constexpr long kMoreData = 234;  // the value does not fit the buffer
 
 namespace RegistryType {
 inline constexpr std::uint32_t kNone = 0;
-inline constexpr std::uint32_t kString = 1;          // REG_SZ
-inline constexpr std::uint32_t kExpandString = 2;    // REG_EXPAND_SZ
-inline constexpr std::uint32_t kDword = 4;           // REG_DWORD, little-endian
+inline constexpr std::uint32_t kString = 1;        // REG_SZ
+inline constexpr std::uint32_t kExpandString = 2;  // REG_EXPAND_SZ
+inline constexpr std::uint32_t kDword = 4;         // REG_DWORD, little-endian
 }  // namespace RegistryType
 
 class Registry {

@@ -35,7 +35,8 @@ std::vector<Point> pentagon(Point centre, double radius, double turn) {
     std::vector<Point> corners;
     for (int i = 0; i < 5; ++i) {
         const double angle = turn + i * 2 * kPi / 5;
-        corners.push_back({centre.x + radius * std::cos(angle), centre.y + radius * std::sin(angle)});
+        corners.push_back(
+            {centre.x + radius * std::cos(angle), centre.y + radius * std::sin(angle)});
     }
     return corners;
 }
@@ -56,9 +57,9 @@ namespace LogoDesign {
 
 RgbImage jerseyLogo() {
     RgbImage logo(32, 32, kWindowGrey);
-    const std::vector<Point> shirt = {{10, 3},  {13.5, 3}, {16, 6},  {18.5, 3}, {22, 3},
+    const std::vector<Point> shirt = {{10, 3},  {13.5, 3},  {16, 6},  {18.5, 3}, {22, 3},
                                       {30, 10}, {26.5, 15}, {24, 13}, {24, 29},  {8, 29},
-                                      {8, 13},  {5.5, 15}, {2, 10}};
+                                      {8, 13},  {5.5, 15},  {2, 10}};
     const auto inShirt = [&](int x, int y) { return inside(shirt, {x + 0.5, y + 0.5}); };
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {

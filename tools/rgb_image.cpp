@@ -16,14 +16,14 @@ constexpr std::uint32_t kHeaderSize = 14 + 40;
 constexpr std::uint32_t kPixelsPerMetre = 3780;  // 96 dpi
 }  // namespace
 
-RgbImage::RgbImage(int width, int height, Rgb fill)
-    : m_width(width), m_height(height) {
+RgbImage::RgbImage(int width, int height, Rgb fill) : m_width(width), m_height(height) {
     if (width <= 0 || height <= 0) throw std::invalid_argument("empty picture");
     m_pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
 }
 
 std::size_t RgbImage::index(int x, int y) const {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height) throw std::out_of_range("pixel off the picture");
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        throw std::out_of_range("pixel off the picture");
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
            static_cast<std::size_t>(x);
 }

@@ -11,17 +11,16 @@
 
 namespace {
 // Most complete first: a hardware report, then the desktops' own system monitors.
-constexpr std::array kSystemInfoTools = {"hardinfo",           "gnome-system-monitor",
-                                         "plasma-systemmonitor", "ksysguard",
-                                         "mate-system-monitor", "xfce4-taskmanager",
-                                         "lxtask"};
+constexpr std::array kSystemInfoTools = {
+    "hardinfo",  "gnome-system-monitor", "plasma-systemmonitor",
+    "ksysguard", "mate-system-monitor",  "xfce4-taskmanager",
+    "lxtask"};
 constexpr const char* kSystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr const char* kPathValue = "PATH";
 
 // Registry names ignore case.
 bool sameName(const std::string& a, const char* b) {
-    return a.size() == std::strlen(b) &&
-           std::equal(a.begin(), a.end(), b, [](char x, char y) {
+    return a.size() == std::strlen(b) && std::equal(a.begin(), a.end(), b, [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
@@ -48,9 +47,8 @@ long DesktopRegistry::openKey(RegistryRoot root, const std::string& subKey, std:
     return RegistryResult::kSuccess;
 }
 
-long DesktopRegistry::queryValue(RegistryKey key, const std::string& valueName,
-                                 std::uint32_t& type, std::span<std::uint8_t> buffer,
-                                 std::uint32_t& length) {
+long DesktopRegistry::queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
+                                 std::span<std::uint8_t> buffer, std::uint32_t& length) {
     const auto open = m_openKeys.find(key);
     if (open == m_openKeys.end()) return RegistryResult::kInvalidHandle;
     if (!sameName(valueName, kPathValue)) return RegistryResult::kFileNotFound;

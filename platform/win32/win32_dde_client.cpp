@@ -51,9 +51,9 @@ void Win32DdeClient::setLinkMode(int mode) {
     DdeFreeStringHandle(m_instance, applicationHandle);
     DdeFreeStringHandle(m_instance, topicHandle);
     if (m_conversation == nullptr) {
-        throw DdeError(error == DMLERR_NO_CONV_ESTABLISHED ? DdeError::kNoServer
-                                                           : DdeError::kRefused,
-                       "No DDE conversation with " + m_topic);
+        throw DdeError(
+            error == DMLERR_NO_CONV_ESTABLISHED ? DdeError::kNoServer : DdeError::kRefused,
+            "No DDE conversation with " + m_topic);
     }
 }
 

@@ -2,9 +2,8 @@
 // link topic, and XTYP_REQUEST transactions for the item in CF_TEXT.
 #pragma once
 
-#include <windows.h>
-
 #include <ddeml.h>
+#include <windows.h>
 
 #include "dde_client.h"
 

@@ -18,9 +18,8 @@ long Win32Registry::openKey(RegistryRoot root, const std::string& subKey, std::u
     return result;
 }
 
-long Win32Registry::queryValue(RegistryKey key, const std::string& valueName,
-                               std::uint32_t& type, std::span<std::uint8_t> buffer,
-                               std::uint32_t& length) {
+long Win32Registry::queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
+                               std::span<std::uint8_t> buffer, std::uint32_t& length) {
     DWORD valueType = REG_NONE;
     DWORD size = length <= buffer.size() ? length : static_cast<DWORD>(buffer.size());
     const LONG result =

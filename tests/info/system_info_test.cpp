@@ -1,4 +1,6 @@
 // The System Info lookup against a scripted registry, file test, starter and message box.
+#include "system_info.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +10,6 @@
 #include "fake_registry.h"
 #include "recording_message_box.h"
 #include "recording_program_starter.h"
-#include "system_info.h"
 
 namespace {
 const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
@@ -27,24 +28,48 @@ TEST(StartSysInfo, StartsTheToolFromTheFirstLocationThatNamesIt) {
     const std::string folderTool = "/opt/info/" + kSeparator + "MSINFO32.EXE";
     const struct {
         const char* what;
-        std::vector<std::uint8_t> path;    // under "PATH"; empty: none
+        std::vector<std::uint8_t> path;  // under "PATH"; empty: none
         std::uint32_t pathType;
         std::vector<std::uint8_t> folder;  // under "MSINFO"; empty: none
         bool folderHasTool;
         CallLog expected;
     } cases[] = {
-        {"path, even to nothing", zeroEnded("/no/such/sysinfo"), RegistryType::kString, {}, false,
+        {"path, even to nothing",
+         zeroEnded("/no/such/sysinfo"),
+         RegistryType::kString,
+         {},
+         false,
          {"start /no/such/sysinfo"}},
-        {"path before folder", zeroEnded("/usr/bin/tool"), RegistryType::kString,
-         zeroEnded("/opt/info/"), true, {"start /usr/bin/tool"}},
-        {"folder holding the tool", {}, 0, zeroEnded("/opt/info/"), true,
+        {"path before folder",
+         zeroEnded("/usr/bin/tool"),
+         RegistryType::kString,
+         zeroEnded("/opt/info/"),
+         true,
+         {"start /usr/bin/tool"}},
+        {"folder holding the tool",
+         {},
+         0,
+         zeroEnded("/opt/info/"),
+         true,
          {"exists " + folderTool, "start " + folderTool}},
-        {"folder without the tool", {}, 0, zeroEnded("/opt/info/"), false,
+        {"folder without the tool",
+         {},
+         0,
+         zeroEnded("/opt/info/"),
+         false,
          {"exists " + folderTool, kUnavailable}},
-        {"expandable path: an empty start", zeroEnded("%SystemRoot%\\msinfo32.exe"),
-         RegistryType::kExpandString, {}, false, {"start ", kUnavailable}},
-        {"path with no data at all", std::vector<std::uint8_t>{}, RegistryType::kString,
-         zeroEnded("/opt/info/"), true, {kUnavailable}},
+        {"expandable path: an empty start",
+         zeroEnded("%SystemRoot%\\msinfo32.exe"),
+         RegistryType::kExpandString,
+         {},
+         false,
+         {"start ", kUnavailable}},
+        {"path with no data at all",
+         std::vector<std::uint8_t>{},
+         RegistryType::kString,
+         zeroEnded("/opt/info/"),
+         true,
+         {kUnavailable}},
         {"nothing registered", {}, 0, {}, false, {kUnavailable}},
     };
     for (const auto& c : cases) {

@@ -1,4 +1,6 @@
 // The browser launcher against scripted registry, DDE client, program starter and message box.
+#include "url.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 #include "fake_registry.h"
 #include "recording_message_box.h"
 #include "recording_program_starter.h"
-#include "url.h"
 
 namespace {
 const std::string kCommandKey = "http\\shell\\open\\command";

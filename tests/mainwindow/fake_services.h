@@ -83,6 +83,6 @@ struct FakeServices {
     FakeRegistry registry;
     CallLog fileChecks;
     FakeFileExistence fileExistence{fileChecks};
-    MainWindowServices services{dialogs,  messages,  exit,    starter,
+    MainWindowServices services{dialogs,  messages,  exit,     starter,
                                 location, urlOpener, registry, fileExistence};
 };

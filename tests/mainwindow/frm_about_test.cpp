@@ -1,11 +1,12 @@
 // The About window as the user meets it from the Help menu: one window, its controls, its keys,
 // the etched separator and the System Info button.
+#include "frm_about.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include "frm_about.h"
 #include "program_folder_fixture.h"
 
 namespace {
@@ -30,7 +31,8 @@ protected:
         QTest::keyClick(m_window.get(), Qt::Key_A, Qt::ControlModifier);
         FrmAbout* window = about();
         if (window) {
-            EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
+            EXPECT_TRUE(
+                QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
         }
         return window;
     }
@@ -88,8 +90,10 @@ TEST_F(AboutWindow, OpensOnceModelessWithItsControlsInPlace) {
     EXPECT_TRUE(ok->isDefault());
     EXPECT_TRUE(ok->hasFocus());
     // Our logos, as the resource generator drew them.
-    for (const auto& [name, file] : {std::pair{"picIcon", "logo32.bmp"}, {"Picture1", "logo33.bmp"}}) {
-        const QImage shown = window->findChild<QLabel*>(QString::fromLatin1(name))->pixmap().toImage();
+    for (const auto& [name, file] :
+         {std::pair{"picIcon", "logo32.bmp"}, {"Picture1", "logo33.bmp"}}) {
+        const QImage shown =
+            window->findChild<QLabel*>(QString::fromLatin1(name))->pixmap().toImage();
         const QImage drawn(QStringLiteral(VESTRIX_SOURCE_DIR "/resources/pictures/") +
                            QString::fromLatin1(file));
         EXPECT_FALSE(drawn.isNull()) << file;

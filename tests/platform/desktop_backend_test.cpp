@@ -29,7 +29,8 @@ Read readValue(Registry& registry, RegistryRoot root, const std::string& key,
     std::vector<std::uint8_t> buffer(bufferSize);
     read.length = bufferSize;
     read.result = registry.queryValue(handle, value, read.type, buffer, read.length);
-    if (read.result == RegistryResult::kSuccess) read.text.assign(buffer.begin(), buffer.begin() + read.length);
+    if (read.result == RegistryResult::kSuccess)
+        read.text.assign(buffer.begin(), buffer.begin() + read.length);
     EXPECT_EQ(registry.closeKey(handle), RegistryResult::kSuccess);
     return read;
 }

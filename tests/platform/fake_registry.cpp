@@ -25,9 +25,8 @@ long FakeRegistry::openKey(RegistryRoot root, const std::string& subKey, std::ui
     return RegistryResult::kSuccess;
 }
 
-long FakeRegistry::queryValue(RegistryKey key, const std::string& valueName,
-                              std::uint32_t& type, std::span<std::uint8_t> buffer,
-                              std::uint32_t& length) {
+long FakeRegistry::queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
+                              std::span<std::uint8_t> buffer, std::uint32_t& length) {
     queries.push_back({valueName, buffer.size(), length});
     const auto open = openKeys.find(key);
     if (open == openKeys.end()) return RegistryResult::kInvalidHandle;

@@ -18,8 +18,8 @@ StandInPrograms::StandInPrograms(bool onlyThese) {
         m_hadPath = true;
         m_oldPath = path;
     }
-    const std::string path = onlyThese || !m_hadPath ? m_folder.string()
-                                                      : m_folder.string() + ":" + m_oldPath;
+    const std::string path =
+        onlyThese || !m_hadPath ? m_folder.string() : m_folder.string() + ":" + m_oldPath;
     ::setenv("PATH", path.c_str(), 1);
 }
 
