@@ -57,13 +57,26 @@ void LineControl::place() {
 void LineControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QPoint origin = geometry().topLeft();
-    QPointF a = QPointF(Twips::toPixels(m_x1), Twips::toPixels(m_y1)) - origin;
-    QPointF b = QPointF(Twips::toPixels(m_x2), Twips::toPixels(m_y2)) - origin;
-    // Through pixel centres. An inside-solid pen, and an even one that has no centre pixel, lies
-    // below and right of the end points, starting on their pixel row or column.
-    const double shift = m_style == Style::InsideSolid || m_width % 2 == 0 ? m_width / 2.0 : 0.5;
-    a += QPointF(shift, shift);
-    b += QPointF(shift, shift);
+    const QPoint a = QPoint(Twips::toPixels(m_x1), Twips::toPixels(m_y1)) - origin;
+    const QPoint b = QPoint(Twips::toPixels(m_x2), Twips::toPixels(m_y2)) - origin;
+    // A wide pen is centred on the end points' pixels, or lies below (right of) them for
+    // inside-solid lines and for even widths, which have no centre pixel.
+    const int before = m_style == Style::InsideSolid || m_width % 2 == 0 ? 0 : (m_width - 1) / 2;
+    if (a.x() == b.x() || a.y() == b.y()) {
+        // Level or upright, as separators are: exactly the pixels from end to end.
+        QRect pixels = QRect(a, b).normalized();
+        if (a.y() == b.y()) {
+            pixels.setTop(pixels.top() - before);
+            pixels.setHeight(m_width);
+        } else {
+            pixels.setLeft(pixels.left() - before);
+            pixels.setWidth(m_width);
+        }
+        painter.fillRect(pixels, m_color);
+        return;
+    }
+    const double shift = m_width / 2.0 - before;
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(m_color, m_width, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(a, b);
+    painter.drawLine(QPointF(a) + QPointF(shift, shift), QPointF(b) + QPointF(shift, shift));
 }

@@ -5,151 +5,118 @@
 
 #include <filesystem>
 
-#include "call_log.h"
 #include "fake_file_existence.h"
 #include "fake_registry.h"
 #include "recording_message_box.h"
 #include "recording_program_starter.h"
 
+using namespace std::string_literals;
+
 namespace {
 const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const std::string kUnavailable = "message System Information Is Unavailable At This Time";
-const std::string kSeparator(1, static_cast<char>(std::filesystem::path::preferred_separator));
-
-std::vector<std::uint8_t> zeroEnded(const std::string& text) {
-    std::vector<std::uint8_t> data(text.begin(), text.end());
-    data.push_back(0);
-    return data;
-}
+// The separator is always added, whatever the folder value ends with.
+const std::string kFolderTool =
+    "/opt/info/"s + static_cast<char>(std::filesystem::path::preferred_separator) + "MSINFO32.EXE";
 }  // namespace
 
 TEST(StartSysInfo, StartsTheToolFromTheFirstLocationThatNamesIt) {
-    const std::string folderTool = "/opt/info/" + kSeparator + "MSINFO32.EXE";
+    const std::uint32_t none = RegistryType::kNone, sz = RegistryType::kString;
     const struct {
         const char* what;
-        std::vector<std::uint8_t> path;  // under "PATH"; empty: none
-        std::uint32_t pathType;
-        std::vector<std::uint8_t> folder;  // under "MSINFO"; empty: none
+        std::uint32_t pathType;  // of "PATH"; kNone: no such value
+        std::string path;
+        bool folder;  // "/opt/info/" registered as the tool's folder
         bool folderHasTool;
+        bool startFails;
         CallLog expected;
     } cases[] = {
-        {"path, even to nothing",
-         zeroEnded("/no/such/sysinfo"),
-         RegistryType::kString,
-         {},
+        {"path, not tested", sz, "/no/such/tool\0"s, true, true, false, {"start /no/such/tool"}},
+        {"path failing to start",
+         sz,
+         "/no/such/tool\0"s,
          false,
-         {"start /no/such/sysinfo"}},
-        {"path before folder",
-         zeroEnded("/usr/bin/tool"),
-         RegistryType::kString,
-         zeroEnded("/opt/info/"),
-         true,
-         {"start /usr/bin/tool"}},
-        {"folder holding the tool",
-         {},
-         0,
-         zeroEnded("/opt/info/"),
-         true,
-         {"exists " + folderTool, "start " + folderTool}},
-        {"folder without the tool",
-         {},
-         0,
-         zeroEnded("/opt/info/"),
          false,
-         {"exists " + folderTool, kUnavailable}},
-        {"expandable path: an empty start",
-         zeroEnded("%SystemRoot%\\msinfo32.exe"),
+         true,
+         {"start /no/such/tool", kUnavailable}},
+        {"folder with the tool",
+         none,
+         "",
+         true,
+         true,
+         false,
+         {"exists " + kFolderTool, "start " + kFolderTool}},
+        {"folder without it",
+         none,
+         "",
+         true,
+         false,
+         false,
+         {"exists " + kFolderTool, kUnavailable}},
+        {"expandable path",
          RegistryType::kExpandString,
-         {},
+         "%windir%\\x.exe\0"s,
+         true,
+         true,
          false,
          {"start ", kUnavailable}},
-        {"path with no data at all",
-         std::vector<std::uint8_t>{},
-         RegistryType::kString,
-         zeroEnded("/opt/info/"),
-         true,
-         {kUnavailable}},
-        {"nothing registered", {}, 0, {}, false, {kUnavailable}},
+        {"path with no data at all", sz, "", true, true, false, {kUnavailable}},
+        {"nothing registered", none, "", false, false, false, {kUnavailable}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         CallLog log;
         FakeRegistry registry;
-        if (!c.path.empty() || c.pathType != 0) {
-            registry.setValue(RegistryRoot::LocalMachine, kToolKey, "PATH", c.pathType, c.path);
-        }
-        if (!c.folder.empty()) {
-            registry.setValue(RegistryRoot::LocalMachine, kFolderKey, "MSINFO",
-                              RegistryType::kString, c.folder);
-        }
+        if (c.pathType != none)
+            registry.set(RegistryRoot::LocalMachine, kToolKey, "PATH", c.pathType, c.path);
+        if (c.folder)
+            registry.set(RegistryRoot::LocalMachine, kFolderKey, "MSINFO", sz, "/opt/info/\0"s);
         FakeFileExistence files(log);
-        if (c.folderHasTool) files.files.insert(folderTool);
+        if (c.folderHasTool) files.files.insert(kFolderTool);
         RecordingProgramStarter starter(log);
+        starter.fails = c.startFails;
         RecordingMessageBox messages(log);
         StartSysInfo({registry, files, starter, messages});
         EXPECT_EQ(log, c.expected);
-        EXPECT_TRUE(registry.openKeys.empty()) << "every key closed";
+        EXPECT_EQ(registry.openKeys, 0);
     }
-}
-
-TEST(StartSysInfo, AToolThatFailsToStartIsReported) {
-    CallLog log;
-    FakeRegistry registry;
-    registry.setValue(RegistryRoot::LocalMachine, kToolKey, "PATH", RegistryType::kString,
-                      zeroEnded("/usr/bin/tool"));
-    FakeFileExistence files(log);
-    RecordingProgramStarter starter(log);
-    starter.fails = true;
-    RecordingMessageBox messages(log);
-    StartSysInfo({registry, files, starter, messages});
-    EXPECT_EQ(log, (CallLog{"start /usr/bin/tool", kUnavailable}));
 }
 
 TEST(GetKeyValue, ReadsStringsAndNumbersAndLeavesOtherTypesAlone) {
     const struct {
-        const char* what;
         std::uint32_t type;
-        std::vector<std::uint8_t> data;
+        std::string data;
         bool read;
         std::string value;  // KeyVal comes in as "before"
     } cases[] = {
-        {"string", RegistryType::kString, zeroEnded("C:\\Tools"), true, "C:\\Tools"},
-        {"string stored without its zero", RegistryType::kString, {'a', 'b'}, true, "ab"},
-        {"1023 characters", RegistryType::kString, zeroEnded(std::string(1023, 'x')), true,
-         std::string(1023, 'x')},
-        {"1024 characters", RegistryType::kString, zeroEnded(std::string(1024, 'x')), false, ""},
-        {"number", RegistryType::kDword, {0x01, 0x0A, 0x00, 0x00}, true, "2561"},
-        {"large number", RegistryType::kDword, {0xFF, 0xFF, 0xFF, 0xFF}, true, "4294967295"},
-        {"expandable string", RegistryType::kExpandString, zeroEnded("%TEMP%"), true, "before"},
+        {RegistryType::kString, "C:\\Tools\0"s, true, "C:\\Tools"},
+        {RegistryType::kString, "ab"s, true, "ab"},  // stored without its zero byte
+        {RegistryType::kString, std::string(1023, 'x') + '\0', true, std::string(1023, 'x')},
+        {RegistryType::kString, std::string(1024, 'x') + '\0', false, ""},
+        {RegistryType::kDword, "\x01\x0A\0\0"s, true, "2561"},
+        {RegistryType::kDword, "\xFF\xFF\xFF\xFF"s, true, "4294967295"},
+        {RegistryType::kExpandString, "%TEMP%\0"s, true, "before"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.data.size());
         FakeRegistry registry;
-        registry.setValue(RegistryRoot::LocalMachine, "k", "v", c.type, c.data);
+        registry.set(RegistryRoot::LocalMachine, "k", "v", c.type, c.data);
         std::string value = "before";
         EXPECT_EQ(GetKeyValue(registry, RegistryRoot::LocalMachine, "k", "v", value), c.read);
         EXPECT_EQ(value, c.value);
-        ASSERT_EQ(registry.opens.size(), 1u);
-        EXPECT_EQ(registry.opens[0].accessMask, 0x2003Fu);
-        EXPECT_EQ(registry.opens[0].options, 0u);
-        EXPECT_EQ(registry.queries.at(0).bufferSize, 1024u);
-        EXPECT_EQ(registry.queries.at(0).lengthIn, 1024u);
-        EXPECT_EQ(registry.closes.size(), 1u);
+        EXPECT_EQ(registry.calls,
+                  (CallLog{"open HKLM\\k 0 0x2003F", "query v 1024 1024", "close"}));
     }
-}
-
-TEST(GetKeyValue, AMissingKeyOrValueEmptiesTheResult) {
+    // A missing key or value empties KeyVal; the key that never opened is closed as handle 0.
     FakeRegistry registry;
-    registry.setString(RegistryRoot::LocalMachine, "k", "other", "x");
-    for (const char* key : {"missing", "k"}) {
-        SCOPED_TRACE(key);
-        std::string value = "before";
-        EXPECT_FALSE(GetKeyValue(registry, RegistryRoot::LocalMachine, key, "v", value));
-        EXPECT_EQ(value, "");
-    }
-    // The key that never opened is "closed" as the zero handle, the other one for real.
-    ASSERT_EQ(registry.closes.size(), 2u);
-    EXPECT_EQ(registry.closes[0], 0u);
-    EXPECT_TRUE(registry.openKeys.empty());
+    registry.set(RegistryRoot::LocalMachine, "k", "other", RegistryType::kString, "x\0"s);
+    std::string value = "before";
+    EXPECT_FALSE(GetKeyValue(registry, RegistryRoot::LocalMachine, "missing", "v", value));
+    EXPECT_EQ(value, "");
+    value = "before";
+    EXPECT_FALSE(GetKeyValue(registry, RegistryRoot::LocalMachine, "k", "v", value));
+    EXPECT_EQ(value, "");
+    EXPECT_EQ(registry.calls, (CallLog{"open HKLM\\missing 0 0x2003F", "close 0",
+                                       "open HKLM\\k 0 0x2003F", "query v 1024 1024", "close"}));
 }

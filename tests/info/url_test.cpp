@@ -5,30 +5,33 @@
 
 #include <algorithm>
 
-#include "call_log.h"
 #include "fake_dde_client.h"
 #include "fake_registry.h"
 #include "recording_message_box.h"
 #include "recording_program_starter.h"
 
+using namespace std::string_literals;
+
 namespace {
-const std::string kCommandKey = "http\\shell\\open\\command";
-const std::string kApplicationKey = "http\\shell\\open\\ddeexec\\Application";
-const std::string kTopicKey = "http\\shell\\open\\ddeexec\\Topic";
+const std::string kKeys = "http\\shell\\open\\";
 const std::string kCommand = "\"C:\\Web Browser\\browse.exe\" -nohome \"%1\"";
+const std::string kStart = "start " + kCommand;
 const std::string kFatal = "message Fatal error while communicating to browser";
 
 class OpenUrlTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        registry.setString(RegistryRoot::ClassesRoot, kCommandKey, "", kCommand);
-        registry.setString(RegistryRoot::ClassesRoot, kApplicationKey, "", "browse");
-        registry.setString(RegistryRoot::ClassesRoot, kTopicKey, "", "WWW_OpenURL");
+        const RegistryRoot root = RegistryRoot::ClassesRoot;
+        registry.set(root, kKeys + "command", "", RegistryType::kString, kCommand + '\0');
+        registry.set(root, kKeys + "ddeexec\\Application", "", RegistryType::kString, "abc\0"s);
+        registry.set(root, kKeys + "ddeexec\\Topic", "", RegistryType::kString, "OpenPage\0"s);
     }
-    void open(const std::string& url) { OpenUrl(url, {registry, dde, starter, messages}); }
-    /** The log from the first link-mode attempt on. */
-    CallLog attempts() const { return CallLog(log.begin() + 2, log.end()); }
-
+    /** What one call did from its first attempt to open the conversation on. */
+    CallLog open(const std::string& url = "https://example.test/") {
+        log.clear();
+        OpenUrl(url, {registry, dde, starter, messages});
+        return CallLog(std::find(log.begin(), log.end(), "mode 2"), log.end());
+    }
     CallLog log;
     FakeRegistry registry;
     FakeDdeClient dde{log};
@@ -36,148 +39,92 @@ protected:
     RecordingMessageBox messages{log};
 };
 
-CallLog repeated(const std::string& line, int times) { return CallLog(times, line); }
 CallLog operator+(CallLog a, const CallLog& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
 }  // namespace
 
-TEST_F(OpenUrlTest, AnAnsweringBrowserGetsTheAddressAndIsNeverStarted) {
-    open("https://example.test/a/b,c");
-    EXPECT_EQ(log, (CallLog{"topic BROWSE|WWW_OpenURL", "item https://example.test/a/b,c,,-1",
-                            "mode 2", "request"}));
-    // Three reads under HKEY_CLASSES_ROOT with the launcher's mask, each key closed again.
-    ASSERT_EQ(registry.opens.size(), 3u);
-    const std::string keys[] = {kCommandKey, kApplicationKey, kTopicKey};
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(registry.opens[i].subKey, keys[i]);
-        EXPECT_EQ(registry.opens[i].root, RegistryRoot::ClassesRoot);
-        EXPECT_EQ(registry.opens[i].options, 0u);
-        EXPECT_EQ(registry.opens[i].accessMask, 0xF0063u);
-    }
-    EXPECT_EQ(registry.closes.size(), 3u);
-    EXPECT_TRUE(registry.openKeys.empty());
-}
-
-TEST_F(OpenUrlTest, OnlyTheApplicationIsUpperCasedAndNothingRegisteredGivesABareBar) {
-    registry.setString(RegistryRoot::ClassesRoot, kApplicationKey, "", "abc");
-    registry.setString(RegistryRoot::ClassesRoot, kTopicKey, "", "OpenPage");
-    open("x");
+TEST_F(OpenUrlTest, AnAnsweringBrowserGetsTheItemAndIsNeverStarted) {
+    EXPECT_EQ(open("a/b,c"), (CallLog{"mode 2", "request"}));
+    // Only the application is upper-cased; the address's comma is not escaped.
     EXPECT_EQ(log.at(0), "topic ABC|OpenPage");
-
-    FakeRegistry empty;
-    CallLog emptyLog;
-    FakeDdeClient emptyDde(emptyLog);
-    OpenUrl("x", {empty, emptyDde, starter, messages});
-    EXPECT_EQ(emptyLog.at(0), "topic |");
+    EXPECT_EQ(log.at(1), "item a/b,c,,-1");
+    const CallLog read = {"query  256 256", "close"};
+    EXPECT_EQ(registry.calls,
+              CallLog{"open HKCR\\" + kKeys + "command 0 0xF0063"} + read +
+                  CallLog{"open HKCR\\" + kKeys + "ddeexec\\Application 0 0xF0063"} + read +
+                  CallLog{"open HKCR\\" + kKeys + "ddeexec\\Topic 0 0xF0063"} + read);
 }
 
 TEST_F(OpenUrlTest, ABrowserThatIsNotRunningIsStartedOnceAndGetsSixMoreChances) {
-    const std::string start = "start " + kCommand;
+    const CallLog started = {"mode 2", kStart};
     const struct {
         int failures;  // attempts nobody answers before the browser does (7: never)
         CallLog expected;
     } cases[] = {
-        {1, CallLog{"mode 2", start, "mode 2", "request"}},
-        {3, CallLog{"mode 2", start} + repeated("mode 2", 3) + CallLog{"request"}},
-        {6, CallLog{"mode 2", start} + repeated("mode 2", 6) + CallLog{"request"}},
-        {7, CallLog{"mode 2", start} + repeated("mode 2", 6) + CallLog{kFatal}},
+        {1, started + CallLog{"mode 2", "request"}},
+        {3, started + CallLog(3, "mode 2") + CallLog{"request"}},
+        {6, started + CallLog(6, "mode 2") + CallLog{"request"}},
+        {7, started + CallLog(6, "mode 2") + CallLog{kFatal}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.failures);
-        log.clear();
         dde.linkModeErrors.assign(static_cast<std::size_t>(c.failures), DdeError::kNoServer);
-        open("https://example.test/");
-        EXPECT_EQ(attempts(), c.expected);
+        EXPECT_EQ(open(), c.expected);
     }
-}
-
-TEST_F(OpenUrlTest, EveryCallStartsCountingAfresh) {
+    // Each call counts afresh, so each may start the browser again.
     dde.linkModeErrorWhenScriptEnds = DdeError::kNoServer;
-    open("https://example.test/");
-    open("https://example.test/");
-    EXPECT_EQ(std::count(log.begin(), log.end(), "start " + kCommand), 2);
-    EXPECT_EQ(std::count(log.begin(), log.end(), "mode 2"), 14);
-    EXPECT_EQ(std::count(log.begin(), log.end(), kFatal), 2);
+    EXPECT_EQ(open(), cases[3].expected);
+    EXPECT_EQ(open(), cases[3].expected);
 }
 
 TEST_F(OpenUrlTest, OtherFailuresEndInTheMessageWithoutStartingTheBrowser) {
-    const struct {
-        const char* what;
-        int modeError;
-        int requestError;
-        CallLog expected;
-    } cases[] = {
-        {"conversation refused", DdeError::kRefused, 0, {"mode 2", kFatal}},
-        {"request unanswered", 0, DdeError::kTimeout, {"mode 2", "request", kFatal}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        log.clear();
-        dde.linkModeErrors = {c.modeError};
-        dde.requestError = c.requestError;
-        open("https://example.test/");
-        EXPECT_EQ(attempts(), c.expected);
-    }
+    dde.linkModeErrors = {DdeError::kRefused};
+    EXPECT_EQ(open(), (CallLog{"mode 2", kFatal}));
+    dde.requestError = DdeError::kTimeout;
+    EXPECT_EQ(open(), (CallLog{"mode 2", "request", kFatal}));
 }
 
 TEST_F(OpenUrlTest, ABrowserCommandThatCannotStartEndsInTheMessage) {
-    // Nothing registered (an empty command) and a registered program that is missing.
-    for (const bool registered : {false, true}) {
-        SCOPED_TRACE(registered);
-        log.clear();
-        FakeRegistry empty;
-        starter.fails = true;
-        dde.linkModeErrorWhenScriptEnds = DdeError::kNoServer;
-        OpenUrl("x", {registered ? registry : empty, dde, starter, messages});
-        EXPECT_EQ(attempts(),
-                  (CallLog{"mode 2", "start " + (registered ? kCommand : std::string()), kFatal}));
-    }
+    dde.linkModeErrorWhenScriptEnds = DdeError::kNoServer;
+    starter.fails = true;  // a registered program that is missing
+    EXPECT_EQ(open(), (CallLog{"mode 2", kStart, kFatal}));
+    starter.fails = false;
+    registry = FakeRegistry();  // nothing registered: an empty command and a bare bar
+    EXPECT_EQ(open(), (CallLog{"mode 2", "start ", kFatal}));
+    EXPECT_EQ(log.at(0), "topic |");
 }
 
-TEST_F(OpenUrlTest, AnEmptyStringStoredWithoutItsZeroByteEndsInTheMessage) {
-    registry.setValue(RegistryRoot::ClassesRoot, kTopicKey, "", RegistryType::kString, {});
-    open("x");
+TEST_F(OpenUrlTest, AStringStoredWithNoDataAtAllEndsInTheMessage) {
+    registry.set(RegistryRoot::ClassesRoot, kKeys + "ddeexec\\Topic", "", RegistryType::kString,
+                 "");
+    EXPECT_EQ(open(), CallLog{});
     EXPECT_EQ(log, CallLog{kFatal});
-    EXPECT_TRUE(registry.openKeys.empty()) << "the key must be closed even so";
+    EXPECT_EQ(registry.openKeys, 0) << "the key is closed even so";
 }
 
 TEST(ReadRegistryString, ReadsStringsThatFitTheBufferAndNothingElse) {
-    const std::string key = "k";
-    const auto zeroEnded = [](const std::string& text) {
-        std::vector<std::uint8_t> data(text.begin(), text.end());
-        data.push_back(0);
-        return data;
-    };
     const struct {
-        const char* what;
         std::uint32_t type;
-        std::vector<std::uint8_t> data;
+        std::string data;
         std::string expected;
     } cases[] = {
-        {"string", RegistryType::kString, zeroEnded("abc"), "abc"},
-        {"empty string", RegistryType::kString, zeroEnded(""), ""},
-        {"expandable string", RegistryType::kExpandString, zeroEnded("ab"), ""},
-        {"number", RegistryType::kDword, {1, 0, 0, 0}, ""},
-        {"255 characters", RegistryType::kString, zeroEnded(std::string(255, 'a')),
-         std::string(255, 'a')},
-        {"256 characters", RegistryType::kString, zeroEnded(std::string(256, 'a')), ""},
+        {RegistryType::kString, "abc\0"s, "abc"},
+        {RegistryType::kString, "\0"s, ""},
+        {RegistryType::kExpandString, "%TEMP%\0"s, ""},
+        {RegistryType::kDword, "\1\0\0\0"s, ""},
+        {RegistryType::kString, std::string(255, 'a') + '\0', std::string(255, 'a')},
+        {RegistryType::kString, std::string(256, 'a') + '\0', ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.data.size());
         FakeRegistry registry;
-        registry.setValue(RegistryRoot::ClassesRoot, key, "", c.type, c.data);
-        EXPECT_EQ(ReadRegistryString(registry, RegistryRoot::ClassesRoot, key, ""), c.expected);
-        ASSERT_EQ(registry.queries.size(), 1u);
-        EXPECT_EQ(registry.queries[0].bufferSize, 256u);
-        EXPECT_EQ(registry.queries[0].lengthIn, 256u);
-        EXPECT_EQ(registry.closes.size(), 1u);
+        registry.set(RegistryRoot::ClassesRoot, "k", "v", c.type, c.data);
+        EXPECT_EQ(ReadRegistryString(registry, RegistryRoot::ClassesRoot, "k", "v"), c.expected);
+        EXPECT_EQ(registry.calls, (CallLog{"open HKCR\\k 0 0xF0063", "query v 256 256", "close"}));
     }
-
     FakeRegistry registry;
-    EXPECT_EQ(ReadRegistryString(registry, RegistryRoot::ClassesRoot, "missing", ""), "");
-    EXPECT_TRUE(registry.closes.empty()) << "a key that did not open is not closed";
-    registry.setValue(RegistryRoot::ClassesRoot, key, "", RegistryType::kString, {});
-    EXPECT_ANY_THROW(ReadRegistryString(registry, RegistryRoot::ClassesRoot, key, ""));
+    EXPECT_EQ(ReadRegistryString(registry, RegistryRoot::ClassesRoot, "k", "v"), "");
+    EXPECT_EQ(registry.calls, CallLog{"open HKCR\\k 0 0xF0063"}) << "nothing open, nothing closed";
 }

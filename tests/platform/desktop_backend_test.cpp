@@ -1,10 +1,8 @@
 // The Linux desktop's registry, DDE client and file test, with stand-in programs on PATH.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <fstream>
 
-#include "call_log.h"
 #include "desktop_dde_client.h"
 #include "desktop_file_existence.h"
 #include "desktop_registry.h"
@@ -14,114 +12,77 @@
 namespace {
 const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
-struct Read {
-    long result;
-    std::uint32_t type;
-    std::uint32_t length;
-    std::string text;
-};
-
-Read readValue(Registry& registry, RegistryRoot root, const std::string& key,
-               const std::string& value, std::uint32_t bufferSize = 1024) {
+/** The result code, and the data read (up to bufferSize bytes) or the length needed. */
+std::pair<long, std::string> read(Registry& registry, RegistryRoot root, const std::string& key,
+                                  const std::string& value, std::uint32_t bufferSize = 1024) {
     RegistryKey handle = 0;
-    Read read{registry.openKey(root, key, 0, 0x2003F, handle), 0, 0, {}};
-    if (read.result != RegistryResult::kSuccess) return read;
+    const long opened = registry.openKey(root, key, 0, 0x2003F, handle);
+    if (opened != RegistryResult::kSuccess) return {opened, {}};
     std::vector<std::uint8_t> buffer(bufferSize);
-    read.length = bufferSize;
-    read.result = registry.queryValue(handle, value, read.type, buffer, read.length);
-    if (read.result == RegistryResult::kSuccess)
-        read.text.assign(buffer.begin(), buffer.begin() + read.length);
+    std::uint32_t type = 0, length = bufferSize;
+    const long result = registry.queryValue(handle, value, type, buffer, length);
     EXPECT_EQ(registry.closeKey(handle), RegistryResult::kSuccess);
-    return read;
+    if (result != RegistryResult::kSuccess) return {result, std::to_string(length)};
+    EXPECT_EQ(type, RegistryType::kString);
+    return {result, std::string(buffer.begin(), buffer.begin() + length)};
+}
+
+int ddeError(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const DdeError& error) {
+        return error.number();
+    }
+    return 0;
 }
 }  // namespace
 
-TEST(DesktopRegistry, NamesTheFirstInstalledSystemInformationTool) {
+TEST(DesktopRegistry, NamesTheFirstInstalledSystemInformationToolAndNothingElse) {
     StandInPrograms path(true);
     DesktopRegistry registry;
-    EXPECT_EQ(readValue(registry, RegistryRoot::LocalMachine, kToolKey, "PATH").result,
-              RegistryResult::kFileNotFound)
-        << "no tool installed";
+    const RegistryRoot lm = RegistryRoot::LocalMachine;
+    EXPECT_EQ(read(registry, lm, kToolKey, "PATH").first, RegistryResult::kFileNotFound);
 
     path.add("lxtask", "");
     path.add("ksysguard", "");
-    std::ofstream(path.folder() / "hardinfo") << "not executable";
-    const std::string ksysguard = (path.folder() / "ksysguard").string();
-    const Read read = readValue(registry, RegistryRoot::LocalMachine,
-                                "software\\microsoft\\shared tools\\msinfo", "Path");
-    EXPECT_EQ(read.result, RegistryResult::kSuccess);
-    EXPECT_EQ(read.type, RegistryType::kString);
-    EXPECT_EQ(read.text, ksysguard + '\0');
+    std::ofstream(path.folder() / "hardinfo") << "not a program";  // not executable
+    const std::string tool = (path.folder() / "ksysguard").string();
+    EXPECT_EQ(read(registry, lm, "software\\microsoft\\shared tools\\msinfo", "Path"),
+              std::pair(RegistryResult::kSuccess, tool + '\0'));
+    EXPECT_EQ(read(registry, lm, kToolKey, "PATH", 8),
+              std::pair(RegistryResult::kMoreData, std::to_string(tool.size() + 1)));
 
-    const Read tooSmall = readValue(registry, RegistryRoot::LocalMachine, kToolKey, "PATH", 8);
-    EXPECT_EQ(tooSmall.result, RegistryResult::kMoreData);
-    EXPECT_EQ(tooSmall.length, ksysguard.size() + 1);
-}
-
-TEST(DesktopRegistry, EveryOtherKeyOrValueIsAbsent) {
-    StandInPrograms path(true);
-    path.add("hardinfo", "");
-    DesktopRegistry registry;
-    const struct {
-        RegistryRoot root;
-        const char* key;
-        const char* value;
-    } absent[] = {
-        {RegistryRoot::ClassesRoot, "http\\shell\\open\\command", ""},
-        {RegistryRoot::ClassesRoot, "http\\shell\\open\\ddeexec\\Application", ""},
-        {RegistryRoot::ClassesRoot, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH"},
-        {RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO"},
-        {RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "Other"},
-    };
-    for (const auto& a : absent) {
-        SCOPED_TRACE(std::string(a.key) + " " + a.value);
-        EXPECT_EQ(readValue(registry, a.root, a.key, a.value).result,
-                  RegistryResult::kFileNotFound);
+    // No browser, no DDE names, no folder entry: all absent.
+    for (const auto& [root, key, value] :
+         {std::tuple{RegistryRoot::ClassesRoot, "http\\shell\\open\\command", ""},
+          {RegistryRoot::ClassesRoot, "http\\shell\\open\\ddeexec\\Topic", ""},
+          {RegistryRoot::ClassesRoot, kToolKey.c_str(), "PATH"},
+          {lm, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO"},
+          {lm, kToolKey.c_str(), "Other"}}) {
+        EXPECT_EQ(read(registry, root, key, value).first, RegistryResult::kFileNotFound) << key;
     }
-    EXPECT_EQ(registry.closeKey(0), RegistryResult::kInvalidHandle);
 }
 
-TEST(DesktopDdeClient, HandsTheItemsAddressToXdgOpen) {
+TEST(DesktopDdeClient, HandsTheItemsAddressToXdgOpenFoundOnPathAtEachAttempt) {
     StandInPrograms path(true);
-    path.add("xdg-open", "");
     CallLog log;
     RecordingProgramStarter starter(log);
     DesktopDdeClient dde(starter);
     dde.setLinkTopic("|");
+    EXPECT_EQ(ddeError([&] { dde.setLinkMode(2); }), DdeError::kNoServer);
+
+    path.add("xdg-open", "");
     dde.setLinkItem("https://example.test/a,b,,-1");
-    dde.setLinkMode(2);
+    EXPECT_EQ(ddeError([&] { dde.setLinkMode(2); }), 0);
     dde.linkRequest();
     EXPECT_EQ(log, CallLog{"run " + (path.folder() / "xdg-open").string() +
                            " [https://example.test/a,b]"});
-
     // An item that carries no address is refused, and nothing is started.
     for (const char* item : {",,-1", "https://example.test/"}) {
         dde.setLinkItem(item);
-        try {
-            dde.linkRequest();
-            ADD_FAILURE() << item << " was accepted";
-        } catch (const DdeError& error) {
-            EXPECT_EQ(error.number(), DdeError::kRefused);
-        }
+        EXPECT_EQ(ddeError([&] { dde.linkRequest(); }), DdeError::kRefused) << item;
     }
     EXPECT_EQ(log.size(), 1u);
-}
-
-TEST(DesktopDdeClient, NobodyAnswersWithoutXdgOpenOnPath) {
-    StandInPrograms path(true);
-    CallLog log;
-    RecordingProgramStarter starter(log);
-    DesktopDdeClient dde(starter);
-    dde.setLinkTopic("|");
-    try {
-        dde.setLinkMode(2);
-        ADD_FAILURE() << "a conversation opened";
-    } catch (const DdeError& error) {
-        EXPECT_EQ(error.number(), DdeError::kNoServer);
-    }
-    // Looked up at every attempt: installed in the meantime, it answers.
-    path.add("xdg-open", "");
-    EXPECT_NO_THROW(dde.setLinkMode(2));
 }
 
 TEST(DesktopFileExistence, OnlyOrdinaryVisibleFilesCount) {
@@ -129,9 +90,12 @@ TEST(DesktopFileExistence, OnlyOrdinaryVisibleFilesCount) {
     std::ofstream(folder.folder() / "MSINFO32.EXE") << "x";
     std::ofstream(folder.folder() / ".hidden") << "x";
     DesktopFileExistence files;
-    EXPECT_TRUE(files.ordinaryFileExists((folder.folder() / "MSINFO32.EXE").string()));
-    EXPECT_FALSE(files.ordinaryFileExists((folder.folder() / "msinfo32.exe").string()));
-    EXPECT_FALSE(files.ordinaryFileExists((folder.folder() / ".hidden").string()));
+    const auto exists = [&](const char* name) {
+        return files.ordinaryFileExists((folder.folder() / name).string());
+    };
+    EXPECT_TRUE(exists("MSINFO32.EXE"));
+    EXPECT_FALSE(exists("msinfo32.exe"));
+    EXPECT_FALSE(exists(".hidden"));
+    EXPECT_FALSE(exists("."));
     EXPECT_FALSE(files.ordinaryFileExists(folder.folder().string()));
-    EXPECT_FALSE(files.ordinaryFileExists((folder.folder() / "missing").string()));
 }

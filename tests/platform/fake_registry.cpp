@@ -2,49 +2,46 @@
 #include "fake_registry.h"
 
 #include <algorithm>
+#include <cstdio>
 
-void FakeRegistry::setValue(RegistryRoot root, const std::string& subKey,
-                            const std::string& valueName, std::uint32_t type,
-                            std::vector<std::uint8_t> data) {
-    m_keys[{root, subKey}][valueName] = {type, std::move(data)};
+namespace {
+std::string hex(std::uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", value);
+    return text;
 }
-
-void FakeRegistry::setString(RegistryRoot root, const std::string& subKey,
-                             const std::string& valueName, const std::string& text) {
-    std::vector<std::uint8_t> data(text.begin(), text.end());
-    data.push_back(0);
-    setValue(root, subKey, valueName, RegistryType::kString, std::move(data));
-}
+}  // namespace
 
 long FakeRegistry::openKey(RegistryRoot root, const std::string& subKey, std::uint32_t options,
                            std::uint32_t accessMask, RegistryKey& key) {
-    opens.push_back({root, subKey, options, accessMask});
-    if (!m_keys.contains({root, subKey})) return RegistryResult::kFileNotFound;
-    key = m_nextKey++;
-    openKeys[key] = {root, subKey};
+    calls.push_back("open " + name(root, subKey) + " " + std::to_string(options) + " " +
+                    hex(accessMask));
+    if (!m_values.contains(name(root, subKey))) return RegistryResult::kFileNotFound;
+    key = m_open.empty() ? 0x100 : m_open.rbegin()->first + 1;
+    m_open[key] = name(root, subKey);
+    ++openKeys;
     return RegistryResult::kSuccess;
 }
 
 long FakeRegistry::queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
                               std::span<std::uint8_t> buffer, std::uint32_t& length) {
-    queries.push_back({valueName, buffer.size(), length});
-    const auto open = openKeys.find(key);
-    if (open == openKeys.end()) return RegistryResult::kInvalidHandle;
-    const auto& values = m_keys.at(open->second);
+    calls.push_back("query " + valueName + " " + std::to_string(buffer.size()) + " " +
+                    std::to_string(length));
+    const auto& values = m_values.at(m_open.at(key));
     const auto value = values.find(valueName);
     if (value == values.end()) return RegistryResult::kFileNotFound;
-    const auto size = static_cast<std::uint32_t>(value->second.data.size());
-    type = value->second.type;
-    if (size > length || size > buffer.size()) {
-        length = size;
-        return RegistryResult::kMoreData;
-    }
-    std::copy(value->second.data.begin(), value->second.data.end(), buffer.begin());
+    const auto& [valueType, data] = value->second;
+    type = valueType;
+    const auto size = static_cast<std::uint32_t>(data.size());
+    const bool fits = size <= length && size <= buffer.size();
+    if (fits) std::copy(data.begin(), data.end(), buffer.begin());
     length = size;
-    return RegistryResult::kSuccess;
+    return fits ? RegistryResult::kSuccess : RegistryResult::kMoreData;
 }
 
 long FakeRegistry::closeKey(RegistryKey key) {
-    closes.push_back(key);
-    return openKeys.erase(key) == 1 ? RegistryResult::kSuccess : RegistryResult::kInvalidHandle;
+    calls.push_back(key == 0 ? "close 0" : "close");
+    if (m_open.erase(key) == 0) return RegistryResult::kInvalidHandle;
+    --openKeys;
+    return RegistryResult::kSuccess;
 }

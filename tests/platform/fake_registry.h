@@ -3,32 +3,17 @@
 #pragma once
 
 #include <map>
-#include <utility>
-#include <vector>
 
+#include "call_log.h"
 #include "registry.h"
-
-struct RegistryOpen {
-    RegistryRoot root;
-    std::string subKey;
-    std::uint32_t options;
-    std::uint32_t accessMask;
-};
-
-struct RegistryQuery {
-    std::string valueName;
-    std::size_t bufferSize;
-    std::uint32_t lengthIn;
-};
 
 class FakeRegistry : public Registry {
 public:
-    /** A value of any type with these bytes (its key is created too). */
-    void setValue(RegistryRoot root, const std::string& subKey, const std::string& valueName,
-                  std::uint32_t type, std::vector<std::uint8_t> data);
-    /** A REG_SZ stored the usual way: the text and its terminating zero byte. */
-    void setString(RegistryRoot root, const std::string& subKey, const std::string& valueName,
-                   const std::string& text);
+    /** A value with these bytes; a REG_SZ stored the usual way ends in a zero byte. */
+    void set(RegistryRoot root, const std::string& subKey, const std::string& valueName,
+             std::uint32_t type, const std::string& data) {
+        m_values[name(root, subKey)][valueName] = {type, data};
+    }
 
     long openKey(RegistryRoot root, const std::string& subKey, std::uint32_t options,
                  std::uint32_t accessMask, RegistryKey& key) override;
@@ -36,18 +21,15 @@ public:
                     std::span<std::uint8_t> buffer, std::uint32_t& length) override;
     long closeKey(RegistryKey key) override;
 
-    std::vector<RegistryOpen> opens;
-    std::vector<RegistryQuery> queries;
-    std::vector<RegistryKey> closes;
-    /** Keys opened and not yet closed. */
-    std::map<RegistryKey, std::pair<RegistryRoot, std::string>> openKeys;
+    /** "open HKLM\KEY options mask", "query NAME buffer-size length-in", "close" or "close 0". */
+    CallLog calls;
+    /** Keys open now. */
+    int openKeys = 0;
 
 private:
-    struct Value {
-        std::uint32_t type;
-        std::vector<std::uint8_t> data;
-    };
-    using KeyName = std::pair<RegistryRoot, std::string>;
-    std::map<KeyName, std::map<std::string, Value>> m_keys;
-    RegistryKey m_nextKey = 0x100;
+    static std::string name(RegistryRoot root, const std::string& subKey) {
+        return (root == RegistryRoot::ClassesRoot ? "HKCR\\" : "HKLM\\") + subKey;
+    }
+    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> m_values;
+    std::map<RegistryKey, std::string> m_open;
 };

@@ -1,5 +1,5 @@
-// Stand-ins for the desktop's helper programs: shell scripts in a fresh folder that is put first
-// on PATH for as long as the object lives.
+// Stand-ins for the desktop's helper programs: shell scripts in a fresh folder that is put on
+// PATH for as long as the object lives.
 #pragma once
 
 #include <filesystem>
@@ -17,9 +17,7 @@ public:
     void add(const std::string& name, const std::string& body);
     /** A stand-in that appends its arguments, one per line, to a file in the folder. */
     void addRecorder(const std::string& name);
-    /** What a recorder was given so far, one argument per line. */
-    std::string recorded(const std::string& name) const;
-    /** Waits for the recorder to have run (the starter does not wait), then reads it. */
+    /** What a recorder was given, once it has run: the starter does not wait for it. */
     std::string waitForRecording(const std::string& name) const;
 
     const std::filesystem::path& folder() const { return m_folder; }
@@ -27,5 +25,4 @@ public:
 private:
     std::filesystem::path m_folder;
     std::string m_oldPath;
-    bool m_hadPath = false;
 };
