@@ -2,7 +2,7 @@
 // link topic, and XTYP_REQUEST transactions for the item in CF_TEXT.
 #pragma once
 
-#include <ddeml.h>
+// windows.h brings DDEML along (ddeml.h needs windows.h first).
 #include <windows.h>
 
 #include "dde_client.h"
