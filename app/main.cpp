@@ -1,23 +1,20 @@
-// The program: the splash first, then the main window with the real dialogs, message boxes and
-// program starter.
+// The program: the splash first, then the main window with the real dialogs, message boxes,
+// program starter, registry, DDE client and browser launcher.
 #include <QApplication>
 #include <memory>
 
 #include "application_location.h"
+#include "browser_launcher.h"
+#include "dde_client.h"
+#include "file_existence.h"
 #include "form1.h"
 #include "immediate_exit.h"
 #include "program_starter.h"
 #include "qt_file_dialogs.h"
 #include "qt_message_boxes.h"
+#include "qt_plain_message_box.h"
+#include "registry.h"
 #include "splash_window.h"
-
-namespace {
-// Until the browser launcher is in, a web address goes nowhere.
-class NoUrlOpener : public UrlOpener {
-public:
-    void openUrl(const std::string&) override {}
-};
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -29,9 +26,13 @@ int main(int argc, char* argv[]) {
     ImmediateExit programExit;
     const std::unique_ptr<ProgramStarter> programStarter = createProgramStarter();
     ApplicationLocation programLocation;
-    NoUrlOpener urlOpener;
-    const MainWindowServices services{fileDialogs, messageBoxes, programExit, *programStarter,
-                                      programLocation, urlOpener};
+    const std::unique_ptr<Registry> registry = createRegistry();
+    const std::unique_ptr<DdeClient> ddeClient = createDdeClient(*programStarter);
+    const std::unique_ptr<FileExistence> fileExistence = createFileExistence();
+    QtPlainMessageBox browserMessages(messageBoxes);
+    BrowserLauncher urlOpener({*registry, *ddeClient, *programStarter, browserMessages});
+    const MainWindowServices services{fileDialogs,     messageBoxes, programExit, *programStarter,
+                                      programLocation, urlOpener,    *registry,   *fileExistence};
 
     // The splash alone until the user answers it; only then does the main window exist and run its
     // start-up checks. Closing the splash by other means closes the program's only window: the

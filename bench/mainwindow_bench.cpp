@@ -15,7 +15,8 @@ namespace {
 const QString kResources = QStringLiteral(VESTRIX_SOURCE_DIR "/resources");
 
 // Services that answer at once: the open dialog always picks the same jersey.
-struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, ProgramLocation, UrlOpener {
+struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, ProgramLocation, UrlOpener,
+                       Registry, FileExistence {
     QString openFileName(QWidget*, const QString&) override { return jersey; }
     QString saveFileName(QWidget*, const QString&) override { return {}; }
     MessageAnswer show(QWidget*, const QString&, const QString&, MessageButtons,
@@ -25,14 +26,24 @@ struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, P
     }
     void exitNow(int) override { ++messages; }
     void start(const std::string&, const std::vector<std::string>&) override {}
+    void startCommandLine(const std::string&) override {}
     void showTextFile(const std::string&) override {}
     QString executableFolder() const override { return folder; }
     void openUrl(const std::string&) override {}
+    long openKey(RegistryRoot, const std::string&, std::uint32_t, std::uint32_t, RegistryKey&) override {
+        return RegistryResult::kFileNotFound;
+    }
+    long queryValue(RegistryKey, const std::string&, std::uint32_t&, std::span<std::uint8_t>,
+                    std::uint32_t&) override {
+        return RegistryResult::kFileNotFound;
+    }
+    long closeKey(RegistryKey) override { return RegistryResult::kSuccess; }
+    bool ordinaryFileExists(const std::string&) override { return false; }
 
     QString folder;
     QString jersey;
     int messages = 0;
-    MainWindowServices services{*this, *this, *this, *this, *this, *this};
+    MainWindowServices services{*this, *this, *this, *this, *this, *this, *this, *this};
 };
 
 // A program folder with copies of the shipped files, and the first bundled sample.

@@ -17,6 +17,7 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class FrmAbout;
 class PictureBox;
 class Form2;
 class SkinSurface;
@@ -103,4 +104,5 @@ private:
     QAction* m_openMenu = nullptr;
     QAction* m_saveMenu = nullptr;
     QAction* m_color64 = nullptr;
+    QPointer<FrmAbout> m_about;  // while the About window is open
 };

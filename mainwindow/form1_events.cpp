@@ -12,6 +12,7 @@
 #include "file_presence.h"
 #include "form1.h"
 #include "form2.h"
+#include "frm_about.h"
 #include "jersey_file_check.h"
 #include "layout_failure.h"
 #include "picture_box.h"
@@ -188,7 +189,17 @@ void Form1::readme_menu_Click() {
     }
 }
 
-void Form1::AboutMenu_Click() {}
+void Form1::AboutMenu_Click() {
+    // One About window: asked for again while it is open, the same one comes forward.
+    if (!m_about) {
+        m_about = new FrmAbout({m_services.registry, m_services.fileExistence,
+                                m_services.programStarter, m_services.messageBoxes},
+                               this);
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
 
 void Form1::visitwebsiteMenu_Click() {
     m_services.urlOpener.openUrl(WebAddresses::kHomePage);

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "file_dialogs.h"
+#include "file_existence.h"
 #include "message_boxes.h"
 #include "program_exit.h"
 #include "program_location.h"
 #include "program_starter.h"
+#include "registry.h"
 #include "url_opener.h"
 
 struct MainWindowServices {
@@ -15,4 +17,7 @@ struct MainWindowServices {
     ProgramStarter& programStarter;
     ProgramLocation& programLocation;
     UrlOpener& urlOpener;
+    // What the About window needs to find the system information tool.
+    Registry& registry;
+    FileExistence& fileExistence;
 };

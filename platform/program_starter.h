@@ -1,5 +1,6 @@
-// Starting another program (the readme viewer, later the browser), without a shell and without
-// waiting for it. One backend per platform; createProgramStarter() is defined by the one linked in.
+// Starting another program (the readme viewer, the browser, the system information tool), without a
+// shell and without waiting for it. One backend per platform; createProgramStarter() is defined by
+// the one linked in.
 #pragma once
 
 #include <memory>
@@ -19,6 +20,13 @@ public:
 
     /** Starts program with these arguments, each passed as it stands. Throws ProgramStartError. */
     virtual void start(const std::string& program, const std::vector<std::string>& arguments) = 0;
+
+    /**
+     * Starts a command line as it stands, as a registry entry gives one: on Windows the system
+     * finds the program in the line; elsewhere a line that names a file is that program, any
+     * other is split into words (double quotes group). Throws ProgramStartError, also when empty.
+     */
+    virtual void startCommandLine(const std::string& commandLine) = 0;
 
     /**
      * Shows a text file to the user in the platform's plain viewer (Notepad on Windows, the

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "logo_design.h"
 #include "palette_design.h"
 #include "sample_builder.h"
 #include "sample_kits.h"
@@ -20,6 +21,8 @@ std::map<std::string, std::vector<std::uint8_t>> generate() {
     for (const KitDesign& kit : SampleKits::all()) {
         files["samples/" + kit.fileName] = SampleBuilder::build(kit);
     }
+    files["pictures/logo32.bmp"] = LogoDesign::jerseyLogo().bmpFile();
+    files["pictures/logo33.bmp"] = LogoDesign::ballLogo().bmpFile();
     return files;
 }
 

@@ -9,7 +9,7 @@
 
 namespace ResourceSet {
 
-/** "pk001.fsh", "fifa2k.pal" and "samples/NAME.fsh", with their bytes. */
+/** "pk001.fsh", "fifa2k.pal", "samples/NAME.fsh" and the About window's two "pictures/". */
 std::map<std::string, std::vector<std::uint8_t>> generate();
 
 /** Writes generate()'s files into folder (creating it and samples/); throws naming a failed file.

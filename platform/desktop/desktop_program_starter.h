@@ -6,6 +6,7 @@
 class DesktopProgramStarter : public ProgramStarter {
 public:
     void start(const std::string& program, const std::vector<std::string>& arguments) override;
+    void startCommandLine(const std::string& commandLine) override;
     /** The desktop's own opener, xdg-open, picks the user's text viewer. */
     void showTextFile(const std::string& path) override;
 };

@@ -35,6 +35,9 @@ void Win32ProgramStarter::showTextFile(const std::string& path) {
 }
 
 void Win32ProgramStarter::startCommandLine(const std::string& commandLine) {
+    if (commandLine.find_first_not_of(" \t") == std::string::npos) {
+        throw ProgramStartError("Cannot start an empty command line");
+    }
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

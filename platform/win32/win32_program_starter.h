@@ -8,7 +8,6 @@ public:
     void start(const std::string& program, const std::vector<std::string>& arguments) override;
     /** "notepad.exe " followed by the path as it stands: Notepad takes the rest of the line. */
     void showTextFile(const std::string& path) override;
-
-private:
-    void startCommandLine(const std::string& commandLine);
+    /** The line goes to CreateProcess unchanged: quotes and placeholders stay as they are. */
+    void startCommandLine(const std::string& commandLine) override;
 };

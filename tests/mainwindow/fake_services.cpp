@@ -48,6 +48,11 @@ void FakeProgramStarter::start(const std::string& program, const std::vector<std
     if (fails) throw ProgramStartError("Cannot start " + program);
 }
 
+void FakeProgramStarter::startCommandLine(const std::string& commandLine) {
+    commandLines.push_back(commandLine);
+    if (fails || commandLine.empty()) throw ProgramStartError("Cannot start " + commandLine);
+}
+
 void FakeProgramStarter::showTextFile(const std::string& path) {
     textFiles.push_back(path);
     if (fails) throw ProgramStartError("Cannot start the text viewer");

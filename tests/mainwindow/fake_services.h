@@ -1,4 +1,5 @@
-// Scripted stand-ins for the dialogs, message boxes, program end and program starter.
+// Scripted stand-ins for the dialogs, message boxes, program end, program starter, registry and
+// file test.
 #pragma once
 
 #include <QString>
@@ -6,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "call_log.h"
+#include "fake_file_existence.h"
+#include "fake_registry.h"
 #include "main_window_services.h"
 
 class FakeFileDialogs : public FileDialogs {
@@ -48,10 +52,12 @@ public:
 class FakeProgramStarter : public ProgramStarter {
 public:
     void start(const std::string& program, const std::vector<std::string>& arguments) override;
+    void startCommandLine(const std::string& commandLine) override;
     void showTextFile(const std::string& path) override;
 
     bool fails = false;
     std::vector<std::string> textFiles;
+    std::vector<std::string> commandLines;
 };
 
 class FakeProgramLocation : public ProgramLocation {
@@ -74,5 +80,9 @@ struct FakeServices {
     FakeProgramStarter starter;
     FakeProgramLocation location;
     FakeUrlOpener urlOpener;
-    MainWindowServices services{dialogs, messages, exit, starter, location, urlOpener};
+    FakeRegistry registry;
+    CallLog fileChecks;
+    FakeFileExistence fileExistence{fileChecks};
+    MainWindowServices services{dialogs,  messages,  exit,     starter,
+                                location, urlOpener, registry, fileExistence};
 };

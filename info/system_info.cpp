@@ -1,0 +1,84 @@
+// The system information tool's lookup and start.
+#include "system_info.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+
+#include "registry_error.h"
+#include "registry_key_closer.h"
+
+namespace {
+constexpr std::uint32_t kAccessMask = 0x2003F;
+constexpr std::uint32_t kBufferSize = 1024;
+constexpr const char* kUnavailable = "System Information Is Unavailable At This Time";
+constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const char* kToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr const char* kToolFileName = "MSINFO32.EXE";
+
+// A REG_DWORD's data is its number, little-endian.
+std::string dwordText(const std::array<std::uint8_t, kBufferSize>& buffer, std::uint32_t length) {
+    std::uint32_t value = 0;
+    for (std::uint32_t i = std::min<std::uint32_t>(length, 4); i-- > 0;) {
+        value = (value << 8) | buffer[i];
+    }
+    return std::to_string(value);
+}
+}  // namespace
+
+bool GetKeyValue(Registry& registry, RegistryRoot KeyRoot, const std::string& KeyName,
+                 const std::string& SubKeyRef, std::string& KeyVal) {
+    RegistryKey key = 0;
+    // Closed at the end whatever happens, even the 0 that a failed open leaves.
+    const RegistryKeyCloser closer(registry, key);
+    if (registry.openKey(KeyRoot, KeyName, 0, kAccessMask, key) != RegistryResult::kSuccess) {
+        KeyVal.clear();
+        return false;
+    }
+    std::array<std::uint8_t, kBufferSize> buffer{};
+    std::uint32_t length = kBufferSize;
+    std::uint32_t type = RegistryType::kNone;
+    if (registry.queryValue(key, SubKeyRef, type, buffer, length) != RegistryResult::kSuccess) {
+        KeyVal.clear();
+        return false;
+    }
+    if (length == 0) throw RegistryError("The registry value " + KeyName + " holds no data");
+    length = std::min(length, kBufferSize);
+    // A string normally ends in its zero byte, but may have been stored without one.
+    const std::size_t textLength = buffer[length - 1] == 0 ? length - 1 : length;
+    switch (type) {
+        case RegistryType::kString:
+            KeyVal.assign(reinterpret_cast<const char*>(buffer.data()), textLength);
+            break;
+        case RegistryType::kDword:
+            KeyVal = dwordText(buffer, length);
+            break;
+        default:
+            break;
+    }
+    return true;
+}
+
+void StartSysInfo(const SystemInfoServices& services) {
+    try {
+        std::string path;
+        if (GetKeyValue(services.registry, RegistryRoot::LocalMachine, kToolKey, "PATH", path)) {
+            services.programStarter.startCommandLine(path);
+            return;
+        }
+        if (GetKeyValue(services.registry, RegistryRoot::LocalMachine, kToolFolderKey, "MSINFO",
+                        path)) {
+            // The separator is added whatever the folder value ends with.
+            const std::string tool = path +
+                                     static_cast<char>(std::filesystem::path::preferred_separator) +
+                                     kToolFileName;
+            if (services.fileExistence.ordinaryFileExists(tool)) {
+                services.programStarter.startCommandLine(tool);
+                return;
+            }
+        }
+    } catch (const std::exception&) {
+        // Reported below, like every other way of not finding the tool.
+    }
+    services.messageBox.show(kUnavailable);
+}
