@@ -5,6 +5,7 @@ void ColorMemo::prepare(const Palette& palette, int paletteBase) {
     if (m_palette == palette && m_paletteBase == paletteBase) return;
     m_keys.fill(kEmpty);
     m_used = 0;
+    for (auto& map : m_maps) map.reset();
     m_palette = palette;
     m_paletteBase = paletteBase;
 }
@@ -28,4 +29,21 @@ void ColorMemo::remember(const PaletteColor& color, int index) {
     if (m_keys[slot] == kEmpty) ++m_used;
     m_keys[slot] = color.ColorValue;
     m_indices[slot] = static_cast<std::uint8_t>(index);
+}
+
+const std::array<int, 256>* ColorMemo::mapOf(const Palette& sourcePalette) const {
+    for (const auto& entry : m_maps) {
+        if (entry && entry->sourcePalette == sourcePalette) return &entry->map;
+    }
+    return nullptr;
+}
+
+void ColorMemo::rememberMap(const Palette& sourcePalette, const std::array<int, 256>& map) {
+    if (!m_palette) return;
+    for (auto& entry : m_maps) {
+        if (!entry) {
+            entry = SourceMap{sourcePalette, map};
+            return;
+        }
+    }
 }

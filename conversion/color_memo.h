@@ -1,7 +1,7 @@
 // The colour search's answers kept for one load: after the front picture has built the shared
 // palette, the eight later pictures search the same unchanging palette from the same start, and
-// their source palettes share most colours (hjbk feeds three targets, mjfr and mrsv two each), so
-// each distinct colour is searched once per load instead of once per picture.
+// their source palettes share colours and are reused whole (hjbk feeds three targets, mjfr and
+// mrsv two each), so each distinct colour is searched once per load instead of once per picture.
 #pragma once
 
 #include <array>
@@ -18,6 +18,10 @@ public:
     std::optional<int> find(const PaletteColor& color) const;
     void remember(const PaletteColor& color, int index);
 
+    /** A whole source palette's answers, index by index, when that palette was mapped before. */
+    const std::array<int, 256>* mapOf(const Palette& sourcePalette) const;
+    void rememberMap(const Palette& sourcePalette, const std::array<int, 256>& map);
+
 private:
     // Open addressing on the 24-bit colour: at most 4 x 256 colours a load, so the table never
     // fills beyond a quarter and probes stay short.
@@ -31,4 +35,10 @@ private:
     std::size_t m_used = 0;
     std::optional<Palette> m_palette;
     int m_paletteBase = -1;
+    // A FIFA 99 kit has five pictures with a palette each; the later FIFA 2000 pictures read four.
+    struct SourceMap {
+        Palette sourcePalette;
+        std::array<int, 256> map;
+    };
+    std::array<std::optional<SourceMap>, 4> m_maps;
 };

@@ -95,7 +95,12 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const 
     // written nor previewed need not be looked at (when every column of the row is sampled anew).
     const bool fixedPalette = !target.buildsPalette;
     if (fixedPalette) {
-        for (int c = 0; c < 256; ++c) targetIndex(static_cast<std::uint8_t>(c));
+        if (const auto* known = memo ? memo->mapOf(sourcePalette) : nullptr) {
+            colorMap = *known;  // hjbk, mjfr and mrsv each feed more than one picture
+        } else {
+            for (int c = 0; c < 256; ++c) targetIndex(static_cast<std::uint8_t>(c));
+            if (memo) memo->rememberMap(sourcePalette, colorMap);
+        }
     }
     const bool skipUnwrittenRows = fixedPalette && !preview && rowSamples == targetRow.size();
 
