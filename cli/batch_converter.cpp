@@ -94,7 +94,7 @@ BatchConverter BatchConverter::fromEmbedded(bool sixtyFourColors, bool force) {
 KitResult BatchConverter::convert(const KitJob& job) {
     KitResult result;
     try {
-        const SourceArchive source = SourceArchive::open(job.input.string());
+        const SourceArchive source = SourceArchive::open(job.input);
         if (!source.isFifa99Jersey()) return {"Not a jersey file", {}};
 
         const KitInspection inspection = KitInspection::of(source);

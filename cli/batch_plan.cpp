@@ -38,11 +38,11 @@ std::vector<fs::path> kitsBelow(const fs::path& folder, std::string& error) {
 
 KitJob jobFor(const CommandLine& line, const fs::path& input, const fs::path& relative) {
     KitJob job;
-    job.input = input;
+    job.input = input.string();
     const fs::path name = fs::path(relative.stem()).concat(".fsh");
-    job.output = line.outputFile.empty() ? fs::path(line.outputFolder) / relative.parent_path() / name
-                                         : fs::path(line.outputFile);
-    if (!line.previewsFolder.empty()) job.previewsFolder = fs::path(line.previewsFolder) / relative.parent_path();
+    job.output = line.outputFile.empty() ? (fs::path(line.outputFolder) / relative.parent_path() / name).string()
+                                         : line.outputFile;
+    if (!line.previewsFolder.empty()) job.previewsFolder = (fs::path(line.previewsFolder) / relative.parent_path()).string();
     job.previewName = relative.stem().string();
     return job;
 }
@@ -75,7 +75,7 @@ std::vector<fs::path> BatchPlan::previewFiles(const KitJob& job) {
     std::vector<fs::path> files;
     if (job.previewsFolder.empty()) return files;
     for (int i = 0; i < 8; ++i) {
-        files.push_back(job.previewsFolder / (job.previewName + "-preview-" + std::to_string(i) + ".png"));
+        files.push_back(fs::path(job.previewsFolder) / (job.previewName + "-preview-" + std::to_string(i) + ".png"));
     }
     return files;
 }
@@ -92,11 +92,11 @@ std::string BatchPlan::findClash(const std::vector<fs::path>& resourceFiles) con
                    ", which this run reads; choose another output";
         }
         if (const auto other = written.sameAs(output)) {
-            return *other + " and " + job.input.string() + " would both be written to " + output.string();
+            return *other + " and " + job.input + " would both be written to " + output.string();
         }
         std::error_code code;
         if (fs::is_directory(output, code)) return "Cannot write " + output.string() + ": it is a folder";
-        written.add(output, job.input.string());
+        written.add(output, job.input);
         return {};
     };
     for (const KitJob& job : m_jobs) {
@@ -112,7 +112,8 @@ std::string BatchPlan::findClash(const std::vector<fs::path>& resourceFiles) con
 std::string BatchPlan::prepareFolders() const {
     std::set<fs::path> folders;
     for (const KitJob& job : m_jobs) {
-        folders.insert(job.output.parent_path().empty() ? fs::path(".") : job.output.parent_path());
+        const fs::path folder = fs::path(job.output).parent_path();
+        folders.insert(folder.empty() ? fs::path(".") : folder);
         if (!job.previewsFolder.empty()) folders.insert(job.previewsFolder);
     }
     for (const fs::path& folder : folders) {

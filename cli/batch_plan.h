@@ -8,11 +8,12 @@
 
 #include "command_line.h"
 
+/** Paths are kept as plain strings: a batch of ten thousand kits then costs a few hundred KB. */
 struct KitJob {
-    std::filesystem::path input;
-    std::filesystem::path output;
-    std::filesystem::path previewsFolder;  // empty: no previews
-    std::string previewName;               // NAME of NAME-preview-N.png
+    std::string input;
+    std::string output;
+    std::string previewsFolder;  // empty: no previews
+    std::string previewName;     // NAME of NAME-preview-N.png
 };
 
 class BatchPlan {

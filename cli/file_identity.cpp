@@ -21,12 +21,12 @@ std::optional<std::pair<std::uintmax_t, std::uintmax_t>> inode(const std::filesy
 
 void FileIdentity::add(const std::filesystem::path& path, const std::string& label) {
     const std::string name = label.empty() ? path.string() : label;
-    m_byPath.emplace(resolved(path), name);
+    m_byPath.emplace(resolved(path).string(), name);
     if (const auto key = inode(path)) m_byInode.emplace(*key, name);
 }
 
 std::optional<std::string> FileIdentity::sameAs(const std::filesystem::path& path) const {
-    if (const auto found = m_byPath.find(resolved(path)); found != m_byPath.end()) return found->second;
+    if (const auto found = m_byPath.find(resolved(path).string()); found != m_byPath.end()) return found->second;
     if (const auto key = inode(path)) {
         if (const auto found = m_byInode.find(*key); found != m_byInode.end()) return found->second;
     }

@@ -16,6 +16,6 @@ public:
     std::optional<std::string> sameAs(const std::filesystem::path& path) const;
 
 private:
-    std::map<std::filesystem::path, std::string> m_byPath;
+    std::map<std::string, std::string> m_byPath;  // resolved path -> label
     std::map<std::pair<std::uintmax_t, std::uintmax_t>, std::string> m_byInode;
 };

@@ -75,13 +75,13 @@ int main(int argc, char** argv) {
                                       : std::max(1u, std::thread::hardware_concurrency())));
     std::vector<BatchConverter> converters(static_cast<std::size_t>(std::max(threads, 1)), *converter);
     TerminalProgress progress(stderr, static_cast<int>(jobs.size()), !line.quiet);
-    progress.show(0, jobs.front().input.filename().string());
+    progress.show(0, std::filesystem::path(jobs.front().input).filename().string());
     int failures = 0;
     ParallelBatch::run(
         jobs.size(), threads,
         [&](int worker, std::size_t job) { return converters[static_cast<std::size_t>(worker)].convert(jobs[job]); },
         [&](std::size_t job, const KitResult& result) {
-            const std::string name = jobs[job].input.string();
+            const std::string& name = jobs[job].input;
             if (!result.error.empty() || (!line.quiet && !result.warnings.empty())) progress.clear();
             if (!line.quiet) {
                 for (const std::string& warning : result.warnings) {
@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "%s: %s\n", name.c_str(), result.error.c_str());
                 ++failures;
             }
-            if (job + 1 < jobs.size()) progress.show(static_cast<int>(job + 1), jobs[job + 1].input.filename().string());
+            if (job + 1 < jobs.size()) progress.show(static_cast<int>(job + 1), std::filesystem::path(jobs[job + 1].input).filename().string());
         });
     progress.clear();
     if (!line.quiet && (jobs.size() > 1 || failures == 0)) {
