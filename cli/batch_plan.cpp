@@ -80,16 +80,17 @@ std::vector<fs::path> BatchPlan::previewFiles(const KitJob& job) {
     return files;
 }
 
-std::string BatchPlan::findClash(const std::vector<fs::path>& resourceFiles) const {
-    FileIdentity readFiles;
-    for (const KitJob& job : m_jobs) readFiles.add(job.input);
-    for (const fs::path& resource : resourceFiles) readFiles.add(resource);
+std::string BatchPlan::findClash(const std::vector<fs::path>& resourceFiles,
+                                 const std::vector<fs::path>& programFiles) const {
+    FileIdentity kept;
+    for (const KitJob& job : m_jobs) kept.add(job.input, job.input + ", which this run reads");
+    for (const fs::path& resource : resourceFiles) kept.add(resource, resource.string() + ", which this run reads");
+    for (const fs::path& own : programFiles) kept.add(own, own.string() + ", one of the program's own files");
 
     FileIdentity written;
     auto check = [&](const fs::path& output, const KitJob& job) -> std::string {
-        if (const auto input = readFiles.sameAs(output)) {
-            return "Writing " + output.string() + " would replace " + *input +
-                   ", which this run reads; choose another output";
+        if (const auto input = kept.sameAs(output)) {
+            return "Writing " + output.string() + " would replace " + *input + "; choose another output";
         }
         if (const auto other = written.sameAs(output)) {
             return *other + " and " + job.input + " would both be written to " + output.string();

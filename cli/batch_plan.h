@@ -25,10 +25,12 @@ public:
     static std::vector<std::filesystem::path> previewFiles(const KitJob& job);
 
     /**
-     * Empty when no output of the run is one of its inputs, a resource it reads, an existing
-     * folder, or another output; otherwise a message naming both files.
+     * Empty when no output of the run is one of its inputs, a resource it reads, one of the
+     * program's own files (the window's work file and palette beside it), an existing folder, or
+     * another output; otherwise a message naming both files.
      */
-    std::string findClash(const std::vector<std::filesystem::path>& resourceFiles) const;
+    std::string findClash(const std::vector<std::filesystem::path>& resourceFiles,
+                          const std::vector<std::filesystem::path>& programFiles) const;
 
     /** Creates every output folder and checks that it takes new files; a message on failure. */
     std::string prepareFolders() const;

@@ -52,7 +52,13 @@ int main(int argc, char** argv) {
         resourceFiles = {std::filesystem::path(line.resourcesFolder) / "pk001.fsh",
                          std::filesystem::path(line.resourcesFolder) / "fifa2k.pal"};
     }
-    if (const std::string clash = plan.findClash(resourceFiles); !clash.empty()) return usageError(clash);
+    // The window beside this program keeps its work file and palette in its folder; a converted
+    // kit written there would take the window's palette or last load away.
+    std::vector<std::filesystem::path> programFiles;
+    std::error_code noExecutable;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", noExecutable);
+    if (!noExecutable) programFiles = {executable.parent_path() / "pk001.fsh", executable.parent_path() / "fifa2k.pal"};
+    if (const std::string clash = plan.findClash(resourceFiles, programFiles); !clash.empty()) return usageError(clash);
 
     std::optional<BatchConverter> converter;
     try {

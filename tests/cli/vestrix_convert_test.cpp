@@ -47,6 +47,11 @@ TEST_F(ConvertProgramTest, RefusesToWriteOverAnyFileTheRunReads) {
         {{"--resources", "@res", "-o", "@soft.fsh", "@kit.fsh"}, "res/pk001.fsh"},  // a symbolic one
         {{"-d", "@x", "--previews", "@x", "@kit.fsh", "@other/kit.fsh"}, "other/kit.fsh"},  // two kits, one name
     };
+    // The window's palette file beside the program is not read by the converter, but is kept too.
+    const std::string besideProgram = fs::path(VESTRIX_CONVERT).parent_path() / "fifa2k.pal";
+    const ProgramRun own = convert({"-o", besideProgram, "@kit.fsh"});
+    EXPECT_EQ(own.exitCode, 2);
+    EXPECT_NE(own.errors.find(besideProgram + ", one of the program's own files"), std::string::npos) << own.errors;
     for (const Case& c : cases) {
         const ProgramRun run = convert(c.arguments);
         EXPECT_EQ(run.exitCode, 2) << run.errors;
