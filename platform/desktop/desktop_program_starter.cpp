@@ -32,7 +32,31 @@ void DesktopProgramStarter::startCommandLine(const std::string& commandLine) {
     start(QFile::encodeName(program).toStdString(), arguments);
 }
 
-void DesktopProgramStarter::showTextFile(const std::string& path) { start("xdg-open", {path}); }
+void DesktopProgramStarter::showTextFile(const std::string& path, ViewerFailed onFailure) {
+    // Watched rather than detached: xdg-open only says by its exit status that no viewer took the
+    // file. The process object lets go of itself once it has ended.
+    auto* opener = new QProcess;
+    opener->setProgram(QStringLiteral("xdg-open"));
+    opener->setArguments({QFile::decodeName(path.c_str())});
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    QObject::connect(
+        opener, &QProcess::finished, opener,
+        [opener, path, onFailure](int exitCode, QProcess::ExitStatus status) {
+            opener->deleteLater();
+            if (status == QProcess::NormalExit && exitCode == 0) return;
+            if (onFailure) {
+                onFailure("No program could show " + path + " (xdg-open ended with " +
+                          (status == QProcess::NormalExit ? "status " + std::to_string(exitCode)
+                                                          : std::string("a crash")) +
+                          "). Please install a text viewer.");
+            }
+        });
+    opener->start();
+    if (!opener->waitForStarted()) {
+        delete opener;
+        throw ProgramStartError("Cannot start xdg-open");
+    }
+}
 
 std::unique_ptr<ProgramStarter> createProgramStarter() {
     return std::make_unique<DesktopProgramStarter>();
