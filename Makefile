@@ -74,11 +74,12 @@ fuzz: deps
 	    -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) -max_len=8000
 
 # A Debian package of the installed program (/usr), dependencies worked out from the binaries:
-# vestrix_VERSION_ARCH.deb here, for `apt-get install ./vestrix_*.deb`.
+# vestrix_VERSION_ARCH.deb here, for `apt-get install ./vestrix_*.deb`. Built with the tested
+# build's optimisation (the package strips the debugging information).
 PKG_BUILD ?= build-package
 package: PACKAGES += dpkg-dev
 package: deps
-	@test -f $(PKG_BUILD)/build.ninja || cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	@test -f $(PKG_BUILD)/build.ninja || cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_INSTALL_PREFIX=/usr -DVESTRIX_WERROR=ON -DVESTRIX_TESTS=OFF -DVESTRIX_BENCH=OFF
 	cmake --build $(PKG_BUILD) -j $(JOBS)
 	cd $(PKG_BUILD) && cpack -G DEB

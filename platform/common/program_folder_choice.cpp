@@ -29,7 +29,11 @@ bool isUsable(const QString& folder) {
 void seed(const QString& from, const QString& to) {
     const QDir source(from);
     const QDir target(to);
-    for (const QFileInfo& file : source.entryInfoList(QDir::Files | QDir::Readable)) {
+    // Only what the tool ships: an installed program's folder also holds the executable and its
+    // libraries, and perhaps someone's settings.
+    const QStringList shipped{QStringLiteral("pk001.fsh"), QStringLiteral("fifa2k.pal"),
+                              QStringLiteral("readme.txt"), QStringLiteral("*.jpg")};
+    for (const QFileInfo& file : source.entryInfoList(shipped, QDir::Files | QDir::Readable)) {
         const QString copy = target.filePath(file.fileName());
         if (hasContent(copy)) continue;
         // An empty file is what a failed presence test leaves behind: it holds nothing to keep.

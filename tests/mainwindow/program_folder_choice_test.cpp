@@ -74,6 +74,8 @@ TEST(ProgramFolderChoice, OtherwiseTheUsersFolderSeededWithoutReplacingTheirFile
         const QString user = root.filePath(QStringLiteral("data home/vestrix"));
         put(exe, c.executableFolder);
         put(share, installed);
+        // Not the tool's own files: never copied.
+        put(share, {{QStringLiteral("vestrix.exe"), "MZ"}, {QStringLiteral("jersey.cfg"), "\"x\""}});
         QFile::setPermissions(share + QStringLiteral("/pk001.fsh"), QFile::ReadOwner);
         if (!c.userHas.empty()) put(user, c.userHas);
 
