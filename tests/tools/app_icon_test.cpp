@@ -20,6 +20,8 @@ TEST(AppIcon, EverySizeIsTheShirtOnATransparentGround) {
         EXPECT_GT(at(10, 22).red(), 180);
         EXPECT_LT(at(10, 22).green(), 60);
         EXPECT_GT(at(13, 22).lightness(), 200) << "white stripe";
-        if (size >= 32) EXPECT_GT(at(4.5, 12.5).blue(), 90) << "navy cuff";
+        if (size >= 32) {
+            EXPECT_GT(at(4.5, 12.5).blue(), 90) << "navy cuff";
+        }
     }
 }
