@@ -43,12 +43,18 @@ void DesktopProgramStarter::showTextFile(const std::string& path, ViewerFailed o
         opener, &QProcess::finished, opener,
         [opener, path, onFailure](int exitCode, QProcess::ExitStatus status) {
             opener->deleteLater();
-            if (status == QProcess::NormalExit && exitCode == 0) return;
-            if (onFailure) {
-                onFailure("No program could show " + path + " (xdg-open ended with " +
-                          (status == QProcess::NormalExit ? "status " + std::to_string(exitCode)
-                                                          : std::string("a crash")) +
+            if ((status == QProcess::NormalExit && exitCode == 0) || !onFailure) return;
+            // xdg-open's statuses: 2 the file is not there, 3 no program for it on this desktop.
+            const std::string how = status == QProcess::NormalExit
+                                        ? "status " + std::to_string(exitCode)
+                                        : std::string("a crash");
+            if (status == QProcess::NormalExit && exitCode == 2) {
+                onFailure("Cannot find " + path);
+            } else if (status == QProcess::NormalExit && exitCode == 3) {
+                onFailure("No program could show " + path + " (xdg-open ended with " + how +
                           "). Please install a text viewer.");
+            } else {
+                onFailure("Cannot show " + path + " (xdg-open ended with " + how + ")");
             }
         });
     opener->start();

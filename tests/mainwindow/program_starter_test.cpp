@@ -53,6 +53,7 @@ TEST(DesktopProgramStarter, AViewerThatGivesUpIsToldLaterAndOneThatShowsTheFileI
         {"echo 'xdg-open: no method available for opening' >&2; exit 3",
          "No program could show readme.txt (xdg-open ended with status 3). "
          "Please install a text viewer."},
+        {"exit 2", "Cannot find readme.txt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.body);
