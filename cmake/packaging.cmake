@@ -1,5 +1,8 @@
 # `make package`: a Debian package of the installed layout. Its library dependencies are worked
 # out from the binaries by dpkg-shlibdeps. The readme and the web links go through xdg-open.
+if(WIN32)
+    return()
+endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vestrix)
 set(CPACK_PACKAGE_VENDOR Tavrimel)
