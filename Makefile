@@ -7,9 +7,10 @@ JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build, the tests, the benchmarks and the fuzz target need.
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev xvfb xauth xdg-utils \
-            libcli11-dev libpng-dev
+            libcli11-dev libpng-dev \
+            desktop-file-utils appstream
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz format clean
+.PHONY: all deps configure build run test test-sanitize bench fuzz format clean package
 
 all: build
 
@@ -72,8 +73,21 @@ fuzz: deps
 	build-fuzz/fuzz/fuzz-palette-file build-fuzz/corpus-palette fuzz/corpus/palette \
 	    -max_total_time=$$(( $(FUZZ_SECONDS) / 3 )) -max_len=8000
 
+# A Debian package of the installed program (/usr), dependencies worked out from the binaries:
+# vestrix_VERSION_ARCH.deb here, for `apt-get install ./vestrix_*.deb`. Built with the tested
+# build's optimisation (the package strips the debugging information).
+PKG_BUILD ?= build-package
+package: PACKAGES += dpkg-dev
+package: deps
+	@test -f $(PKG_BUILD)/build.ninja || cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DVESTRIX_WERROR=ON -DVESTRIX_TESTS=OFF -DVESTRIX_BENCH=OFF
+	cmake --build $(PKG_BUILD) -j $(JOBS)
+	cd $(PKG_BUILD) && cpack -G DEB
+	cp $(PKG_BUILD)/vestrix_*.deb .
+	@ls -l vestrix_*.deb
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) build-fuzz out
+	rm -rf $(BUILD) $(SAN_BUILD) build-fuzz out $(PKG_BUILD)

@@ -1,6 +1,9 @@
 // The program: the splash first, then the main window with the real dialogs, message boxes,
-// program starter, registry, DDE client and browser launcher.
+// program starter, registry, DDE client and browser launcher. A kit named on the command line
+// (as a desktop does when the user opens a .fsh file with us) is loaded once the window is up.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 #include <memory>
 
 #include "application_location.h"
@@ -9,6 +12,7 @@
 #include "file_existence.h"
 #include "form1.h"
 #include "immediate_exit.h"
+#include "kit_argument.h"
 #include "program_starter.h"
 #include "qt_file_dialogs.h"
 #include "qt_message_boxes.h"
@@ -20,6 +24,17 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vestrix"));
     QApplication::setApplicationVersion(QStringLiteral(VESTRIX_VERSION));
+
+    QCommandLineParser commandLine;
+    commandLine.setApplicationDescription(
+        QStringLiteral("Turns FIFA 99 jerseys into FIFA 2000 jerseys."));
+    commandLine.addHelpOption();
+    commandLine.addVersionOption();
+    commandLine.addPositionalArgument(QStringLiteral("kit"),
+                                      QStringLiteral("A FIFA 99 jersey file to load at once."),
+                                      QStringLiteral("[KIT.fsh]"));
+    commandLine.process(application);
+    const QString kit = KitArgument::fullPath(commandLine.positionalArguments().value(0));
 
     QtFileDialogs fileDialogs;
     QtMessageBoxes messageBoxes;
@@ -43,6 +58,10 @@ int main(int argc, char* argv[]) {
         if (!window->isRunning()) return;
         window->show();
         window->activateWindow();  // the key that dismissed the splash was meant for us
+        // Loaded from the event loop, with the window drawn, as if the open dialog had named it.
+        if (!kit.isEmpty()) {
+            QTimer::singleShot(0, window.get(), [w = window.get(), kit] { w->loadJersey(kit); });
+        }
     });
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();

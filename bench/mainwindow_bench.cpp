@@ -27,8 +27,8 @@ struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, P
     void exitNow(int) override { ++messages; }
     void start(const std::string&, const std::vector<std::string>&) override {}
     void startCommandLine(const std::string&) override {}
-    void showTextFile(const std::string&) override {}
-    QString executableFolder() const override { return folder; }
+    void showTextFile(const std::string&, ViewerFailed) override {}
+    QString programFolder() const override { return folder; }
     void openUrl(const std::string&) override {}
     long openKey(RegistryRoot, const std::string&, std::uint32_t, std::uint32_t, RegistryKey&) override {
         return RegistryResult::kFileNotFound;

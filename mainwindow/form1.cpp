@@ -40,6 +40,7 @@ Form1::Form1(const MainWindowServices& services, QWidget* parent)
     buildControls();
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setAcceptDrops(true);
     Form_Load();
 }
 

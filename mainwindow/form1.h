@@ -59,6 +59,13 @@ public:
     void visitwebsiteMenu_Click();
     void ExitMenu_Click();
 
+    /**
+     * The Load command from the point where the open dialog has returned path: previews cleared,
+     * settings written, the check, the conversion. For a kit named on the command line or dropped
+     * on the window; an empty path is a cancelled dialog.
+     */
+    void loadJersey(const QString& path);
+
     /** 0 when path is a FIFA 99 jersey file; otherwise tells the user and returns 1. */
     std::int16_t CheckJerseyFile(const QString& path);
     void ClearPreviews();
@@ -67,6 +74,12 @@ public:
 
     /** The client area, whose background carries the skins. */
     SkinSurface& skinSurface() { return *m_client; }
+
+protected:
+    // A kit dropped on the window from a file manager is loaded as if it had been opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls();

@@ -1,10 +1,13 @@
 // The main window's event procedures: start-up, load, save and the menu entries.
 #include <QAction>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
 
 #include "conversion_error.h"
 #include "conversion_table.h"
@@ -37,14 +40,38 @@ std::string nativePath(const QString& path) { return QFile::encodeName(path).toS
 QString fromNative(const std::string& path) { return QFile::decodeName(path.c_str()); }
 // Our exceptions name files in the system's 8-bit encoding.
 QString textOf(const std::exception& error) { return QString::fromLocal8Bit(error.what()); }
+
+// One local file, as a file manager drops it; the Load command's check says whether it is a kit.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile() || QFileInfo(url.toLocalFile()).isDir()) return {};
+    return url.toLocalFile();
+}
 }  // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // The file manager waits for the drop to end: load once it has, not inside its handler.
+    QTimer::singleShot(0, this, [this, path] { loadJersey(path); });
+}
 
 void Form1::Form_Load() {
     m_color64->setChecked(false);
     m_paletteBase = 191;
     setSaveEnabled(false);
 
-    QString folder = m_services.programLocation.executableFolder();
+    QString folder = m_services.programLocation.programFolder();
     if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
     m_text1->setText(folder);
 
@@ -77,7 +104,10 @@ bool Form1::checkOwnFile(const char* fileName, const char* message, qint64 minim
 
 void Form1::Command1_Click() {
     repaint();  // fully drawn behind the dialog
-    const QString chosen = m_services.fileDialogs.openFileName(this, m_lastOpenPath);
+    loadJersey(m_services.fileDialogs.openFileName(this, m_lastOpenPath));
+}
+
+void Form1::loadJersey(const QString& chosen) {
     ClearPreviews();
     if (chosen.isEmpty()) return;
 
@@ -151,6 +181,9 @@ void Form1::Command2_Click() {
 
     try {
         WorkFileCopy::copyFile(ownFile(kWorkFile), target);
+    } catch (const WorkFileReadError& error) {
+        showMessage(textOf(error), errorTitle());
+        return;
     } catch (const SaveError& error) {
         showMessage(textOf(error), jerseyTitle());
         return;
@@ -183,7 +216,12 @@ void Form1::LoadSkinMenu_Click() {
 
 void Form1::readme_menu_Click() {
     try {
-        m_services.programStarter.showTextFile(nativePath(ownFile("readme.txt")));
+        // The viewer may give up after this handler has ended; the window may be gone by then.
+        QPointer<Form1> window(this);
+        m_services.programStarter.showTextFile(
+            nativePath(ownFile("readme.txt")), [window](const std::string& message) {
+                if (window) window->showMessage(QString::fromLocal8Bit(message), errorTitle());
+            });
     } catch (const ProgramStartError& error) {
         showMessage(textOf(error), errorTitle());
     }

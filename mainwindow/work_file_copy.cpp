@@ -4,13 +4,41 @@
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace {
+std::string message(const QString& what, const QString& path, const QString& reason) {
+    return QString(what + QLatin1Char(' ') + path + QStringLiteral(": ") + reason)
+        .toLocal8Bit()
+        .toStdString();
+}
+
 [[noreturn]] void fail(const QString& what, const QString& path, const QString& reason) {
-    throw SaveError(QString(what + QLatin1Char(' ') + path + QStringLiteral(": ") + reason)
-                        .toLocal8Bit()
-                        .toStdString());
+    throw SaveError(message(what, path, reason));
+}
+
+[[noreturn]] void failReading(const QString& path, const QString& reason) {
+    throw WorkFileReadError(message(QStringLiteral("Cannot read"), path, reason));
+}
+
+bool hasOtherNames(const QString& path) {
+    std::error_code error;
+    const auto links =
+        std::filesystem::hard_link_count(QFile::encodeName(path).toStdString(), error);
+    return !error && links > 1;
+}
+
+// Replacing the file would leave its other names holding the old jersey: write into it.
+void copyInPlace(QFile& from, const QString& source, const QString& target) {
+    QFile to(target);
+    if (!to.open(QIODevice::ReadWrite))
+        fail(QStringLiteral("Cannot write"), target, to.errorString());
+    WorkFileCopy::copyInPieces(from, from.size(), to, source, target);
+    if (!to.resize(to.pos()) || !to.flush()) {
+        fail(QStringLiteral("Cannot write"), target, to.errorString());
+    }
 }
 }  // namespace
 
@@ -22,9 +50,7 @@ void copyInPieces(QIODevice& from, qint64 length, QIODevice& to, const QString& 
     qint64 remaining = length;
     do {
         const qint64 size = std::min(remaining, kPieceBytes);
-        if (from.read(piece.data(), size) != size) {
-            fail(QStringLiteral("Cannot read"), sourceName, from.errorString());
-        }
+        if (from.read(piece.data(), size) != size) failReading(sourceName, from.errorString());
         if (to.write(piece.data(), size) != size) {
             fail(QStringLiteral("Cannot write"), targetName, to.errorString());
         }
@@ -34,10 +60,14 @@ void copyInPieces(QIODevice& from, qint64 length, QIODevice& to, const QString& 
 
 void copyFile(const QString& source, const QString& target) {
     QFile from(source);
-    if (!from.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("Cannot open"), source, from.errorString());
+    if (!from.open(QIODevice::ReadOnly)) failReading(source, from.errorString());
+    if (hasOtherNames(target)) {
+        copyInPlace(from, source, target);
+        return;
     }
     QSaveFile to(target);
+    // A folder that takes no new files still lets an existing target be written where it is.
+    to.setDirectWriteFallback(true);
     if (!to.open(QIODevice::WriteOnly)) {
         fail(QStringLiteral("Cannot write"), target, to.errorString());
     }

@@ -1,4 +1,4 @@
-// Where the program is installed: its own files (pk001.fsh, fifa2k.pal, jersey.cfg) live there.
+// Where the tool's own files (pk001.fsh, fifa2k.pal, jersey.cfg, the skins) live.
 #pragma once
 
 #include <QString>
@@ -6,7 +6,9 @@
 class ProgramLocation {
 public:
     virtual ~ProgramLocation() = default;
-    /** The executable's folder in native separators; a trailing separator may or may not be there.
+    /**
+     * The program folder in native separators; a trailing separator may or may not be there. The
+     * executable's folder where the user may write it, otherwise the user's own copy.
      */
-    virtual QString executableFolder() const = 0;
+    virtual QString programFolder() const = 0;
 };

@@ -3,6 +3,7 @@
 // the one linked in.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -28,11 +29,15 @@ public:
      */
     virtual void startCommandLine(const std::string& commandLine) = 0;
 
+    /** Told, later and from the event loop, that the viewer started but could not show the file. */
+    using ViewerFailed = std::function<void(const std::string& message)>;
+
     /**
      * Shows a text file to the user in the platform's plain viewer (Notepad on Windows, the
-     * desktop's opener elsewhere). Throws ProgramStartError when the viewer cannot be started.
+     * desktop's opener elsewhere). Throws ProgramStartError when the viewer cannot be started;
+     * a viewer that starts and then gives up (no text viewer installed) calls onFailure.
      */
-    virtual void showTextFile(const std::string& path) = 0;
+    virtual void showTextFile(const std::string& path, ViewerFailed onFailure) = 0;
 };
 
 /** The starter of the platform this program is built for. */

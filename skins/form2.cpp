@@ -44,7 +44,7 @@ Form2::Form2(SkinCanvas& canvas, MessageBoxes& messages, UrlOpener& urlOpener,
       m_canvas(canvas),
       m_messages(messages),
       m_urlOpener(urlOpener),
-      m_folder(withoutTrailingSeparator(location.executableFolder())) {
+      m_folder(withoutTrailingSeparator(location.programFolder())) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Skin Select"));
     // A fixed tool window: a small title bar with a close box, nothing else, no task-bar entry.

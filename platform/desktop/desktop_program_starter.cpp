@@ -32,7 +32,37 @@ void DesktopProgramStarter::startCommandLine(const std::string& commandLine) {
     start(QFile::encodeName(program).toStdString(), arguments);
 }
 
-void DesktopProgramStarter::showTextFile(const std::string& path) { start("xdg-open", {path}); }
+void DesktopProgramStarter::showTextFile(const std::string& path, ViewerFailed onFailure) {
+    // Watched rather than detached: xdg-open only says by its exit status that no viewer took the
+    // file. The process object lets go of itself once it has ended.
+    auto* opener = new QProcess;
+    opener->setProgram(QStringLiteral("xdg-open"));
+    opener->setArguments({QFile::decodeName(path.c_str())});
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    QObject::connect(
+        opener, &QProcess::finished, opener,
+        [opener, path, onFailure](int exitCode, QProcess::ExitStatus status) {
+            opener->deleteLater();
+            if ((status == QProcess::NormalExit && exitCode == 0) || !onFailure) return;
+            // xdg-open's statuses: 2 the file is not there, 3 no program for it on this desktop.
+            const std::string how = status == QProcess::NormalExit
+                                        ? "status " + std::to_string(exitCode)
+                                        : std::string("a crash");
+            if (status == QProcess::NormalExit && exitCode == 2) {
+                onFailure("Cannot find " + path);
+            } else if (status == QProcess::NormalExit && exitCode == 3) {
+                onFailure("No program could show " + path + " (xdg-open ended with " + how +
+                          "). Please install a text viewer.");
+            } else {
+                onFailure("Cannot show " + path + " (xdg-open ended with " + how + ")");
+            }
+        });
+    opener->start();
+    if (!opener->waitForStarted()) {
+        delete opener;
+        throw ProgramStartError("Cannot start xdg-open");
+    }
+}
 
 std::unique_ptr<ProgramStarter> createProgramStarter() {
     return std::make_unique<DesktopProgramStarter>();

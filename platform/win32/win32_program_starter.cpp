@@ -30,7 +30,8 @@ void Win32ProgramStarter::start(const std::string& program,
     startCommandLine(commandLine);
 }
 
-void Win32ProgramStarter::showTextFile(const std::string& path) {
+void Win32ProgramStarter::showTextFile(const std::string& path, ViewerFailed) {
+    // Notepad is part of Windows: it either starts (and shows the file) or the start fails.
     startCommandLine("notepad.exe " + path);
 }
 

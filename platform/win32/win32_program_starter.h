@@ -7,7 +7,7 @@ class Win32ProgramStarter : public ProgramStarter {
 public:
     void start(const std::string& program, const std::vector<std::string>& arguments) override;
     /** "notepad.exe " followed by the path as it stands: Notepad takes the rest of the line. */
-    void showTextFile(const std::string& path) override;
+    void showTextFile(const std::string& path, ViewerFailed onFailure) override;
     /** The line goes to CreateProcess unchanged: quotes and placeholders stay as they are. */
     void startCommandLine(const std::string& commandLine) override;
 };

@@ -53,7 +53,8 @@ void FakeProgramStarter::startCommandLine(const std::string& commandLine) {
     if (fails || commandLine.empty()) throw ProgramStartError("Cannot start " + commandLine);
 }
 
-void FakeProgramStarter::showTextFile(const std::string& path) {
+void FakeProgramStarter::showTextFile(const std::string& path, ViewerFailed onFailure) {
     textFiles.push_back(path);
+    viewerFailed = std::move(onFailure);
     if (fails) throw ProgramStartError("Cannot start the text viewer");
 }

@@ -53,16 +53,18 @@ class FakeProgramStarter : public ProgramStarter {
 public:
     void start(const std::string& program, const std::vector<std::string>& arguments) override;
     void startCommandLine(const std::string& commandLine) override;
-    void showTextFile(const std::string& path) override;
+    void showTextFile(const std::string& path, ViewerFailed onFailure) override;
 
     bool fails = false;
     std::vector<std::string> textFiles;
+    /** What the last showTextFile was told to call when its viewer gives up. */
+    ViewerFailed viewerFailed;
     std::vector<std::string> commandLines;
 };
 
 class FakeProgramLocation : public ProgramLocation {
 public:
-    QString executableFolder() const override { return folder; }
+    QString programFolder() const override { return folder; }
     QString folder;
 };
 

@@ -1,9 +1,14 @@
 // Loading a FIFA 99 jersey from the window: the check, the nine conversions, previews, Save.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
+#include <QUrl>
 
 #include "picture_box.h"
 #include "program_folder_fixture.h"
@@ -241,14 +246,56 @@ TEST_F(Form1Load, ReadmeGoesToTheViewerAndExitEndsWithoutWritingSettings) {
               std::vector<std::string>{QFile::encodeName(path("readme.txt")).toStdString()});
     EXPECT_TRUE(m_fake.messages.shown.empty());
 
+    // A viewer that starts and later gives up is reported like one that cannot start.
+    m_fake.starter.viewerFailed("No program could show readme.txt");
     m_fake.starter.fails = true;
     window->readme_menu_Click();
-    ASSERT_EQ(m_fake.messages.shown.size(), 1u);
-    EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Error"));
+    ASSERT_EQ(m_fake.messages.shown.size(), 2u);
+    EXPECT_EQ(m_fake.messages.shown[0].text, QStringLiteral("No program could show readme.txt"));
+    for (const ShownMessage& shown : m_fake.messages.shown) {
+        EXPECT_EQ(shown.title, QStringLiteral("Error"));
+    }
     EXPECT_TRUE(window->isRunning());
 
     write(path("jersey.cfg"), "\"a\"\r\n\"b\"\r\n");
     action(*window, "ExitMenu")->trigger();
     EXPECT_EQ(m_fake.exit.statuses, std::vector<int>{0});
     EXPECT_EQ(read(path("jersey.cfg")), QByteArray("\"a\"\r\n\"b\"\r\n"));
+}
+
+TEST_F(Form1Load, AKitDroppedOnTheWindowIsLoadedAsIfOpened) {
+    const QString jersey = putJersey("dropped kit.fsh");
+    const QString notAKit = putJersey("notes.fsh", "plain text");
+    const auto window = startWindow();
+    window->picture(0).pset(1, 1, 0xFF0000);
+
+    const auto drop = [&](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        if (enter.isAccepted()) {
+            QDropEvent dropped({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &dropped);
+        }
+        QTest::qWait(0);  // the load runs once the drop has ended
+        return enter.isAccepted();
+    };
+    // Folders, remote files and several files at once are refused before anything happens.
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(m_dir.path())}));
+    EXPECT_FALSE(drop({QUrl(QStringLiteral("https://www.tavrimel.example/kit.fsh"))}));
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(jersey), QUrl::fromLocalFile(notAKit)}));
+    EXPECT_FALSE(isBlank(window->picture(0)));
+
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(jersey)}));
+    EXPECT_TRUE(m_fake.dialogs.openInitialPaths.empty()) << "no dialog for a dropped kit";
+    EXPECT_EQ(read(path("pk001.fsh")), referenceConversion(jersey, 191));
+    EXPECT_EQ(read(path("jersey.cfg")), settingsText(jersey, QString()));
+    EXPECT_TRUE(saveEnabled(*window));
+    EXPECT_TRUE(m_fake.messages.shown.empty());
+
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(notAKit)}));
+    EXPECT_EQ(m_fake.messages.texts(), std::vector<QString>{QStringLiteral("Not a jersey file")});
+    EXPECT_EQ(read(path("jersey.cfg")), settingsText(notAKit, QString()));
+    EXPECT_FALSE(saveEnabled(*window));
 }

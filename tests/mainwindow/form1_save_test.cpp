@@ -1,6 +1,9 @@
 // Saving the FIFA 2000 jersey: the question before overwriting, the copy, the settings file.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+#include <filesystem>
 
 #include "program_folder_fixture.h"
 
@@ -91,9 +94,10 @@ TEST_F(Form1Save, AFailedCopyIsReportedAndLeavesTheTargetAsItWas) {
         const char* what;
         QString target;
         bool removeWorkFile;
+        const char* title;  // the work file is the tool's own: its problems are errors
     } cases[] = {
-        {"folder missing", path("no-such-folder/new.fsh"), false},
-        {"work file gone", existing, true},
+        {"folder missing", path("no-such-folder/new.fsh"), false, "Tavrimel"},
+        {"work file gone", existing, true, "Error"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -106,11 +110,39 @@ TEST_F(Form1Save, AFailedCopyIsReportedAndLeavesTheTargetAsItWas) {
         ASSERT_FALSE(m_fake.messages.shown.empty());
         const ShownMessage& report = m_fake.messages.shown.back();
         EXPECT_NE(report.text, QStringLiteral("Jersey Saved !"));
-        EXPECT_EQ(report.title, QStringLiteral("Tavrimel"));
+        EXPECT_EQ(report.title, QString::fromLatin1(c.title));
         EXPECT_TRUE(report.text.contains(c.removeWorkFile ? path("pk001.fsh") : c.target))
             << report.text.toStdString();
         EXPECT_TRUE(m_window->isRunning());
     }
     EXPECT_FALSE(QFileInfo::exists(path("no-such-folder")));
     EXPECT_EQ(read(existing), QByteArray("an older jersey"));
+}
+
+TEST_F(Form1Save, ATargetWithOtherHardLinksIsWrittenInPlace) {
+    // A second name for the target: replacing the file would leave that name on the old jersey.
+    const QString target = path("kit.fsh");
+    write(target, QByteArray(20000, 'x'));
+    const std::filesystem::path other = QFile::encodeName(path("also-kit.fsh")).toStdString();
+    std::filesystem::create_hard_link(QFile::encodeName(target).toStdString(), other);
+    m_fake.messages.answers.assign({MessageAnswer::Yes});
+    saveAs(target);
+    EXPECT_EQ(read(target), m_converted);
+    EXPECT_EQ(read(QFile::decodeName(other.c_str())), m_converted);
+}
+
+TEST_F(Form1Save, AnExistingTargetInAFolderThatTakesNoNewFilesIsStillWritten) {
+    const QString locked = path("locked");
+    QDir().mkpath(locked);
+    const QString inLocked = locked + QStringLiteral("/kit.fsh");
+    write(inLocked, "an older jersey");
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+    const bool refuses = !QTemporaryFile(locked + QStringLiteral("/probe-XXXXXX")).open();
+    m_fake.messages.answers.assign({MessageAnswer::Yes});
+    saveAs(inLocked);
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(read(inLocked), m_converted);
+    EXPECT_EQ(m_fake.messages.texts().back(), QStringLiteral("Jersey Saved !"));
+    EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList{QStringLiteral("kit.fsh")});
+    if (!refuses) GTEST_SKIP() << "this user may write anywhere (root)";
 }

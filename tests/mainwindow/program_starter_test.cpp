@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
+#include <optional>
 
 #include "stand_in_programs.h"
 
@@ -39,4 +41,30 @@ TEST(DesktopProgramStarter, ACommandLineIsAWholePathOrWordsWithQuotes) {
     EXPECT_EQ(path.waitForRecording("browse"), "a page\n-new\n");
 
     EXPECT_THROW(createProgramStarter()->startCommandLine(""), ProgramStartError);
+}
+
+TEST(DesktopProgramStarter, AViewerThatGivesUpIsToldLaterAndOneThatShowsTheFileIsNot) {
+    const struct {
+        const char* body;
+        std::optional<std::string> heard;
+    } cases[] = {
+        {"exit 0", std::nullopt},
+        // What xdg-open says when no program on the desktop takes text files.
+        {"echo 'xdg-open: no method available for opening' >&2; exit 3",
+         "No program could show readme.txt (xdg-open ended with status 3). "
+         "Please install a text viewer."},
+        {"exit 2", "Cannot find readme.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body);
+        StandInPrograms path(true);
+        path.add("xdg-open", c.body);
+        std::optional<std::string> heard;
+        createProgramStarter()->showTextFile("readme.txt",
+                                             [&](const std::string& message) { heard = message; });
+        // The starter returns at once; the viewer's end arrives later through the event loop.
+        QTest::qWait(300);
+        for (int i = 0; i < 200 && !heard && c.heard; ++i) QTest::qWait(20);
+        EXPECT_EQ(heard, c.heard);
+    }
 }

@@ -18,7 +18,7 @@ public:
         // As every real starter: there is no program in an empty line.
         if (commandLine.empty()) throw ProgramStartError("empty command line");
     }
-    void showTextFile(const std::string& path) override { record("show " + path); }
+    void showTextFile(const std::string& path, ViewerFailed) override { record("show " + path); }
 
     /** Every start fails, as with a program that is missing. */
     bool fails = false;
