@@ -3,6 +3,8 @@
 // files, outputs that would replace a file the run reads, folders that cannot take files) is
 // found first, with nothing written: exit status 2.
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <algorithm>
 #include <optional>
 #include <thread>
@@ -23,6 +25,29 @@ int usageError(const std::string& message) {
     std::fprintf(stderr, "vestrix-convert: %s\n%s\nRun vestrix-convert --help for more.\n", message.c_str(),
                  usage.substr(0, usage.find("\n\n")).c_str());
     return 2;
+}
+
+/**
+ * The window's work file and palette: beside this program, or in the user's own program folder
+ * when the program is installed where its user cannot write. A converted kit written onto one of
+ * them would take away the window's palette or its last load.
+ */
+std::vector<std::filesystem::path> windowFiles() {
+    std::vector<std::filesystem::path> folders;
+    std::error_code noExecutable;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", noExecutable);
+    if (!noExecutable) folders.push_back(executable.parent_path());
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
+        folders.push_back(std::filesystem::path(data) / "vestrix");
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        folders.push_back(std::filesystem::path(home) / ".local/share/vestrix");
+    }
+    std::vector<std::filesystem::path> files;
+    for (const auto& folder : folders) {
+        files.push_back(folder / "pk001.fsh");
+        files.push_back(folder / "fifa2k.pal");
+    }
+    return files;
 }
 
 int setupError(const std::string& message) {
@@ -52,13 +77,7 @@ int main(int argc, char** argv) {
         resourceFiles = {std::filesystem::path(line.resourcesFolder) / "pk001.fsh",
                          std::filesystem::path(line.resourcesFolder) / "fifa2k.pal"};
     }
-    // The window beside this program keeps its work file and palette in its folder; a converted
-    // kit written there would take the window's palette or last load away.
-    std::vector<std::filesystem::path> programFiles;
-    std::error_code noExecutable;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", noExecutable);
-    if (!noExecutable) programFiles = {executable.parent_path() / "pk001.fsh", executable.parent_path() / "fifa2k.pal"};
-    if (const std::string clash = plan.findClash(resourceFiles, programFiles); !clash.empty()) return usageError(clash);
+    if (const std::string clash = plan.findClash(resourceFiles, windowFiles()); !clash.empty()) return usageError(clash);
 
     std::optional<BatchConverter> converter;
     try {
