@@ -1,7 +1,7 @@
 // Recognising the same file under another name.
 #include "file_identity.h"
 
-#include <sys/stat.h>
+#include "file_key.h"
 
 namespace {
 
@@ -11,23 +11,17 @@ std::filesystem::path resolved(const std::filesystem::path& path) {
     return error ? std::filesystem::absolute(path).lexically_normal() : canonical;
 }
 
-std::optional<std::pair<std::uintmax_t, std::uintmax_t>> inode(const std::filesystem::path& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) return std::nullopt;
-    return std::pair<std::uintmax_t, std::uintmax_t>(status.st_dev, status.st_ino);
-}
-
 }  // namespace
 
 void FileIdentity::add(const std::filesystem::path& path, const std::string& label) {
     const std::string name = label.empty() ? path.string() : label;
     m_byPath.emplace(resolved(path).string(), name);
-    if (const auto key = inode(path)) m_byInode.emplace(*key, name);
+    if (const auto key = fileKey(path)) m_byInode.emplace(*key, name);
 }
 
 std::optional<std::string> FileIdentity::sameAs(const std::filesystem::path& path) const {
     if (const auto found = m_byPath.find(resolved(path).string()); found != m_byPath.end()) return found->second;
-    if (const auto key = inode(path)) {
+    if (const auto key = fileKey(path)) {
         if (const auto found = m_byInode.find(*key); found != m_byInode.end()) return found->second;
     }
     return std::nullopt;

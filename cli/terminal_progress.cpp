@@ -4,17 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#ifdef _WIN32
-#include <io.h>
-#define isatty _isatty
-#define fileno _fileno
-#else
-#include <sys/ioctl.h>
-#include <unistd.h>
-#endif
+#include "terminal_console.h"
 
 TerminalProgress::TerminalProgress(std::FILE* stream, int total, bool enabled)
-    : m_stream(stream), m_total(total), m_enabled(enabled && total > 1 && isatty(fileno(stream))) {}
+    : m_stream(stream), m_total(total), m_enabled(enabled && total > 1 && isTerminal(stream)) {}
 
 std::string TerminalProgress::line(int done, int total, const std::string& fileName, int columns) {
     const std::string count = " " + std::to_string(done) + "/" + std::to_string(total) + " ";
@@ -30,10 +23,7 @@ std::string TerminalProgress::line(int done, int total, const std::string& fileN
 }
 
 int TerminalProgress::columns() const {
-#ifndef _WIN32
-    winsize size{};
-    if (::ioctl(fileno(m_stream), TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
-#endif
+    if (const int width = terminalColumns(m_stream); width > 0) return width;
     if (const char* value = std::getenv("COLUMNS")) {
         if (const int parsed = std::atoi(value); parsed > 0) return parsed;
     }

@@ -1,13 +1,14 @@
 // Batch conversion of single kits: what gets written, warnings, and damaged kits.
 #include <gtest/gtest.h>
 
-#include <png.h>
 #include <set>
 
 #include "batch_converter.h"
 #include "cli_fixture.h"
 #include "conversion_error.h"
 #include "jersey_builder.h"
+#include "preview_colours.h"
+#include "system_reasons.h"
 
 namespace {
 
@@ -20,18 +21,7 @@ protected:
         return {path(input), path(output), previews.empty() ? std::filesystem::path() : std::filesystem::path(path(previews)),
                 std::filesystem::path(input).stem().string()};
     }
-    /** The distinct colours of a preview PNG. */
-    std::set<std::uint32_t> previewColours(const std::string& name) {
-        png_image image{};
-        image.version = PNG_IMAGE_VERSION;
-        std::set<std::uint32_t> colours;
-        if (!png_image_begin_read_from_file(&image, path(name).c_str())) return colours;
-        image.format = PNG_FORMAT_RGBA;
-        std::vector<std::uint32_t> pixels(image.width * image.height);
-        png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr);
-        colours.insert(pixels.begin(), pixels.end());
-        return colours;
-    }
+    std::set<std::uint32_t> previewColours(const std::string& name) { return ::previewColours(path(name)); }
 };
 
 }  // namespace
@@ -54,9 +44,9 @@ TEST_F(BatchConverterTest, KeepsTheOldOutputWhenAKitFails) {
               "Cannot open " + path("missing.fsh") + ": No such file or directory");
     // The reason is the failing call's, not whatever the clean-up left in errno.
     EXPECT_EQ(batch.convert(job("kit.fsh", "no/such/out.fsh")).error,
-              "Cannot write " + path("no/such/out.fsh") + ": No such file or directory");
+              "Cannot write " + path("no/such/out.fsh") + ": " + missingFolderReason());
     EXPECT_EQ(batch.convert(job("kit.fsh", "kit.fsh/out.fsh")).error,
-              "Cannot write " + path("kit.fsh/out.fsh") + ": Not a directory");
+              "Cannot write " + path("kit.fsh/out.fsh") + ": " + notAFolderReason());
     EXPECT_EQ(read("out.fsh"), (Bytes{1, 2, 3}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 4);  // no leftovers
 }

@@ -1,4 +1,4 @@
-// Starting a program with its output captured in temporary files (no pipes to drain).
+// Starting a program on POSIX systems, its output captured in temporary files (no pipes to drain).
 #include "run_program.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
-// Whole-file writes through a temporary file in the same folder (a rename is atomic only within
-// one file system). errno is read right after the call that failed, before any clean-up call can
-// change it.
+// Whole-file writes on POSIX systems, through a temporary file in the same folder (a rename is
+// atomic only within one file system). errno is read right after the call that failed, before any
+// clean-up call can change it.
 #include "whole_file.h"
 
 #include <atomic>

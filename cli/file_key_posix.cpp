@@ -1,0 +1,10 @@
+// File keys on POSIX systems: device and inode.
+#include "file_key.h"
+
+#include <sys/stat.h>
+
+std::optional<FileKey> fileKey(const std::filesystem::path& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+    return FileKey(status.st_dev, status.st_ino);
+}

@@ -1,0 +1,13 @@
+// The terminal on POSIX systems.
+#include "terminal_console.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+bool isTerminal(std::FILE* stream) { return ::isatty(::fileno(stream)) != 0; }
+
+int terminalColumns(std::FILE* stream) {
+    winsize size{};
+    if (::ioctl(::fileno(stream), TIOCGWINSZ, &size) == 0) return size.ws_col;
+    return 0;
+}

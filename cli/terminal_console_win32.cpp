@@ -1,0 +1,29 @@
+// The console on Windows. The erase-line sequence needs the console's terminal mode, which is
+// switched on here; a console without it (before Windows 10) gets no bar.
+#include "terminal_console.h"
+
+#include <io.h>
+#include <windows.h>
+
+namespace {
+HANDLE consoleOf(std::FILE* stream) {
+    const int descriptor = _fileno(stream);
+    if (descriptor < 0 || !_isatty(descriptor)) return INVALID_HANDLE_VALUE;
+    return reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+}
+}  // namespace
+
+bool isTerminal(std::FILE* stream) {
+    const HANDLE console = consoleOf(stream);
+    DWORD mode = 0;
+    if (console == INVALID_HANDLE_VALUE || !GetConsoleMode(console, &mode)) return false;
+    return (mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0 ||
+           SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
+}
+
+int terminalColumns(std::FILE* stream) {
+    CONSOLE_SCREEN_BUFFER_INFO information{};
+    const HANDLE console = consoleOf(stream);
+    if (console == INVALID_HANDLE_VALUE || !GetConsoleScreenBufferInfo(console, &information)) return 0;
+    return information.srWindow.Right - information.srWindow.Left + 1;
+}

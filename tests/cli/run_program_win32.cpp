@@ -1,0 +1,68 @@
+// Starting a program on Windows, its output captured in temporary files (no pipes to drain).
+#include "run_program.h"
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+std::string slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The quoting that the C runtime's argument splitting undoes.
+std::string quoted(const std::string& argument) {
+    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
+    std::string text = "\"";
+    std::size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        text.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+        backslashes = 0;
+        text += c;
+    }
+    return text.append(backslashes * 2, '\\') + '"';
+}
+
+HANDLE inheritable(const std::filesystem::path& path, DWORD access, DWORD disposition) {
+    SECURITY_ATTRIBUTES security{sizeof security, nullptr, TRUE};
+    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &security, disposition,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+}  // namespace
+
+ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments) {
+    const auto base = std::filesystem::temp_directory_path() / ("vestrix-run-" + std::to_string(GetCurrentProcessId()));
+    const auto outPath = base.string() + ".out", errPath = base.string() + ".err";
+    std::string commandLine = quoted(program);
+    for (const std::string& argument : arguments) commandLine += ' ' + quoted(argument);
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = inheritable("NUL", GENERIC_READ, OPEN_EXISTING);
+    startup.hStdOutput = inheritable(outPath, GENERIC_WRITE, CREATE_ALWAYS);
+    startup.hStdError = inheritable(errPath, GENERIC_WRITE, CREATE_ALWAYS);
+    PROCESS_INFORMATION process{};
+    ProgramRun run;
+    if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD exitCode = 0;
+        if (GetExitCodeProcess(process.hProcess, &exitCode)) run.exitCode = static_cast<int>(exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) CloseHandle(handle);
+    run.out = slurp(outPath);
+    run.errors = slurp(errPath);
+    DeleteFileA(outPath.c_str());
+    DeleteFileA(errPath.c_str());
+    return run;
+}

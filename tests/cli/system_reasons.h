@@ -1,0 +1,9 @@
+// The system's own wording of the reasons a write fails, as the converter passes them on.
+#pragma once
+
+#include <string>
+
+/** A file is to be written into a folder that does not exist. */
+std::string missingFolderReason();
+/** A file is to be written "into" something that is a file, not a folder. */
+std::string notAFolderReason();

@@ -1,0 +1,173 @@
+// The browser launcher and the System Info button end to end on the system's services: the
+// registry names a stand-in program (test_browser.cpp), started through CreateProcess, talked to
+// through DDEML. Only the message box is the tests' own.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "call_log.h"
+#include "dde_test_server.h"
+#include "recording_message_box.h"
+#include "scratch_key.h"
+#include "system_info.h"
+#include "url.h"
+#include "win32_dde_client.h"
+#include "win32_file_existence.h"
+#include "win32_program_starter.h"
+#include "win32_registry.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path programFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return fs::path(path).parent_path();
+}
+
+std::string quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+
+/**
+ * The system's program starter, which then waits until the started stand-in says it is ready:
+ * a browser that comes up at once, so that the launcher's immediate retries can reach it.
+ */
+class ReadyWaitingStarter : public Win32ProgramStarter {
+public:
+    ReadyWaitingStarter() : m_ready(CreateEventA(nullptr, FALSE, FALSE, "VestrixTestProgramReady")) {}
+    ~ReadyWaitingStarter() override { CloseHandle(m_ready); }
+    void startCommandLine(const std::string& commandLine) override {
+        Win32ProgramStarter::startCommandLine(commandLine);
+        WaitForSingleObject(m_ready, 10000);
+    }
+
+private:
+    HANDLE m_ready;
+};
+
+class Win32LaunchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = fs::temp_directory_path() / "vestrix-launch-test";
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+        fs::create_directories(m_folder);
+        m_record = m_folder / "record.txt";
+    }
+    // A stand-in that is still exiting may hold its files a moment longer: left for the next run.
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
+
+    /** The stand-in's command line: it records into m_record, then does what mode says. */
+    std::string standIn(const std::string& mode) const {
+        return quoted(programFolder() / "vestrix-test-program.exe") + " " + quoted(m_record) + " " + mode;
+    }
+    /** The record's lines: the command lines the stand-in was started with, the items it got. */
+    std::vector<std::string> record() const {
+        std::ifstream in(m_record);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+
+    fs::path m_folder;
+    fs::path m_record;
+    CallLog m_log;
+    RecordingMessageBox m_messageBox{m_log};
+    Win32Registry m_registry;
+    Win32FileExistence m_fileExistence;
+    ReadyWaitingStarter m_starter;
+};
+
+class OpenUrlTest : public Win32LaunchTest {
+protected:
+    void registerBrowser(const std::string& command) {
+        ASSERT_TRUE(m_http.setString("shell\\open\\command", "", command));
+        ASSERT_TRUE(m_http.setString("shell\\open\\ddeexec\\Application", "", "vxBrowser"));
+        ASSERT_TRUE(m_http.setString("shell\\open\\ddeexec\\Topic", "", "OpenPage"));
+    }
+    void openUrl(const std::string& url) {
+        Win32DdeClient dde;
+        OpenUrl(url, {m_registry, dde, m_starter, m_messageBox});
+    }
+
+    // The http handler that was registered is put back afterwards.
+    ScratchKey m_http{ScratchKey::classesRootSource(), "Software\\Classes\\http"};
+};
+
+}  // namespace
+
+TEST_F(OpenUrlTest, ARunningBrowserGetsTheAddressOnItsTopicAndIsNotStarted) {
+    registerBrowser(standIn("serve VXBROWSER OpenPage") + " \"%1\"");
+    DdeTestServer browser("VXBROWSER", "OpenPage");
+    ASSERT_TRUE(browser.serving());
+    openUrl("http://example.com/a,b");
+    EXPECT_EQ(browser.waitForRequests(std::chrono::seconds(5)), std::vector<std::string>{"http://example.com/a,b,,-1"});
+    EXPECT_EQ(m_log, CallLog{});
+    EXPECT_FALSE(fs::exists(m_record));
+}
+
+TEST_F(OpenUrlTest, ABrowserThatIsNotRunningIsStartedOnceAsRegisteredAndThenGetsTheAddress) {
+    const std::string command = standIn("serve VXBROWSER OpenPage") + " \"%1\"";
+    registerBrowser(command);
+    openUrl("http://example.com/");
+    EXPECT_EQ(m_log, CallLog{});
+    // The stand-in writes the item once its request is answered; give it the moment it needs.
+    for (int i = 0; i < 100 && record().size() < 2; ++i) Sleep(50);
+    EXPECT_EQ(record(), (std::vector<std::string>{command, "item http://example.com/,,-1"}));
+}
+
+TEST_F(OpenUrlTest, ABrowserThatNeverAnswersEndsInTheFatalMessageAfterOneStart) {
+    const std::string command = standIn("silent");
+    registerBrowser(command);
+    openUrl("http://example.com/");
+    EXPECT_EQ(m_log, CallLog{"message Fatal error while communicating to browser"});
+    EXPECT_EQ(record(), std::vector<std::string>{command});
+}
+
+TEST_F(OpenUrlTest, NothingRegisteredEndsInTheFatalMessage) {
+    openUrl("http://example.com/");
+    EXPECT_EQ(m_log, CallLog{"message Fatal error while communicating to browser"});
+}
+
+class StartSysInfoTest : public Win32LaunchTest {
+protected:
+    void startSysInfo() { StartSysInfo({m_registry, m_fileExistence, m_starter, m_messageBox}); }
+
+    ScratchKey m_tool{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"};
+    ScratchKey m_location{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location"};
+};
+
+TEST_F(StartSysInfoTest, TheRegisteredPathIsStartedAsItStands) {
+    const std::string command = standIn("silent");
+    ASSERT_TRUE(m_tool.setString("", "PATH", command));
+    startSysInfo();
+    EXPECT_EQ(m_log, CallLog{});
+    EXPECT_EQ(record(), std::vector<std::string>{command});
+}
+
+TEST_F(StartSysInfoTest, TheToolIsFoundInTheRegisteredFolder) {
+    fs::copy_file(programFolder() / "vestrix-test-program.exe", m_folder / "MSINFO32.EXE");
+    ASSERT_TRUE(m_location.setString("", "MSINFO", m_folder.string()));
+    startSysInfo();
+    EXPECT_EQ(m_log, CallLog{});
+    // Started without arguments, the stand-in has no record file to write to: the start shows in
+    // the absence of the message. A folder without the tool gives the message.
+    fs::create_directories(m_folder / "empty");
+    ASSERT_TRUE(m_location.setString("", "MSINFO", (m_folder / "empty").string()));
+    startSysInfo();
+    EXPECT_EQ(m_log, CallLog{"message System Information Is Unavailable At This Time"});
+}
+
+TEST_F(StartSysInfoTest, AToolThatCannotBeStartedGivesTheMessage) {
+    ASSERT_TRUE(m_tool.setString("", "PATH", (m_folder / "missing.exe").string()));
+    startSysInfo();
+    EXPECT_EQ(m_log, CallLog{"message System Information Is Unavailable At This Time"});
+}
