@@ -147,7 +147,7 @@ static void BM_Batch1000(benchmark::State& state) {
     const auto inputs = makeBatch(scratch, state.range(0) != 0);
     const int threads = static_cast<int>(state.range(1));
     std::vector<KitJob> jobs;
-    for (const auto& input : inputs) jobs.push_back({input, scratch.folder / "out" / input.filename(), {}, {}});
+    for (const auto& input : inputs) jobs.push_back({input.string(), (scratch.folder / "out" / input.filename()).string(), {}, {}});
     const BatchConverter converter = BatchConverter::fromFolder(scratch.folder.string(), false, false);
     std::vector<BatchConverter> converters(static_cast<std::size_t>(threads), converter);
     for (auto _ : state) {

@@ -18,7 +18,7 @@ protected:
         return BatchConverter::fromFolder(path("res"), sixtyFour, force);
     }
     KitJob job(const std::string& input, const std::string& output, const std::string& previews = {}) {
-        return {path(input), path(output), previews.empty() ? std::filesystem::path() : std::filesystem::path(path(previews)),
+        return {path(input), path(output), previews.empty() ? std::string() : path(previews),
                 std::filesystem::path(input).stem().string()};
     }
     std::set<std::uint32_t> previewColours(const std::string& name) { return ::previewColours(path(name)); }
