@@ -2,13 +2,13 @@
 // collections at once. Everything that can go wrong before the first kit (arguments, program
 // files, outputs that would replace a file the run reads, folders that cannot take files) is
 // found first, with nothing written: exit status 2.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <algorithm>
 #include <optional>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "batch_converter.h"
