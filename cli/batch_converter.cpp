@@ -10,7 +10,7 @@
 #include "conversion_table.h"
 #include "embedded_resources.h"
 #include "entry_converter.h"
-#include "kit_inspection.h"
+#include "kit_gaps.h"
 #include "memory_work_file.h"
 #include "palette_file.h"
 #include "source_archive.h"
@@ -97,13 +97,13 @@ KitResult BatchConverter::convert(const KitJob& job) {
         const SourceArchive source = SourceArchive::open(job.input);
         if (!source.isFifa99Jersey()) return {"Not a jersey file", {}};
 
-        const KitInspection inspection = KitInspection::of(source);
-        if (!inspection.damage.empty()) {
-            if (!m_force) return {"damaged: " + joined(inspection.damage) + " (--force converts it anyway)", {}};
-            result.warnings.push_back("damaged: " + joined(inspection.damage) +
+        const KitGaps gaps = KitGaps::of(source);
+        if (!gaps.damage.empty()) {
+            if (!m_force) return {"damaged: " + joined(gaps.damage) + " (--force converts it anyway)", {}};
+            result.warnings.push_back("damaged: " + joined(gaps.damage) +
                                       "; converted anyway, the missing bytes read as 0");
         }
-        for (const std::string& tag : inspection.missingPictures) {
+        for (const std::string& tag : gaps.missingPictures) {
             result.warnings.push_back(missingPictureWarning(tag));
         }
 

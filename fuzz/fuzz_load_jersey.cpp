@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "entry_converter.h"
-#include "kit_inspection.h"
+#include "kit_gaps.h"
 #include "memory_preview.h"
 #include "memory_work_file.h"
 #include "work_file_layout.h"
@@ -70,8 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SourceArchive source(std::vector<std::uint8_t>(data + 1, data + size));
     // The damage check the command-line converter runs first: it must finish on any bytes, and a
     // kit it calls whole must really hold every byte the conversion reads.
-    const KitInspection inspection = KitInspection::of(source);
-    if (inspection.damage.empty() && source.size() < 16 + 8 * SourceArchive::kDirectoryRecords) std::abort();
+    const KitGaps gaps = KitGaps::of(source);
+    if (gaps.damage.empty() && source.size() < 16 + 8 * SourceArchive::kDirectoryRecords) std::abort();
     FuzzHost host(base, previews);
     MemoryWorkFile work(templateBytes);
     ConvertJersey(source, work, [] { return palette; }, host);

@@ -26,8 +26,8 @@ bool isUsable(const QString& folder);
 
 /**
  * Copies each shipped file of from (pk001.fsh, fifa2k.pal, readme.txt, the *.jpg skins) into to
- * where to has no such file or an empty one: a file the user already has is never replaced. Copies that fail are left out (the start-up then reports
- * what is missing).
+ * where to has no such file or an empty one: a file the user already has is never replaced.
+ * Copies that fail are left out (the start-up then reports what is missing).
  */
 void seed(const QString& from, const QString& to);
 

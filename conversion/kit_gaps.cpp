@@ -1,5 +1,5 @@
-// Inspecting a FIFA 99 kit against the bytes the conversion will read.
-#include "kit_inspection.h"
+// What a FIFA 99 kit lacks against the bytes the conversion will read.
+#include "kit_gaps.h"
 
 #include <algorithm>
 #include <string_view>
@@ -30,8 +30,8 @@ std::uint64_t paletteBytes(std::uint8_t type) {
 
 }  // namespace
 
-KitInspection KitInspection::of(const SourceArchive& source) {
-    KitInspection result;
+KitGaps KitGaps::of(const SourceArchive& source) {
+    KitGaps result;
     const std::uint64_t length = source.size();
     const std::uint64_t directoryEnd = 16 + 8 * SourceArchive::kDirectoryRecords;
     if (directoryEnd > length) {

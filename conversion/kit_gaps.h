@@ -8,7 +8,7 @@
 
 #include "source_archive.h"
 
-struct KitInspection {
+struct KitGaps {
     /** Each FIFA 99 picture the conversion uses and the directory does not list, e.g. "hrsv". */
     std::vector<std::string> missingPictures;
     /**
@@ -17,7 +17,7 @@ struct KitInspection {
      */
     std::vector<std::string> damage;
 
-    static KitInspection of(const SourceArchive& source);
+    static KitGaps of(const SourceArchive& source);
 };
 
 /** The FIFA 99 picture a tag names, for messages: "hrsv" -> "sleeve". */
