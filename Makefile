@@ -10,7 +10,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenc
             libcli11-dev libpng-dev zlib1g-dev \
             desktop-file-utils appstream
 
-.PHONY: all deps configure build run test test-sanitize test-windows bench fuzz format clean package
+.PHONY: all deps configure build run test test-sanitize test-windows bench fuzz format check-format clean package
 
 all: build
 
@@ -120,6 +120,10 @@ package: deps
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+# Fails, naming the files, when a source file is not in the project's .clang-format style.
+check-format:
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(WIN_BUILD) build-fuzz out $(PKG_BUILD)

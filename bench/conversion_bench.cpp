@@ -10,13 +10,13 @@
 #include <fstream>
 
 #include "batch_converter.h"
-#include "fsh_blocks.h"
-#include "parallel_batch.h"
-#include "rich_kit.h"
 #include "entry_converter.h"
+#include "fsh_blocks.h"
 #include "memory_work_file.h"
 #include "palette_file.h"
+#include "parallel_batch.h"
 #include "preview_set.h"
+#include "rich_kit.h"
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
@@ -36,12 +36,14 @@ Bytes readAll(const fs::path& path) {
 
 void writeAll(const fs::path& path, const Bytes& bytes) {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 fs::path firstSample() {
     std::vector<fs::path> samples;
-    for (const auto& entry : fs::directory_iterator(kResources + "/samples")) samples.push_back(entry.path());
+    for (const auto& entry : fs::directory_iterator(kResources + "/samples"))
+        samples.push_back(entry.path());
     std::sort(samples.begin(), samples.end());
     return samples.at(0);
 }
@@ -95,7 +97,8 @@ static void BM_WindowLoadOnDisk(benchmark::State& state) {
     const std::string source = firstSample().string();
     for (auto _ : state) {
         host.reset();
-        for (const ConversionTarget& target : conversionTable()) ConvertEntry(source, target.targetTag, host);
+        for (const ConversionTarget& target : conversionTable())
+            ConvertEntry(source, target.targetTag, host);
     }
 }
 BENCHMARK(BM_WindowLoadOnDisk)->Unit(benchmark::kMicrosecond);
@@ -104,18 +107,23 @@ BENCHMARK(BM_WindowLoadOnDisk)->Unit(benchmark::kMicrosecond);
 // or a richly shaded kit (1), with previews (1) and without (0, as the command-line converter
 // runs it).
 static void BM_LoadInMemory(benchmark::State& state) {
-    const SourceArchive source(state.range(0) ? RichKit::build(7, FshBlocks::kPaletteBgra) : readAll(firstSample()));
+    const SourceArchive source(state.range(0) ? RichKit::build(7, FshBlocks::kPaletteBgra)
+                                              : readAll(firstSample()));
     const Bytes templateBytes = readAll(kResources + "/pk001.fsh");
     const Palette palette = LoadPaletteFile(kResources + "/fifa2k.pal");
     PreviewHost host({}, state.range(1) != 0);
     for (auto _ : state) {
         host.reset();
         MemoryWorkFile work(templateBytes);
-        ConvertJersey(source, work, [&] { return palette; }, host);
+        ConvertJersey(
+            source, work, [&] { return palette; }, host);
         benchmark::DoNotOptimize(work.bytes().data());
     }
 }
-BENCHMARK(BM_LoadInMemory)->ArgsProduct({{0, 1}, {1, 0}})->ArgNames({"rich", "previews"})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadInMemory)
+    ->ArgsProduct({{0, 1}, {1, 0}})
+    ->ArgNames({"rich", "previews"})
+    ->Unit(benchmark::kMicrosecond);
 
 namespace {
 /** 1000 kits in scratch/in: richly shaded ones (both palette types) or copies of a sample. */
@@ -124,9 +132,10 @@ std::vector<fs::path> makeBatch(const Scratch& scratch, bool rich) {
     std::vector<fs::path> inputs;
     for (int i = 0; i < kBatchSize; ++i) {
         inputs.push_back(scratch.folder / "in" / ("kit" + std::to_string(i) + ".fsh"));
-        writeAll(inputs.back(), rich ? RichKit::build(static_cast<std::uint32_t>(i),
-                                                      i % 2 ? FshBlocks::kPaletteRgb : FshBlocks::kPaletteBgra)
-                                     : sample);
+        writeAll(inputs.back(),
+                 rich ? RichKit::build(static_cast<std::uint32_t>(i),
+                                       i % 2 ? FshBlocks::kPaletteRgb : FshBlocks::kPaletteBgra)
+                      : sample);
     }
     return inputs;
 }
@@ -147,21 +156,30 @@ static void BM_Batch1000(benchmark::State& state) {
     const auto inputs = makeBatch(scratch, state.range(0) != 0);
     const int threads = static_cast<int>(state.range(1));
     std::vector<KitJob> jobs;
-    for (const auto& input : inputs) jobs.push_back({input.string(), (scratch.folder / "out" / input.filename()).string(), {}, {}});
-    const BatchConverter converter = BatchConverter::fromFolder(scratch.folder.string(), false, false);
+    for (const auto& input : inputs)
+        jobs.push_back(
+            {input.string(), (scratch.folder / "out" / input.filename()).string(), {}, {}});
+    const BatchConverter converter =
+        BatchConverter::fromFolder(scratch.folder.string(), false, false);
     std::vector<BatchConverter> converters(static_cast<std::size_t>(threads), converter);
     for (auto _ : state) {
         freshOutputFolder(state, scratch);
         ParallelBatch::run(
             jobs.size(), threads,
-            [&](int worker, std::size_t job) { return converters[static_cast<std::size_t>(worker)].convert(jobs[job]); },
+            [&](int worker, std::size_t job) {
+                return converters[static_cast<std::size_t>(worker)].convert(jobs[job]);
+            },
             [](std::size_t, const KitResult& result) {
                 if (!result.error.empty()) std::abort();
             });
     }
     state.SetItemsProcessed(state.iterations() * kBatchSize);
 }
-BENCHMARK(BM_Batch1000)->ArgsProduct({{0, 1}, {1, 2}})->ArgNames({"rich", "threads"})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Batch1000)
+    ->ArgsProduct({{0, 1}, {1, 2}})
+    ->ArgNames({"rich", "threads"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The floor: read each kit and write a copy of the template into the fresh folder, nothing else.
 static void BM_IoFloor1000(benchmark::State& state) {
@@ -177,6 +195,11 @@ static void BM_IoFloor1000(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * kBatchSize);
 }
-BENCHMARK(BM_IoFloor1000)->Arg(0)->Arg(1)->ArgName("rich")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_IoFloor1000)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("rich")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 BENCHMARK_MAIN();

@@ -15,8 +15,14 @@ namespace {
 const QString kResources = QStringLiteral(VESTRIX_SOURCE_DIR "/resources");
 
 // Services that answer at once: the open dialog always picks the same jersey.
-struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, ProgramLocation, UrlOpener,
-                       Registry, FileExistence {
+struct QuietServices : FileDialogs,
+                       MessageBoxes,
+                       ProgramExit,
+                       ProgramStarter,
+                       ProgramLocation,
+                       UrlOpener,
+                       Registry,
+                       FileExistence {
     QString openFileName(QWidget*, const QString&) override { return jersey; }
     QString saveFileName(QWidget*, const QString&) override { return {}; }
     MessageAnswer show(QWidget*, const QString&, const QString&, MessageButtons,
@@ -30,7 +36,8 @@ struct QuietServices : FileDialogs, MessageBoxes, ProgramExit, ProgramStarter, P
     void showTextFile(const std::string&, ViewerFailed) override {}
     QString programFolder() const override { return folder; }
     void openUrl(const std::string&) override {}
-    long openKey(RegistryRoot, const std::string&, std::uint32_t, std::uint32_t, RegistryKey&) override {
+    long openKey(RegistryRoot, const std::string&, std::uint32_t, std::uint32_t,
+                 RegistryKey&) override {
         return RegistryResult::kFileNotFound;
     }
     long queryValue(RegistryKey, const std::string&, std::uint32_t&, std::span<std::uint8_t>,

@@ -60,14 +60,15 @@ std::string missingPictureWarning(const std::string& sourceTag) {
     for (std::size_t i = 0; i < kept.size(); ++i) {
         names += (i == 0 ? "" : i + 1 == kept.size() ? " and " : ", ") + kept[i];
     }
-    return std::string("no ") + pictureDescription(sourceTag) + " picture (" + sourceTag + "); the template's " +
-           names + (kept.size() == 1 ? " stays as it is" : " stay as they are");
+    return std::string("no ") + pictureDescription(sourceTag) + " picture (" + sourceTag +
+           "); the template's " + names +
+           (kept.size() == 1 ? " stays as it is" : " stay as they are");
 }
 
 }  // namespace
 
-BatchConverter::BatchConverter(std::vector<std::uint8_t> templateBytes, std::string_view paletteFileText,
-                               bool sixtyFourColors, bool force)
+BatchConverter::BatchConverter(std::vector<std::uint8_t> templateBytes,
+                               std::string_view paletteFileText, bool sixtyFourColors, bool force)
     : m_template(std::move(templateBytes)),
       m_paletteFile(ParsePaletteFile(paletteFileText)),
       m_paletteBase(sixtyFourColors ? 0 : 191),
@@ -75,20 +76,23 @@ BatchConverter::BatchConverter(std::vector<std::uint8_t> templateBytes, std::str
     if (m_template.size() < WorkFileLayout::kMinimumLength) throw WorkFileError();
 }
 
-BatchConverter BatchConverter::fromFolder(const std::string& folder, bool sixtyFourColors, bool force) {
+BatchConverter BatchConverter::fromFolder(const std::string& folder, bool sixtyFourColors,
+                                          bool force) {
     const std::vector<std::uint8_t> palette = readWhole(folder + "/fifa2k.pal");
     if (palette.empty()) throw PaletteFileError();
-    return BatchConverter(readWhole(folder + "/pk001.fsh"),
-                          std::string_view(reinterpret_cast<const char*>(palette.data()), palette.size()),
-                          sixtyFourColors, force);
+    return BatchConverter(
+        readWhole(folder + "/pk001.fsh"),
+        std::string_view(reinterpret_cast<const char*>(palette.data()), palette.size()),
+        sixtyFourColors, force);
 }
 
 BatchConverter BatchConverter::fromEmbedded(bool sixtyFourColors, bool force) {
     const auto templateFile = EmbeddedResources::templateFile();
     const auto palette = EmbeddedResources::paletteFile();
-    return BatchConverter(std::vector<std::uint8_t>(templateFile.begin(), templateFile.end()),
-                          std::string_view(reinterpret_cast<const char*>(palette.data()), palette.size()),
-                          sixtyFourColors, force);
+    return BatchConverter(
+        std::vector<std::uint8_t>(templateFile.begin(), templateFile.end()),
+        std::string_view(reinterpret_cast<const char*>(palette.data()), palette.size()),
+        sixtyFourColors, force);
 }
 
 KitResult BatchConverter::convert(const KitJob& job) {
@@ -99,7 +103,8 @@ KitResult BatchConverter::convert(const KitJob& job) {
 
         const KitGaps gaps = KitGaps::of(source);
         if (!gaps.damage.empty()) {
-            if (!m_force) return {"damaged: " + joined(gaps.damage) + " (--force converts it anyway)", {}};
+            if (!m_force)
+                return {"damaged: " + joined(gaps.damage) + " (--force converts it anyway)", {}};
             result.warnings.push_back("damaged: " + joined(gaps.damage) +
                                       "; converted anyway, the missing bytes read as 0");
         }
@@ -111,7 +116,8 @@ KitResult BatchConverter::convert(const KitJob& job) {
         const bool withPreviews = !job.previewsFolder.empty();
         if (withPreviews) m_previews.clear();
         BatchHost host(m_paletteBase, withPreviews ? &m_previews : nullptr);
-        ConvertJersey(source, work, [this] { return m_paletteFile; }, host);
+        ConvertJersey(
+            source, work, [this] { return m_paletteFile; }, host);
         if (host.slotsRanOut() && m_paletteBase != 0) {
             result.warnings.push_back(
                 "more colours than the 64 free palette slots; the rest were matched to the nearest "
@@ -119,7 +125,8 @@ KitResult BatchConverter::convert(const KitJob& job) {
         }
 
         result.error = writeWholeFile(job.output, work.bytes());
-        if (result.error.empty() && withPreviews) result.error = m_previews.writePng(BatchPlan::previewFiles(job));
+        if (result.error.empty() && withPreviews)
+            result.error = m_previews.writePng(BatchPlan::previewFiles(job));
     } catch (const ConversionError& error) {
         result.error = error.what();
     }

@@ -40,9 +40,11 @@ KitJob jobFor(const CommandLine& line, const fs::path& input, const fs::path& re
     KitJob job;
     job.input = input.string();
     const fs::path name = fs::path(relative.stem()).concat(".fsh");
-    job.output = line.outputFile.empty() ? (fs::path(line.outputFolder) / relative.parent_path() / name).string()
-                                         : line.outputFile;
-    if (!line.previewsFolder.empty()) job.previewsFolder = (fs::path(line.previewsFolder) / relative.parent_path()).string();
+    job.output = line.outputFile.empty()
+                     ? (fs::path(line.outputFolder) / relative.parent_path() / name).string()
+                     : line.outputFile;
+    if (!line.previewsFolder.empty())
+        job.previewsFolder = (fs::path(line.previewsFolder) / relative.parent_path()).string();
     job.previewName = relative.stem().string();
     return job;
 }
@@ -65,7 +67,8 @@ BatchPlan BatchPlan::make(const CommandLine& line, std::string& error) {
         const std::vector<fs::path> kits = kitsBelow(input, error);
         if (!error.empty()) return plan;
         if (kits.empty()) plan.m_notes.push_back(input + ": no *.fsh files inside");
-        for (const fs::path& kit : kits) plan.m_jobs.push_back(jobFor(line, fs::path(input) / kit, kit));
+        for (const fs::path& kit : kits)
+            plan.m_jobs.push_back(jobFor(line, fs::path(input) / kit, kit));
     }
     if (plan.m_jobs.empty()) error = "No FIFA 99 jersey file found";
     return plan;
@@ -75,7 +78,8 @@ std::vector<fs::path> BatchPlan::previewFiles(const KitJob& job) {
     std::vector<fs::path> files;
     if (job.previewsFolder.empty()) return files;
     for (int i = 0; i < 8; ++i) {
-        files.push_back(fs::path(job.previewsFolder) / (job.previewName + "-preview-" + std::to_string(i) + ".png"));
+        files.push_back(fs::path(job.previewsFolder) /
+                        (job.previewName + "-preview-" + std::to_string(i) + ".png"));
     }
     return files;
 }
@@ -84,19 +88,23 @@ std::string BatchPlan::findClash(const std::vector<fs::path>& resourceFiles,
                                  const std::vector<fs::path>& programFiles) const {
     FileIdentity kept;
     for (const KitJob& job : m_jobs) kept.add(job.input, job.input + ", which this run reads");
-    for (const fs::path& resource : resourceFiles) kept.add(resource, resource.string() + ", which this run reads");
-    for (const fs::path& own : programFiles) kept.add(own, own.string() + ", one of the program's own files");
+    for (const fs::path& resource : resourceFiles)
+        kept.add(resource, resource.string() + ", which this run reads");
+    for (const fs::path& own : programFiles)
+        kept.add(own, own.string() + ", one of the program's own files");
 
     FileIdentity written;
     auto check = [&](const fs::path& output, const KitJob& job) -> std::string {
         if (const auto input = kept.sameAs(output)) {
-            return "Writing " + output.string() + " would replace " + *input + "; choose another output";
+            return "Writing " + output.string() + " would replace " + *input +
+                   "; choose another output";
         }
         if (const auto other = written.sameAs(output)) {
             return *other + " and " + job.input + " would both be written to " + output.string();
         }
         std::error_code code;
-        if (fs::is_directory(output, code)) return "Cannot write " + output.string() + ": it is a folder";
+        if (fs::is_directory(output, code))
+            return "Cannot write " + output.string() + ": it is a folder";
         written.add(output, job.input);
         return {};
     };

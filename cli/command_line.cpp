@@ -23,14 +23,16 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments, std::s
     app.add_option("-j,--jobs", line.threads)->multi_option_policy(once)->check(CLI::Range(1, 256));
     app.add_option("inputs", line.inputs);
 
-    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());  // CLI11 takes them last first
+    std::vector<std::string> reversed(arguments.rbegin(),
+                                      arguments.rend());  // CLI11 takes them last first
     try {
         app.parse(reversed);
     } catch (const CLI::ArgumentMismatch& e) {
         // A value option given twice: say so plainly instead of counting arguments.
         const std::string what = e.what();
-        error = what.find("At Most 1") != std::string::npos ? what.substr(0, what.find(':')) + " given more than once"
-                                                             : what;
+        error = what.find("At Most 1") != std::string::npos
+                    ? what.substr(0, what.find(':')) + " given more than once"
+                    : what;
         return line;
     } catch (const CLI::ParseError& e) {
         error = e.what();

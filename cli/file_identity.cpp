@@ -20,7 +20,8 @@ void FileIdentity::add(const std::filesystem::path& path, const std::string& lab
 }
 
 std::optional<std::string> FileIdentity::sameAs(const std::filesystem::path& path) const {
-    if (const auto found = m_byPath.find(resolved(path).string()); found != m_byPath.end()) return found->second;
+    if (const auto found = m_byPath.find(resolved(path).string()); found != m_byPath.end())
+        return found->second;
     if (const auto key = fileKey(path)) {
         if (const auto found = m_byInode.find(*key); found != m_byInode.end()) return found->second;
     }

@@ -1,5 +1,6 @@
 // Which files a run reads, so that no output lands on one of them: compared by resolved path and,
-// for files that exist, by their file key (device and inode), so hard and symbolic links count as the same file.
+// for files that exist, by their file key (device and inode), so hard and symbolic links count as
+// the same file.
 #pragma once
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 // File keys on POSIX systems: device and inode.
-#include "file_key.h"
-
 #include <sys/stat.h>
+
+#include "file_key.h"
 
 std::optional<FileKey> fileKey(const std::filesystem::path& path) {
     struct stat status {};

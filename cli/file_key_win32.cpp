@@ -1,18 +1,20 @@
 // File keys on Windows: the volume's serial number and the file index, which hard links share.
-#include "file_key.h"
-
 #include <windows.h>
+
+#include "file_key.h"
 
 std::optional<FileKey> fileKey(const std::filesystem::path& path) {
     // No access rights asked for: the file's information is readable even when its data is not.
     // Backup semantics lets folders be opened too.
-    const HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE file =
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     BY_HANDLE_FILE_INFORMATION information{};
     const bool known = GetFileInformationByHandle(file, &information) != 0;
     CloseHandle(file);
     if (!known) return std::nullopt;
     return FileKey(information.dwVolumeSerialNumber,
-                   (static_cast<std::uintmax_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow);
+                   (static_cast<std::uintmax_t>(information.nFileIndexHigh) << 32) |
+                       information.nFileIndexLow);
 }

@@ -22,8 +22,8 @@ namespace {
 
 int usageError(const std::string& message) {
     const std::string usage = CommandLine::usage();
-    std::fprintf(stderr, "vestrix-convert: %s\n%s\nRun vestrix-convert --help for more.\n", message.c_str(),
-                 usage.substr(0, usage.find("\n\n")).c_str());
+    std::fprintf(stderr, "vestrix-convert: %s\n%s\nRun vestrix-convert --help for more.\n",
+                 message.c_str(), usage.substr(0, usage.find("\n\n")).c_str());
     return 2;
 }
 
@@ -59,7 +59,8 @@ int setupError(const std::string& message) {
 
 int main(int argc, char** argv) {
     std::string error;
-    const CommandLine line = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), error);
+    const CommandLine line =
+        CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!error.empty()) return usageError(error);
     if (line.help) {
         std::fputs(CommandLine::usage().c_str(), stdout);
@@ -77,17 +78,20 @@ int main(int argc, char** argv) {
         resourceFiles = {std::filesystem::path(line.resourcesFolder) / "pk001.fsh",
                          std::filesystem::path(line.resourcesFolder) / "fifa2k.pal"};
     }
-    if (const std::string clash = plan.findClash(resourceFiles, windowFiles()); !clash.empty()) return usageError(clash);
+    if (const std::string clash = plan.findClash(resourceFiles, windowFiles()); !clash.empty())
+        return usageError(clash);
 
     std::optional<BatchConverter> converter;
     try {
         converter.emplace(line.resourcesFolder.empty()
                               ? BatchConverter::fromEmbedded(line.sixtyFourColors, line.force)
-                              : BatchConverter::fromFolder(line.resourcesFolder, line.sixtyFourColors, line.force));
+                              : BatchConverter::fromFolder(line.resourcesFolder,
+                                                           line.sixtyFourColors, line.force));
     } catch (const ConversionError& e) {
         return setupError(std::string(e.what()) + " (looked in " + line.resourcesFolder + ")");
     }
-    if (const std::string problem = plan.prepareFolders(); !problem.empty()) return setupError(problem);
+    if (const std::string problem = plan.prepareFolders(); !problem.empty())
+        return setupError(problem);
 
     if (!line.quiet) {
         for (const std::string& note : plan.notes()) std::fprintf(stderr, "%s\n", note.c_str());
@@ -98,16 +102,20 @@ int main(int argc, char** argv) {
     const int threads = static_cast<int>(std::min<std::size_t>(
         jobs.size(), line.threads > 0 ? static_cast<std::size_t>(line.threads)
                                       : std::max(1u, std::thread::hardware_concurrency())));
-    std::vector<BatchConverter> converters(static_cast<std::size_t>(std::max(threads, 1)), *converter);
+    std::vector<BatchConverter> converters(static_cast<std::size_t>(std::max(threads, 1)),
+                                           *converter);
     TerminalProgress progress(stderr, static_cast<int>(jobs.size()), !line.quiet);
     progress.show(0, std::filesystem::path(jobs.front().input).filename().string());
     int failures = 0;
     ParallelBatch::run(
         jobs.size(), threads,
-        [&](int worker, std::size_t job) { return converters[static_cast<std::size_t>(worker)].convert(jobs[job]); },
+        [&](int worker, std::size_t job) {
+            return converters[static_cast<std::size_t>(worker)].convert(jobs[job]);
+        },
         [&](std::size_t job, const KitResult& result) {
             const std::string& name = jobs[job].input;
-            if (!result.error.empty() || (!line.quiet && !result.warnings.empty())) progress.clear();
+            if (!result.error.empty() || (!line.quiet && !result.warnings.empty()))
+                progress.clear();
             if (!line.quiet) {
                 for (const std::string& warning : result.warnings) {
                     std::fprintf(stderr, "%s: warning: %s\n", name.c_str(), warning.c_str());
@@ -117,12 +125,14 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "%s: %s\n", name.c_str(), result.error.c_str());
                 ++failures;
             }
-            if (job + 1 < jobs.size()) progress.show(static_cast<int>(job + 1), std::filesystem::path(jobs[job + 1].input).filename().string());
+            if (job + 1 < jobs.size())
+                progress.show(static_cast<int>(job + 1),
+                              std::filesystem::path(jobs[job + 1].input).filename().string());
         });
     progress.clear();
     if (!line.quiet && (jobs.size() > 1 || failures == 0)) {
-        std::fprintf(stderr, "%zu of %zu jerseys converted\n", jobs.size() - static_cast<std::size_t>(failures),
-                     jobs.size());
+        std::fprintf(stderr, "%zu of %zu jerseys converted\n",
+                     jobs.size() - static_cast<std::size_t>(failures), jobs.size());
     }
     return failures == 0 ? 0 : 1;
 }

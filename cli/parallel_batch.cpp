@@ -9,7 +9,8 @@
 #include <thread>
 #include <vector>
 
-void ParallelBatch::run(std::size_t jobs, int threads, const Convert& convert, const Report& report) {
+void ParallelBatch::run(std::size_t jobs, int threads, const Convert& convert,
+                        const Report& report) {
     if (threads <= 1 || jobs <= 1) {
         for (std::size_t job = 0; job < jobs; ++job) report(job, convert(0, job));
         return;

@@ -21,15 +21,16 @@ PreviewSet::PreviewSet() { clear(); }
 
 void PreviewSet::clear() {
     for (std::size_t i = 0; i < m_previews.size(); ++i) {
-        m_previews[i] = std::make_unique<MemoryPreview>(twipsToPixels(kBoxTwips[i][0]),
-                                                        twipsToPixels(kBoxTwips[i][1]), kBackground);
+        m_previews[i] = std::make_unique<MemoryPreview>(
+            twipsToPixels(kBoxTwips[i][0]), twipsToPixels(kBoxTwips[i][1]), kBackground);
     }
 }
 
 std::string PreviewSet::writePng(const std::vector<std::filesystem::path>& files) const {
     for (std::size_t i = 0; i < m_previews.size() && i < files.size(); ++i) {
         const MemoryPreview& preview = *m_previews[i];
-        const std::vector<std::uint8_t> png = encodePng(preview.width(), preview.height(), preview.pixels());
+        const std::vector<std::uint8_t> png =
+            encodePng(preview.width(), preview.height(), preview.pixels());
         if (png.empty()) return "Cannot encode " + files[i].string();
         if (std::string failure = writeWholeFile(files[i], png); !failure.empty()) return failure;
     }

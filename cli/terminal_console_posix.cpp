@@ -1,8 +1,8 @@
 // The terminal on POSIX systems.
-#include "terminal_console.h"
-
 #include <sys/ioctl.h>
 #include <unistd.h>
+
+#include "terminal_console.h"
 
 bool isTerminal(std::FILE* stream) { return ::isatty(::fileno(stream)) != 0; }
 

@@ -1,9 +1,9 @@
 // The console on Windows. The erase-line sequence needs the console's terminal mode, which is
 // switched on here; a console without it (before Windows 10) gets no bar.
-#include "terminal_console.h"
-
 #include <io.h>
 #include <windows.h>
+
+#include "terminal_console.h"
 
 namespace {
 HANDLE consoleOf(std::FILE* stream) {
@@ -24,6 +24,7 @@ bool isTerminal(std::FILE* stream) {
 int terminalColumns(std::FILE* stream) {
     CONSOLE_SCREEN_BUFFER_INFO information{};
     const HANDLE console = consoleOf(stream);
-    if (console == INVALID_HANDLE_VALUE || !GetConsoleScreenBufferInfo(console, &information)) return 0;
+    if (console == INVALID_HANDLE_VALUE || !GetConsoleScreenBufferInfo(console, &information))
+        return 0;
     return information.srWindow.Right - information.srWindow.Left + 1;
 }

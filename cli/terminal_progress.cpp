@@ -15,7 +15,8 @@ std::string TerminalProgress::line(int done, int total, const std::string& fileN
     const int barWidth = std::clamp(columns / 3, 0, 30);
     const int filled = total > 0 ? done * barWidth / total : barWidth;
     std::string text = "[" + std::string(static_cast<std::size_t>(filled), '#') +
-                       std::string(static_cast<std::size_t>(barWidth - filled), ' ') + "]" + count + fileName;
+                       std::string(static_cast<std::size_t>(barWidth - filled), ' ') + "]" + count +
+                       fileName;
     // One column stays free: writing into the last one makes some terminals wrap.
     const std::size_t room = static_cast<std::size_t>(std::max(columns - 1, 0));
     if (text.size() > room) text.resize(room);

@@ -1,13 +1,14 @@
 // Whole-file writes on POSIX systems, through a temporary file in the same folder (a rename is
 // atomic only within one file system). errno is read right after the call that failed, before any
 // clean-up call can change it.
-#include "whole_file.h"
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
+
+#include "whole_file.h"
 
 namespace {
 

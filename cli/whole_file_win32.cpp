@@ -1,12 +1,12 @@
 // Whole-file writes on Windows, through a temporary file in the same folder: MoveFileExW with
 // MOVEFILE_REPLACE_EXISTING, since a plain rename there refuses to replace an existing file.
 // GetLastError is read right after the call that failed, before any clean-up call can change it.
-#include "whole_file.h"
-
 #include <windows.h>
 
 #include <algorithm>
 #include <atomic>
+
+#include "whole_file.h"
 
 namespace {
 
@@ -14,11 +14,12 @@ namespace {
 std::string reason(DWORD error) {
     char* text = nullptr;
     const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
     std::string message = length > 0 ? std::string(text, length) : "error " + std::to_string(error);
     LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {
+    while (!message.empty() &&
+           (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {
         message.pop_back();
     }
     return message;
@@ -34,7 +35,8 @@ HANDLE createTemporary(const std::filesystem::path& path, std::filesystem::path&
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = path;
         temporary.replace_filename(L"." + path.filename().wstring() + L".vestrix-" +
-                                   std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++));
+                                   std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                   std::to_wstring(counter++));
         // Not marked hidden: the finished file keeps the attributes of the temporary one.
         const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -69,7 +71,8 @@ std::string writeWholeFile(const std::filesystem::path& path, std::span<const st
         DeleteFileW(temporary.c_str());
         return failure(path, error);
     }
-    if (!CloseHandle(file) || !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!CloseHandle(file) ||
+        !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         const DWORD error = GetLastError();
         DeleteFileW(temporary.c_str());
         return failure(path, error);
@@ -80,7 +83,8 @@ std::string writeWholeFile(const std::filesystem::path& path, std::span<const st
 std::string checkFolderTakesFiles(const std::filesystem::path& folder) {
     std::filesystem::path probe;
     const HANDLE file = createTemporary(folder / "probe", probe);
-    if (file == INVALID_HANDLE_VALUE) return "Cannot write to folder " + folder.string() + ": " + reason(GetLastError());
+    if (file == INVALID_HANDLE_VALUE)
+        return "Cannot write to folder " + folder.string() + ": " + reason(GetLastError());
     CloseHandle(file);
     DeleteFileW(probe.c_str());
     return {};

@@ -16,7 +16,8 @@ constexpr std::size_t kBlock = 32;
 // Each index as a 16-bit number, so the scan needs no conversions.
 constexpr std::array<std::uint16_t, 256> kIndices = [] {
     std::array<std::uint16_t, 256> indices{};
-    for (int i = 0; i < 256; ++i) indices[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(i);
+    for (int i = 0; i < 256; ++i)
+        indices[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(i);
     return indices;
 }();
 
@@ -35,7 +36,8 @@ ColorMatcher::ColorMatcher(Palette& target, int lastSlot, int paletteBase)
                               std::to_string(lastSlot) + " is not valid");
     }
     m_outside.fill(0xFFFF);
-    for (int k = paletteBase; k <= lastSlot; ++k) setSearched(k, target[static_cast<std::size_t>(k)]);
+    for (int k = paletteBase; k <= lastSlot; ++k)
+        setSearched(k, target[static_cast<std::size_t>(k)]);
 }
 
 void ColorMatcher::setSearched(int index, const PaletteColor& color) {
@@ -62,8 +64,9 @@ int ColorMatcher::MatchColor(const PaletteColor& color) {
     for (std::size_t block = firstBlock; block < endBlock; block += kBlock) {
         for (std::size_t j = 0; j < kBlock; ++j) {
             const std::size_t k = block + j;
-            const auto distance = static_cast<std::uint16_t>(larger(
-                larger(difference(m_red[k], red), difference(m_green[k], green)), difference(m_blue[k], blue)));
+            const auto distance = static_cast<std::uint16_t>(
+                larger(larger(difference(m_red[k], red), difference(m_green[k], green)),
+                       difference(m_blue[k], blue)));
             const auto key = static_cast<std::uint16_t>(distance << 8 | kIndices[k] | m_outside[k]);
             best = smaller(best, static_cast<std::int16_t>(key ^ 0x8000));
         }

@@ -12,9 +12,9 @@ struct ConversionTarget {
     int sourceWidth;
     int sourceHeight;
     WorkFileLayout::PixelArea area;
-    int sourcePreview;     // -1: none
+    int sourcePreview;  // -1: none
     int convertedPreview;
-    bool buildsPalette;    // only hjfr builds the shared palette; the others read it back
+    bool buildsPalette;  // only hjfr builds the shared palette; the others read it back
 
     double scaleStep() const { return static_cast<double>(sourceHeight) / area.height; }
     bool rotatesRows() const { return targetTag.ends_with("slv"); }

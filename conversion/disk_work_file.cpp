@@ -14,7 +14,8 @@ DiskWorkFile::DiskWorkFile(std::string path) : m_path(std::move(path)) {
     if (error || length < WorkFileLayout::kMinimumLength) throw WorkFileError();
     m_length = length;
     m_file.open(m_path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!m_file) throw ConversionError("Cannot open " + m_path + " for writing: " + std::strerror(errno));
+    if (!m_file)
+        throw ConversionError("Cannot open " + m_path + " for writing: " + std::strerror(errno));
 }
 
 void DiskWorkFile::checkRange(std::uint32_t offset, std::size_t count) const {
@@ -31,7 +32,8 @@ void DiskWorkFile::read(std::uint32_t offset, std::span<std::uint8_t> out) {
 void DiskWorkFile::write(std::uint32_t offset, std::span<const std::uint8_t> bytes) {
     checkRange(offset, bytes.size());
     m_file.seekp(offset);
-    m_file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    m_file.write(reinterpret_cast<const char*>(bytes.data()),
+                 static_cast<std::streamsize>(bytes.size()));
     if (!m_file) throw ConversionError("Cannot write " + m_path);
 }
 

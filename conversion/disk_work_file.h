@@ -9,12 +9,14 @@
 
 class DiskWorkFile : public WorkFile {
 public:
-    /** Throws WorkFileError when the file is missing or too short, ConversionError when it cannot be opened. */
+    /** Throws WorkFileError when the file is missing or too short, ConversionError when it cannot
+     * be opened. */
     explicit DiskWorkFile(std::string path);
 
     void read(std::uint32_t offset, std::span<std::uint8_t> out) override;
     void write(std::uint32_t offset, std::span<const std::uint8_t> bytes) override;
-    /** Flushes and closes; throws ConversionError naming the file when the data did not reach it. */
+    /** Flushes and closes; throws ConversionError naming the file when the data did not reach it.
+     */
     void close();
 
 private:

@@ -24,7 +24,8 @@ void advanceProgress(ConversionHost& host) { host.setProgress(host.progress() + 
 
 /** The palette attached to a FIFA 99 picture; all black when its type is unknown. */
 Palette readSourcePalette(const SourceArchive& source, std::uint32_t entryOffset) {
-    const std::uint64_t attachment = source.byteAt(entryOffset + 1) | source.byteAt(entryOffset + 2) << 8;
+    const std::uint64_t attachment = source.byteAt(entryOffset + 1) | source.byteAt(entryOffset + 2)
+                                                                          << 8;
     const std::uint64_t block = entryOffset + attachment;
     const std::uint8_t type = source.byteAt(block);
     Palette palette{};
@@ -62,9 +63,10 @@ void drawSourcePreview(const SourceArchive& source, std::uint32_t entryOffset,
  * floor(r * step) + 1; at scale 1 the last source row is written twice. The samples fall on the
  * same columns in every row, so they are worked out once.
  */
-void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const ConversionTarget& target,
-                  const Palette& sourcePalette, ColorMatcher& matcher, const Palette& targetPalette,
-                  WorkFile& work, PreviewSurface* preview, ColorMemo* memo) {
+void resampleRows(const SourceArchive& source, std::uint32_t entryOffset,
+                  const ConversionTarget& target, const Palette& sourcePalette,
+                  ColorMatcher& matcher, const Palette& targetPalette, WorkFile& work,
+                  PreviewSurface* preview, ColorMemo* memo) {
     const double step = target.scaleStep();
     const int targetWidth = target.area.width;
     const int targetHeight = target.area.height;
@@ -74,7 +76,8 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const 
         sampleColumns.push_back(static_cast<std::size_t>(std::nearbyint(x)));
         previewXs.push_back(static_cast<float>(x / step));
     }
-    const std::size_t rowSamples = std::min(sampleColumns.size(), static_cast<std::size_t>(targetWidth));
+    const std::size_t rowSamples =
+        std::min(sampleColumns.size(), static_cast<std::size_t>(targetWidth));
 
     std::vector<std::uint8_t> sourceRow(static_cast<std::size_t>(target.sourceWidth));
     std::vector<std::uint8_t> targetRow(static_cast<std::size_t>(targetWidth));
@@ -107,7 +110,8 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const 
     int rowsWritten = 0;
     auto writeRow = [&] {
         if (rowsWritten >= targetHeight) return;  // never past the picture's own area
-        work.write(target.area.offset + static_cast<std::uint32_t>(rowsWritten * targetWidth), targetRow);
+        work.write(target.area.offset + static_cast<std::uint32_t>(rowsWritten * targetWidth),
+                   targetRow);
         ++rowsWritten;
     };
 
@@ -124,7 +128,9 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const 
         } else {
             for (std::size_t k = 0; k < sampleColumns.size(); ++k) {
                 const int t = targetIndex(sourceRow[sampleColumns[k]]);
-                if (preview) preview->pset(previewXs[k], previewY, targetPalette[static_cast<std::size_t>(t)].ColorValue);
+                if (preview)
+                    preview->pset(previewXs[k], previewY,
+                                  targetPalette[static_cast<std::size_t>(t)].ColorValue);
                 if (k < rowSamples) targetRow[k] = static_cast<std::uint8_t>(t);
             }
         }
@@ -140,11 +146,13 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset, const 
 
 void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
                        const ConversionTarget& target, WorkFile& work,
-                       const PaletteFileLoader& loadPaletteFile, ConversionHost& host, ColorMemo* memo) {
+                       const PaletteFileLoader& loadPaletteFile, ConversionHost& host,
+                       ColorMemo* memo) {
     const Palette sourcePalette = readSourcePalette(source, entryOffset);
     advanceProgress(host);
     if (target.sourcePreview >= 0 && host.wantsPreviews()) {
-        drawSourcePreview(source, entryOffset, target, sourcePalette, host.preview(target.sourcePreview));
+        drawSourcePreview(source, entryOffset, target, sourcePalette,
+                          host.preview(target.sourcePreview));
     }
     advanceProgress(host);
 
@@ -167,7 +175,8 @@ void ConvertEntry(const SourceArchive& source, std::string_view targetTag, WorkF
                   const PaletteFileLoader& loadPaletteFile, ConversionHost& host, ColorMemo* memo) {
     const ConversionTarget* target = findConversionTarget(targetTag);
     const auto entryOffset = target ? source.findEntry(target->sourceTag) : std::nullopt;
-    if (entryOffset) ConvertFoundEntry(source, *entryOffset, *target, work, loadPaletteFile, host, memo);
+    if (entryOffset)
+        ConvertFoundEntry(source, *entryOffset, *target, work, loadPaletteFile, host, memo);
     advanceProgress(host);
 }
 
@@ -178,8 +187,9 @@ void ConvertEntry(const std::string& sourcePath, std::string_view targetTag, Con
     if (entryOffset) {
         const std::string folder = host.programFolder();
         DiskWorkFile work(folder + "pk001.fsh");
-        ConvertFoundEntry(source, *entryOffset, *target, work,
-                          [&] { return LoadPaletteFile(folder + "fifa2k.pal"); }, host);
+        ConvertFoundEntry(
+            source, *entryOffset, *target, work,
+            [&] { return LoadPaletteFile(folder + "fifa2k.pal"); }, host);
         work.close();
     }
     advanceProgress(host);

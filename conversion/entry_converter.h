@@ -30,7 +30,8 @@ void ConvertEntry(const std::string& sourcePath, std::string_view targetTag, Con
  * across the calls of one load spares repeated colour searches; the bytes are the same without.
  */
 void ConvertEntry(const SourceArchive& source, std::string_view targetTag, WorkFile& work,
-                  const PaletteFileLoader& loadPaletteFile, ConversionHost& host, ColorMemo* memo = nullptr);
+                  const PaletteFileLoader& loadPaletteFile, ConversionHost& host,
+                  ColorMemo* memo = nullptr);
 
 /** The conversion of a picture that the directory scan found at entryOffset. */
 void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,

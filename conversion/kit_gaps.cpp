@@ -50,12 +50,17 @@ KitGaps KitGaps::of(const SourceArchive& source) {
         }
         const std::uint64_t pixelsEnd =
             *entry + 16 + static_cast<std::uint64_t>(picture->sourceWidth) * picture->sourceHeight;
-        if (pixelsEnd > length) result.damage.push_back(tag + "'s pixels run to byte " + std::to_string(pixelsEnd));
-        const std::uint64_t block = *entry + (source.byteAt(*entry + 1) | source.byteAt(*entry + 2) << 8);
-        const std::uint64_t paletteEnd = std::max(block + 16, block + 16 + paletteBytes(source.byteAt(block)));
-        if (paletteEnd > length) result.damage.push_back(tag + "'s palette runs to byte " + std::to_string(paletteEnd));
+        if (pixelsEnd > length)
+            result.damage.push_back(tag + "'s pixels run to byte " + std::to_string(pixelsEnd));
+        const std::uint64_t block =
+            *entry + (source.byteAt(*entry + 1) | source.byteAt(*entry + 2) << 8);
+        const std::uint64_t paletteEnd =
+            std::max(block + 16, block + 16 + paletteBytes(source.byteAt(block)));
+        if (paletteEnd > length)
+            result.damage.push_back(tag + "'s palette runs to byte " + std::to_string(paletteEnd));
     }
-    if (!result.damage.empty()) result.damage.insert(result.damage.begin(), "the file has " + bytesText(length));
+    if (!result.damage.empty())
+        result.damage.insert(result.damage.begin(), "the file has " + bytesText(length));
     return result;
 }
 

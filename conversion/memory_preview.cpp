@@ -5,7 +5,8 @@
 #include <cmath>
 
 MemoryPreview::MemoryPreview(int width, int height, std::uint32_t background)
-    : m_width(width), m_height(height),
+    : m_width(width),
+      m_height(height),
       m_pixels(static_cast<std::size_t>(width * height), background) {}
 
 void MemoryPreview::pset(float x, float y, std::uint32_t colorValue) {
@@ -13,6 +14,8 @@ void MemoryPreview::pset(float x, float y, std::uint32_t colorValue) {
     m_currentY = y;
     const float px = std::nearbyint(x);
     const float py = std::nearbyint(y);
-    if (px < 0 || py < 0 || px >= static_cast<float>(m_width) || py >= static_cast<float>(m_height)) return;
-    m_pixels[static_cast<std::size_t>(static_cast<int>(py) * m_width + static_cast<int>(px))] = colorValue;
+    if (px < 0 || py < 0 || px >= static_cast<float>(m_width) || py >= static_cast<float>(m_height))
+        return;
+    m_pixels[static_cast<std::size_t>(static_cast<int>(py) * m_width + static_cast<int>(px))] =
+        colorValue;
 }

@@ -18,7 +18,9 @@ public:
     int width() const { return m_width; }
     int height() const { return m_height; }
     /** The colour value at a pixel. */
-    std::uint32_t pixel(int x, int y) const { return m_pixels[static_cast<std::size_t>(y * m_width + x)]; }
+    std::uint32_t pixel(int x, int y) const {
+        return m_pixels[static_cast<std::size_t>(y * m_width + x)];
+    }
     /** Every pixel, row by row. */
     const std::vector<std::uint32_t>& pixels() const { return m_pixels; }
     /** Points drawn so far, inside the surface or not. */

@@ -12,11 +12,13 @@ MemoryWorkFile::MemoryWorkFile(std::vector<std::uint8_t> bytes) : m_bytes(std::m
 }
 
 void MemoryWorkFile::read(std::uint32_t offset, std::span<std::uint8_t> out) {
-    if (offset + out.size() > m_bytes.size()) throw std::out_of_range("work file read out of range");
+    if (offset + out.size() > m_bytes.size())
+        throw std::out_of_range("work file read out of range");
     std::copy_n(m_bytes.begin() + offset, out.size(), out.begin());
 }
 
 void MemoryWorkFile::write(std::uint32_t offset, std::span<const std::uint8_t> bytes) {
-    if (offset + bytes.size() > m_bytes.size()) throw std::out_of_range("work file write out of range");
+    if (offset + bytes.size() > m_bytes.size())
+        throw std::out_of_range("work file write out of range");
     std::copy(bytes.begin(), bytes.end(), m_bytes.begin() + offset);
 }

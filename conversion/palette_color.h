@@ -12,8 +12,7 @@ struct PaletteColor {
     std::uint32_t ColorValue = 0;
 
     static PaletteColor fromRgb(int red, int green, int blue) {
-        return {red, green, blue,
-                static_cast<std::uint32_t>(red + 256 * green + 65536 * blue)};
+        return {red, green, blue, static_cast<std::uint32_t>(red + 256 * green + 65536 * blue)};
     }
     bool operator==(const PaletteColor&) const = default;
 };

@@ -24,16 +24,25 @@ double leadingNumber(std::string_view text) {
     }
     // Keep only the leading [sign] digits [. digits] [exponent] so strtod sees nothing else.
     std::size_t end = 0;
-    auto digits = [&] { while (end < compact.size() && std::isdigit(static_cast<unsigned char>(compact[end]))) ++end; };
+    auto digits = [&] {
+        while (end < compact.size() && std::isdigit(static_cast<unsigned char>(compact[end])))
+            ++end;
+    };
     if (end < compact.size() && (compact[end] == '+' || compact[end] == '-')) ++end;
     const std::size_t mantissaStart = end;
     digits();
-    if (end < compact.size() && compact[end] == '.') { ++end; digits(); }
-    if (end == mantissaStart || (end == mantissaStart + 1 && compact[mantissaStart] == '.')) return 0;
+    if (end < compact.size() && compact[end] == '.') {
+        ++end;
+        digits();
+    }
+    if (end == mantissaStart || (end == mantissaStart + 1 && compact[mantissaStart] == '.'))
+        return 0;
     if (end < compact.size() && (compact[end] == 'e' || compact[end] == 'E')) {
         std::size_t exponent = end + 1;
-        if (exponent < compact.size() && (compact[exponent] == '+' || compact[exponent] == '-')) ++exponent;
-        if (exponent < compact.size() && std::isdigit(static_cast<unsigned char>(compact[exponent]))) {
+        if (exponent < compact.size() && (compact[exponent] == '+' || compact[exponent] == '-'))
+            ++exponent;
+        if (exponent < compact.size() &&
+            std::isdigit(static_cast<unsigned char>(compact[exponent]))) {
             end = exponent;
             digits();
         }

@@ -36,7 +36,8 @@ bool SourceArchive::isFifa99JerseyHeader(std::span<const std::uint8_t> header) {
 void SourceArchive::read(std::uint64_t offset, std::span<std::uint8_t> out) const {
     std::size_t available = 0;
     if (offset < m_bytes.size()) {
-        available = static_cast<std::size_t>(std::min<std::uint64_t>(out.size(), m_bytes.size() - offset));
+        available =
+            static_cast<std::size_t>(std::min<std::uint64_t>(out.size(), m_bytes.size() - offset));
         std::memcpy(out.data(), m_bytes.data() + offset, available);
     }
     std::fill(out.begin() + static_cast<std::ptrdiff_t>(available), out.end(), std::uint8_t{0});

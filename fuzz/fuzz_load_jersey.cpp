@@ -4,9 +4,9 @@
 // picks the 64-colour mode, so each run pays for one load and previews only when asked.
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
-#include <cstdlib>
 #include <vector>
 
 #include "entry_converter.h"
@@ -42,10 +42,12 @@ Palette paletteFile() {
     return palette;
 }
 
-/** The stretches of the work file outside the picture and palette areas, which no load may touch. */
+/** The stretches of the work file outside the picture and palette areas, which no load may touch.
+ */
 std::vector<std::pair<std::size_t, std::size_t>> untouchedStretches(std::size_t length) {
     namespace L = WorkFileLayout;
-    std::vector<std::pair<std::size_t, std::size_t>> written = {{L::kPaletteOffset, L::kPaletteOffset + L::kPaletteBytes}};
+    std::vector<std::pair<std::size_t, std::size_t>> written = {
+        {L::kPaletteOffset, L::kPaletteOffset + L::kPaletteBytes}};
     for (const auto& area : L::kAreasInFileOrder) written.emplace_back(area.offset, area.end());
     std::sort(written.begin(), written.end());
     std::vector<std::pair<std::size_t, std::size_t>> untouched;
@@ -71,13 +73,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The damage check the command-line converter runs first: it must finish on any bytes, and a
     // kit it calls whole must really hold every byte the conversion reads.
     const KitGaps gaps = KitGaps::of(source);
-    if (gaps.damage.empty() && source.size() < 16 + 8 * SourceArchive::kDirectoryRecords) std::abort();
+    if (gaps.damage.empty() && source.size() < 16 + 8 * SourceArchive::kDirectoryRecords)
+        std::abort();
     FuzzHost host(base, previews);
     MemoryWorkFile work(templateBytes);
-    ConvertJersey(source, work, [] { return palette; }, host);
+    ConvertJersey(
+        source, work, [] { return palette; }, host);
     if (work.bytes().size() != templateBytes.size()) std::abort();
     for (const auto& [begin, end] : untouched) {
-        if (std::memcmp(work.bytes().data() + begin, templateBytes.data() + begin, end - begin) != 0) std::abort();
+        if (std::memcmp(work.bytes().data() + begin, templateBytes.data() + begin, end - begin) !=
+            0)
+            std::abort();
     }
     if (host.progress() < 18 || host.progress() > 90) std::abort();
     return 0;

@@ -9,9 +9,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        const Palette palette = ParsePaletteFile(std::string_view(reinterpret_cast<const char*>(data), size));
+        const Palette palette =
+            ParsePaletteFile(std::string_view(reinterpret_cast<const char*>(data), size));
         for (const PaletteColor& c : palette) {
-            if (c.Red < 0 || c.Red > 255 || c.Green < 0 || c.Green > 255 || c.Blue < 0 || c.Blue > 255) std::abort();
+            if (c.Red < 0 || c.Red > 255 || c.Green < 0 || c.Green > 255 || c.Blue < 0 ||
+                c.Blue > 255)
+                std::abort();
         }
     } catch (const PaletteFileError&) {
     }

@@ -18,7 +18,7 @@ bool isFifa99JerseyFile(const std::string& path) {
 
     std::uint8_t header[SourceArchive::kCheckedHeaderBytes];
     const std::size_t length = std::fseek(file.get(), 0, SEEK_SET) == 0
-                                 ? std::fread(header, 1, sizeof header, file.get())
-                                 : 0;
+                                   ? std::fread(header, 1, sizeof header, file.get())
+                                   : 0;
     return SourceArchive::isFifa99JerseyHeader(std::span<const std::uint8_t>(header, length));
 }

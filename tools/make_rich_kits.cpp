@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
         char name[32];
         std::snprintf(name, sizeof name, "rich-%04d.fsh", i);
         std::ofstream(folder / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(kit.data()), static_cast<std::streamsize>(kit.size()));
+            .write(reinterpret_cast<const char*>(kit.data()),
+                   static_cast<std::streamsize>(kit.size()));
     }
     return 0;
 }

@@ -27,7 +27,8 @@ struct Lcg {
 std::array<Rgb, 256> shadedPalette(Lcg& random) {
     std::array<Rgb, 256> palette;
     for (int colour = 0; colour < 4; ++colour) {
-        const std::array<int, 3> base = {static_cast<int>(random.next() % 256), static_cast<int>(random.next() % 256),
+        const std::array<int, 3> base = {static_cast<int>(random.next() % 256),
+                                         static_cast<int>(random.next() % 256),
                                          static_cast<int>(random.next() % 256)};
         // One channel climbs in steps of four from dark to full, the others follow the light;
         // every channel's two low bits carry the colour's number, so all 256 entries differ.
@@ -35,11 +36,13 @@ std::array<Rgb, 256> shadedPalette(Lcg& random) {
         for (int shade = 0; shade < 64; ++shade) {
             std::array<int, 3> rgb{};
             for (int c = 0; c < 3; ++c) {
-                const int value = c == dominant ? 4 * shade : std::min(255, base[c] * (21 + shade) / 64);
+                const int value =
+                    c == dominant ? 4 * shade : std::min(255, base[c] * (21 + shade) / 64);
                 rgb[c] = (value & ~3) | colour;
             }
             palette[static_cast<std::size_t>(colour * 64 + shade)] = {
-                static_cast<std::uint8_t>(rgb[0]), static_cast<std::uint8_t>(rgb[1]), static_cast<std::uint8_t>(rgb[2])};
+                static_cast<std::uint8_t>(rgb[0]), static_cast<std::uint8_t>(rgb[1]),
+                static_cast<std::uint8_t>(rgb[2])};
         }
     }
     return palette;

@@ -1,9 +1,10 @@
 // Batch conversion of single kits: what gets written, warnings, and damaged kits.
+#include "batch_converter.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "batch_converter.h"
 #include "cli_fixture.h"
 #include "conversion_error.h"
 #include "jersey_builder.h"
@@ -17,11 +18,14 @@ protected:
     BatchConverter converter(bool sixtyFour = false, bool force = false) {
         return BatchConverter::fromFolder(path("res"), sixtyFour, force);
     }
-    KitJob job(const std::string& input, const std::string& output, const std::string& previews = {}) {
+    KitJob job(const std::string& input, const std::string& output,
+               const std::string& previews = {}) {
         return {path(input), path(output), previews.empty() ? std::string() : path(previews),
                 std::filesystem::path(input).stem().string()};
     }
-    std::set<std::uint32_t> previewColours(const std::string& name) { return ::previewColours(path(name)); }
+    std::set<std::uint32_t> previewColours(const std::string& name) {
+        return ::previewColours(path(name));
+    }
 };
 
 }  // namespace
@@ -66,12 +70,15 @@ TEST_F(BatchConverterTest, DamagedKitsAreRefusedUnlessForced) {
         const char* says;
     };
     // The last picture's palette, its pixels, and the directory itself cut short.
-    for (const Cut cut : {Cut{whole.size() - 1, "'s palette runs to byte"},
-                          Cut{whole.size() - 1100, "'s pixels run to byte"}, Cut{100, "the directory needs 128"}}) {
-        write("cut.fsh", Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut.length)));
+    for (const Cut cut :
+         {Cut{whole.size() - 1, "'s palette runs to byte"},
+          Cut{whole.size() - 1100, "'s pixels run to byte"}, Cut{100, "the directory needs 128"}}) {
+        write("cut.fsh",
+              Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut.length)));
         const KitResult refused = converter().convert(job("cut.fsh", "out.fsh"));
         EXPECT_NE(refused.error.find(cut.says), std::string::npos) << refused.error;
-        EXPECT_TRUE(refused.error.starts_with("damaged: the file has " + std::to_string(cut.length) + " bytes; "));
+        EXPECT_TRUE(refused.error.starts_with("damaged: the file has " +
+                                              std::to_string(cut.length) + " bytes; "));
         EXPECT_FALSE(exists("out.fsh"));
 
         const KitResult forced = converter(false, true).convert(job("cut.fsh", "forced.fsh"));
@@ -86,14 +93,17 @@ TEST_F(BatchConverterTest, WarnsAboutMissingPicturesAndFullPalettes) {
     write("nosleeve.fsh", kit("mrsv"));
     const KitResult noSleeve = converter().convert(job("nosleeve.fsh", "a.fsh"));
     EXPECT_EQ(noSleeve.error, "");
-    EXPECT_EQ(noSleeve.warnings, std::vector<std::string>{
-                                     "no small sleeve picture (mrsv); the template's mslv and lslv stay as they are"});
+    EXPECT_EQ(noSleeve.warnings,
+              std::vector<std::string>{
+                  "no small sleeve picture (mrsv); the template's mslv and lslv stay as they are"});
     EXPECT_EQ(read("a.fsh"), expectedJersey(kit("mrsv"), 191));
 
     // 128 colours far apart on the front: more than the 64 free slots of normal mode take.
     Palette scattered{};
-    for (int k = 0; k < 256; ++k) scattered[k] = PaletteColor::fromRgb(k * 37 % 256, k * 91 % 256, k * 53 % 256);
-    write("many.fsh", JerseyBuilder::standard([](int x, int) { return std::uint8_t(x); }, scattered).build());
+    for (int k = 0; k < 256; ++k)
+        scattered[k] = PaletteColor::fromRgb(k * 37 % 256, k * 91 % 256, k * 53 % 256);
+    write("many.fsh",
+          JerseyBuilder::standard([](int x, int) { return std::uint8_t(x); }, scattered).build());
     EXPECT_EQ(converter().convert(job("many.fsh", "b.fsh")).warnings.size(), 1u);
     EXPECT_TRUE(converter(true).convert(job("many.fsh", "b.fsh")).warnings.empty());
     EXPECT_TRUE(converter().convert(job("kit.fsh", "b.fsh")).warnings.empty());

@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 
 void CliFixture::SetUp() {
     m_folder = fs::temp_directory_path() /
-               ("vestrix-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("vestrix-cli-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(m_folder);
     fs::create_directories(m_folder / "res");
     write("res/pk001.fsh", templateBytes());
@@ -60,14 +61,16 @@ CliFixture::Bytes CliFixture::expectedJersey(const Bytes& kit, std::int16_t pale
     } host;
     host.base = paletteBase;
     MemoryWorkFile work(templateBytes());
-    ConvertJersey(SourceArchive(kit), work, [] { return greyPalette(); }, host);
+    ConvertJersey(
+        SourceArchive(kit), work, [] { return greyPalette(); }, host);
     return work.bytes();
 }
 
 void CliFixture::write(const std::string& name, const Bytes& bytes) const {
     fs::create_directories((m_folder / name).parent_path());
     std::ofstream(m_folder / name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 CliFixture::Bytes CliFixture::read(const std::string& name) const {
@@ -81,7 +84,8 @@ ProgramRun CliFixture::convert(std::vector<std::string> arguments) const {
     for (std::string& argument : arguments) {
         const std::size_t at = argument.starts_with("@") ? 0 : argument.find("=@");
         if (at == 0) argument = path(argument.substr(1));
-        if (at != 0 && at != std::string::npos) argument = argument.substr(0, at + 1) + path(argument.substr(at + 2));
+        if (at != 0 && at != std::string::npos)
+            argument = argument.substr(0, at + 1) + path(argument.substr(at + 2));
     }
     return runProgram(VESTRIX_CONVERT, arguments);
 }

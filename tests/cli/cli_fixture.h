@@ -29,7 +29,8 @@ protected:
     Bytes read(const std::string& name) const;
     bool exists(const std::string& name) const;
     std::string path(const std::string& name) const { return (m_folder / name).string(); }
-    /** Runs vestrix-convert with arguments in which "@name" and "--x=@name" stand for path(name). */
+    /** Runs vestrix-convert with arguments in which "@name" and "--x=@name" stand for path(name).
+     */
     ProgramRun convert(std::vector<std::string> arguments) const;
 
     std::filesystem::path m_folder;

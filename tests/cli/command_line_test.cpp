@@ -1,4 +1,6 @@
 // vestrix-convert's arguments, its help text against its manual page, and the progress line.
+#include "command_line.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,19 +8,21 @@
 #include <regex>
 #include <set>
 
-#include "command_line.h"
 #include "terminal_progress.h"
 
 TEST(CommandLine, AcceptsTheUsualForms) {
     std::string error;
-    const CommandLine one = CommandLine::parse({"--64-color", "-oout.fsh", "--force", "-q", "kit.fsh"}, error);
+    const CommandLine one =
+        CommandLine::parse({"--64-color", "-oout.fsh", "--force", "-q", "kit.fsh"}, error);
     EXPECT_EQ(error, "");
     EXPECT_TRUE(one.sixtyFourColors && one.force && one.quiet);
     EXPECT_EQ(one.outputFile, "out.fsh");
     EXPECT_EQ(one.inputs, std::vector<std::string>{"kit.fsh"});
 
-    const CommandLine many = CommandLine::parse(
-        {"--resources=res", "--previews", "prev", "--output-dir=out", "a.fsh", "--", "-b.fsh", "--force"}, error);
+    const CommandLine many =
+        CommandLine::parse({"--resources=res", "--previews", "prev", "--output-dir=out", "a.fsh",
+                            "--", "-b.fsh", "--force"},
+                           error);
     EXPECT_EQ(error, "");
     EXPECT_FALSE(many.force);
     EXPECT_EQ(many.resourcesFolder, "res");
@@ -32,12 +36,12 @@ TEST(CommandLine, AcceptsTheUsualForms) {
 
 TEST(CommandLine, ExplainsWhatIsWrong) {
     const std::vector<std::vector<std::string>> wrong = {
-        {},                                   // nothing to convert
-        {"kit.fsh"},                          // nowhere to write
+        {},           // nothing to convert
+        {"kit.fsh"},  // nowhere to write
         {"-o", "x.fsh", "-d", "out", "kit.fsh"},
-        {"-o", "x.fsh", "a.fsh", "b.fsh"},    // -o takes one kit
+        {"-o", "x.fsh", "a.fsh", "b.fsh"},          // -o takes one kit
         {"-o", "x.fsh", "-o", "y.fsh", "kit.fsh"},  // which one?
-        {"-d"},                               // missing value
+        {"-d"},                                     // missing value
         {"--colour", "-d", "out", "kit.fsh"},
     };
     for (const auto& arguments : wrong) {
@@ -67,11 +71,13 @@ TEST(CommandLine, TheManualPageDescribesEveryOptionOfTheHelpText) {
 }
 
 TEST(TerminalProgress, ShowsTheFileNameWithinTheTerminalWidth) {
-    EXPECT_EQ(TerminalProgress::line(5, 10, "stripes.fsh", 80), "[" + std::string(13, '#') +
-                                                                   std::string(13, ' ') + "] 5/10 stripes.fsh");
+    EXPECT_EQ(TerminalProgress::line(5, 10, "stripes.fsh", 80),
+              "[" + std::string(13, '#') + std::string(13, ' ') + "] 5/10 stripes.fsh");
     for (const int columns : {20, 40, 200}) {
-        const std::string line = TerminalProgress::line(3, 7, "a-very-long-kit-name-of-a-club.fsh", columns);
+        const std::string line =
+            TerminalProgress::line(3, 7, "a-very-long-kit-name-of-a-club.fsh", columns);
         EXPECT_LT(line.size(), static_cast<std::size_t>(columns));
     }
-    EXPECT_EQ(TerminalProgress::line(10, 10, "x.fsh", 200).substr(0, 32), "[" + std::string(30, '#') + "]");
+    EXPECT_EQ(TerminalProgress::line(10, 10, "x.fsh", 200).substr(0, 32),
+              "[" + std::string(30, '#') + "]");
 }

@@ -1,8 +1,9 @@
 // Telling the files a run reads apart from the ones it writes, on each platform's own file keys.
+#include "file_identity.h"
+
 #include <gtest/gtest.h>
 
 #include "cli_fixture.h"
-#include "file_identity.h"
 
 namespace fs = std::filesystem;
 

@@ -5,5 +5,6 @@
 #include <filesystem>
 #include <set>
 
-/** The distinct colours of a PNG as red, green, blue, alpha bytes in memory; empty when unreadable. */
+/** The distinct colours of a PNG as red, green, blue, alpha bytes in memory; empty when unreadable.
+ */
 std::set<std::uint32_t> previewColours(const std::filesystem::path& png);

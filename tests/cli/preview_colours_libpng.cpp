@@ -1,8 +1,9 @@
 // Preview colours through libpng.
-#include "preview_colours.h"
-
 #include <png.h>
+
 #include <vector>
+
+#include "preview_colours.h"
 
 std::set<std::uint32_t> previewColours(const std::filesystem::path& png) {
     png_image image{};

@@ -1,11 +1,11 @@
 // Starting a program on Windows, its output captured in temporary files (no pipes to drain).
-#include "run_program.h"
-
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "run_program.h"
 
 namespace {
 std::string slurp(const std::filesystem::path& path) {
@@ -32,13 +32,14 @@ std::string quoted(const std::string& argument) {
 
 HANDLE inheritable(const std::filesystem::path& path, DWORD access, DWORD disposition) {
     SECURITY_ATTRIBUTES security{sizeof security, nullptr, TRUE};
-    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &security, disposition,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &security,
+                       disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 }  // namespace
 
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments) {
-    const auto base = std::filesystem::temp_directory_path() / ("vestrix-run-" + std::to_string(GetCurrentProcessId()));
+    const auto base = std::filesystem::temp_directory_path() /
+                      ("vestrix-run-" + std::to_string(GetCurrentProcessId()));
     const auto outPath = base.string() + ".out", errPath = base.string() + ".err";
     std::string commandLine = quoted(program);
     for (const std::string& argument : arguments) commandLine += ' ' + quoted(argument);
@@ -51,15 +52,17 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
     startup.hStdError = inheritable(errPath, GENERIC_WRITE, CREATE_ALWAYS);
     PROCESS_INFORMATION process{};
     ProgramRun run;
-    if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                       &process)) {
+    if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                       nullptr, &startup, &process)) {
         WaitForSingleObject(process.hProcess, INFINITE);
         DWORD exitCode = 0;
-        if (GetExitCodeProcess(process.hProcess, &exitCode)) run.exitCode = static_cast<int>(exitCode);
+        if (GetExitCodeProcess(process.hProcess, &exitCode))
+            run.exitCode = static_cast<int>(exitCode);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
-    for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) CloseHandle(handle);
+    for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
+        CloseHandle(handle);
     run.out = slurp(outPath);
     run.errors = slurp(errPath);
     DeleteFileA(outPath.c_str());

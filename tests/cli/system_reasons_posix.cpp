@@ -1,8 +1,8 @@
 // Reasons as the C library words errno.
-#include "system_reasons.h"
-
 #include <cerrno>
 #include <cstring>
+
+#include "system_reasons.h"
 
 std::string missingFolderReason() { return std::strerror(ENOENT); }
 std::string notAFolderReason() { return std::strerror(ENOTDIR); }

@@ -1,10 +1,11 @@
 // Matching jersey colours onto the shared palette.
+#include "color_matcher.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "color_matcher.h"
 #include "conversion_error.h"
 
 namespace {
@@ -70,7 +71,8 @@ int plainSearch(Palette& palette, int& lastSlot, int paletteBase, const PaletteC
     auto within = [&](int tolerance) {
         for (int k = paletteBase; k <= lastSlot; ++k) {
             const PaletteColor& p = palette[static_cast<std::size_t>(k)];
-            if (std::abs(p.Red - color.Red) <= tolerance && std::abs(p.Green - color.Green) <= tolerance &&
+            if (std::abs(p.Red - color.Red) <= tolerance &&
+                std::abs(p.Green - color.Green) <= tolerance &&
                 std::abs(p.Blue - color.Blue) <= tolerance) {
                 return k;
             }
@@ -103,17 +105,21 @@ TEST(ColorMatcher, GivesThePlainSearchsAnswersEverywhere) {
             if (paletteBase > firstLastSlot) continue;
             const int grid = 1 + random(12);
             Palette palette;
-            for (PaletteColor& c : palette) c = rgb(grid * random(256 / grid), grid * random(256 / grid), grid * random(256 / grid));
+            for (PaletteColor& c : palette)
+                c = rgb(grid * random(256 / grid), grid * random(256 / grid),
+                        grid * random(256 / grid));
             Palette expected = palette;
             int expectedLastSlot = firstLastSlot;
             ColorMatcher matcher(palette, firstLastSlot, paletteBase);
             for (int i = 0; i < 120; ++i) {
                 const PaletteColor& near = palette[static_cast<std::size_t>(random(256))];
-                const PaletteColor color = random(2) ? rgb(std::clamp(near.Red + random(11) - 5, 0, 255),
-                                                           std::clamp(near.Green + random(11) - 5, 0, 255),
-                                                           std::clamp(near.Blue + random(11) - 5, 0, 255))
-                                                     : rgb(random(256), random(256), random(256));
-                ASSERT_EQ(matcher.MatchColor(color), plainSearch(expected, expectedLastSlot, paletteBase, color))
+                const PaletteColor color =
+                    random(2) ? rgb(std::clamp(near.Red + random(11) - 5, 0, 255),
+                                    std::clamp(near.Green + random(11) - 5, 0, 255),
+                                    std::clamp(near.Blue + random(11) - 5, 0, 255))
+                              : rgb(random(256), random(256), random(256));
+                ASSERT_EQ(matcher.MatchColor(color),
+                          plainSearch(expected, expectedLastSlot, paletteBase, color))
                     << "base " << paletteBase << ", call " << i;
                 ASSERT_EQ(matcher.lastSlot(), expectedLastSlot);
             }

@@ -1,11 +1,12 @@
 // Converting FIFA 99 pictures into the FIFA 2000 work file.
+#include "entry_converter.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "conversion_error.h"
-#include "entry_converter.h"
 #include "jersey_builder.h"
 #include "memory_work_file.h"
 #include "test_host.h"
@@ -31,10 +32,12 @@ struct Load {
 
 /** A whole load of archive onto the test template, the palette file being paletteFile. */
 std::unique_ptr<Load> load(const Bytes& archive, std::int16_t paletteBase = 0,
-                           const Palette& paletteFile = greyPalette(), Bytes work = templateBytes()) {
+                           const Palette& paletteFile = greyPalette(),
+                           Bytes work = templateBytes()) {
     auto result = std::make_unique<Load>(Load{{}, TestHost(paletteBase)});
     MemoryWorkFile file(std::move(work));
-    ConvertJersey(SourceArchive(archive), file, [&] { return paletteFile; }, result->host);
+    ConvertJersey(
+        SourceArchive(archive), file, [&] { return paletteFile; }, result->host);
     result->work = file.bytes();
     return result;
 }
@@ -60,8 +63,10 @@ bool written(std::size_t offset) {
 // In 64-colour mode against a grey palette file, a grey source index i lands on target index i,
 // so the target bytes name the source row or column they were taken from.
 TEST(EntryConverter, EveryTargetTakesTheRowsAndColumnsOfItsScale) {
-    const auto rows = load(JerseyBuilder::standard([](int, int y) { return std::uint8_t(y); }, greyPalette()).build());
-    const auto columns = load(JerseyBuilder::standard([](int x, int) { return std::uint8_t(x); }, greyPalette()).build());
+    const auto rows = load(
+        JerseyBuilder::standard([](int, int y) { return std::uint8_t(y); }, greyPalette()).build());
+    const auto columns = load(
+        JerseyBuilder::standard([](int x, int) { return std::uint8_t(x); }, greyPalette()).build());
 
     for (const ConversionTarget& t : conversionTable()) {
         SCOPED_TRACE(std::string(t.targetTag));
@@ -73,7 +78,8 @@ TEST(EntryConverter, EveryTargetTakesTheRowsAndColumnsOfItsScale) {
         for (int k = 0; k < tw; ++k) {
             const int sourceColumn = (2 * k * sw + tw) / (2 * tw);  // nearest; never an exact half
             const int written = t.rotatesRows() ? (k + 7) % tw : k;
-            for (int r = 0; r < th; ++r) ASSERT_EQ(at(columns->work, t.area, written, r), sourceColumn) << k;
+            for (int r = 0; r < th; ++r)
+                ASSERT_EQ(at(columns->work, t.area, written, r), sourceColumn) << k;
         }
     }
     // Spot checks of the front: source row 0 and column 2 never reach it.
@@ -84,7 +90,8 @@ TEST(EntryConverter, EveryTargetTakesTheRowsAndColumnsOfItsScale) {
 }
 
 TEST(EntryConverter, SleeveRowsAreRotatedSevenToTheRight) {
-    const auto columns = load(JerseyBuilder::standard([](int x, int) { return std::uint8_t(x); }, greyPalette()).build());
+    const auto columns = load(
+        JerseyBuilder::standard([](int x, int) { return std::uint8_t(x); }, greyPalette()).build());
     EXPECT_EQ(at(columns->work, L::kHslv, 0, 0), 57);
     EXPECT_EQ(at(columns->work, L::kHslv, 7, 0), 0);
     EXPECT_EQ(at(columns->work, L::kHslv, 63, 0), 56);
@@ -93,7 +100,8 @@ TEST(EntryConverter, SleeveRowsAreRotatedSevenToTheRight) {
 }
 
 TEST(EntryConverter, OneToOneTargetsDropTheFirstRowAndRepeatTheLast) {
-    auto archive = JerseyBuilder::standard([](int, int y) { return std::uint8_t(y == 0 ? 7 : 9); }, greyPalette());
+    auto archive = JerseyBuilder::standard([](int, int y) { return std::uint8_t(y == 0 ? 7 : 9); },
+                                           greyPalette());
     const auto result = load(archive.build());
     const Bytes hjbk = areaOf(result->work, L::kHjbk);
     EXPECT_EQ(std::count(hjbk.begin(), hjbk.end(), 7), 0);
@@ -101,12 +109,15 @@ TEST(EntryConverter, OneToOneTargetsDropTheFirstRowAndRepeatTheLast) {
 }
 
 TEST(EntryConverter, AWholeLoadAdvancesProgressByTwoToNinety) {
-    const auto full = load(JerseyBuilder::standard([](int x, int y) { return std::uint8_t(x ^ y); }, greyPalette()).build());
+    const auto full = load(
+        JerseyBuilder::standard([](int x, int y) { return std::uint8_t(x ^ y); }, greyPalette())
+            .build());
     std::vector<int> expected;
     for (int v = 2; v <= 90; v += 2) expected.push_back(v);
     EXPECT_EQ(full->host.steps, expected);
 
-    const auto withoutBack = load(JerseyBuilder::standard([](int, int) { return 3; }, greyPalette()).remove("hjbk").build());
+    const auto withoutBack = load(
+        JerseyBuilder::standard([](int, int) { return 3; }, greyPalette()).remove("hjbk").build());
     EXPECT_EQ(withoutBack->host.progress(), 90 - 3 * 8);
     for (const auto& area : {L::kHjbk, L::kMjbx, L::kLjbx}) {
         EXPECT_EQ(areaOf(withoutBack->work, area), Bytes(area.size(), kTemplateByte));
@@ -115,32 +126,43 @@ TEST(EntryConverter, AWholeLoadAdvancesProgressByTwoToNinety) {
 
 TEST(EntryConverter, WritesOnlyPixelAreasAndPaletteAndKeepsTheLength) {
     const Bytes before = templateBytes();
-    const auto result = load(JerseyBuilder::standard([](int x, int y) { return std::uint8_t(x * 3 + y); }, greyPalette()).build(), 191);
+    const auto result = load(
+        JerseyBuilder::standard([](int x, int y) { return std::uint8_t(x * 3 + y); }, greyPalette())
+            .build(),
+        191);
     ASSERT_EQ(result->work.size(), before.size());
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (!written(i)) {
             ASSERT_EQ(result->work[i], before[i]) << "offset " << i;
         }
     }
-    for (std::uint32_t k = 0; k < 256; ++k) EXPECT_EQ(result->work[L::kPaletteOffset + 4 * k + 3], 255);
+    for (std::uint32_t k = 0; k < 256; ++k)
+        EXPECT_EQ(result->work[L::kPaletteOffset + 4 * k + 3], 255);
 }
 
 TEST(EntryConverter, NormalModeFillsTheFreeSlotsWithTheJerseysColours) {
     // 70 distinct colours, far apart: the first 64 take slots 192..255, the rest the nearest.
     Palette jersey{};
-    for (int i = 0; i < 70; ++i) jersey[static_cast<std::size_t>(i)] = PaletteColor::fromRgb(3 * i, 255 - 3 * i, 10 * (i % 20));
-    const auto result = load(JerseyBuilder::standard([](int x, int) { return std::uint8_t(x % 70); }, jersey).build(), 191);
+    for (int i = 0; i < 70; ++i)
+        jersey[static_cast<std::size_t>(i)] =
+            PaletteColor::fromRgb(3 * i, 255 - 3 * i, 10 * (i % 20));
+    const auto result = load(
+        JerseyBuilder::standard([](int x, int) { return std::uint8_t(x % 70); }, jersey).build(),
+        191);
     MemoryWorkFile work(result->work);
     const Palette stored = LoadWorkPalette(work);
     // Slots are taken in the order the front's sampled columns meet the colours.
     std::vector<int> firstMet;
     for (int k = 0; k < 100; ++k) {
         const int colour = ((2 * k * 128 + 100) / 200) % 70;
-        if (std::find(firstMet.begin(), firstMet.end(), colour) == firstMet.end()) firstMet.push_back(colour);
+        if (std::find(firstMet.begin(), firstMet.end(), colour) == firstMet.end())
+            firstMet.push_back(colour);
     }
     ASSERT_GE(firstMet.size(), 64u);
     for (int slot = 192; slot <= 255; ++slot) {
-        EXPECT_EQ(stored[static_cast<std::size_t>(slot)], jersey[static_cast<std::size_t>(firstMet[slot - 192])]) << slot;
+        EXPECT_EQ(stored[static_cast<std::size_t>(slot)],
+                  jersey[static_cast<std::size_t>(firstMet[slot - 192])])
+            << slot;
     }
     EXPECT_EQ(stored[0], PaletteColor::fromRgb(0, 0, 0));  // the palette file's own colours stay
     EXPECT_EQ(stored[191], PaletteColor::fromRgb(191, 191, 191));
@@ -152,16 +174,20 @@ TEST(EntryConverter, LaterPicturesUseTheStoredPaletteAndNeverChangeIt) {
     // Without a front, the other pictures map onto the palette already in the work file.
     Bytes work = templateBytes();
     Palette stored{};
-    for (int i = 0; i < 256; ++i) stored[static_cast<std::size_t>(i)] = PaletteColor::fromRgb(255 - i, 0, 0);
+    for (int i = 0; i < 256; ++i)
+        stored[static_cast<std::size_t>(i)] = PaletteColor::fromRgb(255 - i, 0, 0);
     MemoryWorkFile file(work);
     StoreWorkPalette(file, stored);
     const Bytes before = file.bytes();
 
     Palette jersey{};
     jersey[1] = PaletteColor::fromRgb(250, 0, 0);
-    const auto result = load(JerseyBuilder::standard([](int, int) { return 1; }, jersey).remove("hjfr").build(), 0, greyPalette(), before);
+    const auto result =
+        load(JerseyBuilder::standard([](int, int) { return 1; }, jersey).remove("hjfr").build(), 0,
+             greyPalette(), before);
     EXPECT_EQ(areaOf(result->work, L::kHjfr), areaOf(before, L::kHjfr));
-    EXPECT_TRUE(std::equal(before.begin() + L::kPaletteOffset, before.begin() + L::kPaletteOffset + L::kPaletteBytes,
+    EXPECT_TRUE(std::equal(before.begin() + L::kPaletteOffset,
+                           before.begin() + L::kPaletteOffset + L::kPaletteBytes,
                            result->work.begin() + L::kPaletteOffset));
     EXPECT_EQ(areaOf(result->work, L::kHjbk), Bytes(L::kHjbk.size(), 5));
 }
@@ -169,8 +195,8 @@ TEST(EntryConverter, LaterPicturesUseTheStoredPaletteAndNeverChangeIt) {
 TEST(EntryConverter, LaterPicturesSearchFromPaletteBaseToo) {
     // A red front and dark grey (10, 10, 10) everywhere else, on the grey palette file. Either mode
     // gives red a slot of its own (192): no searched grey is within 4 of it. Normal mode: the later
-    // pictures search 191..255 only, where grey 191 is nearest (181 away; red 190, greys 193.. more).
-    // 64 colours: they search from 0 and find the palette file's own grey 10.
+    // pictures search 191..255 only, where grey 191 is nearest (181 away; red 190, greys 193..
+    // more). 64 colours: they search from 0 and find the palette file's own grey 10.
     Palette red{}, darkGrey{};
     red[1] = PaletteColor::fromRgb(200, 0, 0);
     darkGrey[1] = PaletteColor::fromRgb(10, 10, 10);
@@ -192,7 +218,8 @@ TEST(EntryConverter, APictureInTheLastOfTheFourteenRecordsIsConverted) {
     auto pixel = [](int x, int y) { return std::uint8_t(x ^ y); };
     const Bytes reference = load(JerseyBuilder::standard(pixel, greyPalette()).build())->work;
     auto kit = JerseyBuilder::standard(pixel, greyPalette()).remove("hjbk");
-    while (kit.pictures.size() < 13) kit.add({"face", 1, 1, [](int, int) { return 0; }, greyPalette()});
+    while (kit.pictures.size() < 13)
+        kit.add({"face", 1, 1, [](int, int) { return 0; }, greyPalette()});
     kit.add({"hjbk", 64, 64, pixel, greyPalette()});
     EXPECT_EQ(load(kit.build())->work, reference);
 }
@@ -200,7 +227,8 @@ TEST(EntryConverter, APictureInTheLastOfTheFourteenRecordsIsConverted) {
 TEST(EntryConverter, PaletteTypesAndTagsAreReadAsTheGameWritesThem) {
     auto pixel = [](int x, int y) { return std::uint8_t((x / 8 + y / 8) % 40); };
     Palette colours{};
-    for (int i = 0; i < 40; ++i) colours[static_cast<std::size_t>(i)] = PaletteColor::fromRgb(6 * i, 100, 255 - 6 * i);
+    for (int i = 0; i < 40; ++i)
+        colours[static_cast<std::size_t>(i)] = PaletteColor::fromRgb(6 * i, 100, 255 - 6 * i);
     const Bytes reference = load(JerseyBuilder::standard(pixel, colours, 0x2A).build(), 191)->work;
 
     EXPECT_EQ(load(JerseyBuilder::standard(pixel, colours, 0x24).build(), 191)->work, reference);
@@ -232,7 +260,8 @@ TEST(EntryConverter, AnUnknownPaletteTypeConvertsAsBlack) {
     colours[4] = PaletteColor::fromRgb(200, 30, 30);
     Palette file = greyPalette();
     file[9] = PaletteColor::fromRgb(0, 0, 0);  // index 0 is black too: the lowest wins
-    const auto result = load(JerseyBuilder::standard([](int, int) { return 4; }, colours, 0x2D).build(), 0, file);
+    const auto result =
+        load(JerseyBuilder::standard([](int, int) { return 4; }, colours, 0x2D).build(), 0, file);
     EXPECT_EQ(areaOf(result->work, L::kHjfr), Bytes(L::kHjfr.size(), 0));
     EXPECT_EQ(result->host.memoryPreview(0).pixel(5, 5), 0u);
 }
@@ -240,21 +269,26 @@ TEST(EntryConverter, AnUnknownPaletteTypeConvertsAsBlack) {
 TEST(EntryConverter, PreviewsShowSourceAndResultInTheirBoxes) {
     Palette colours{};
     colours[1] = PaletteColor::fromRgb(10, 20, 30);
-    const auto result = load(JerseyBuilder::standard([](int, int) { return 1; }, colours).build(), 0);
+    const auto result =
+        load(JerseyBuilder::standard([](int, int) { return 1; }, colours).build(), 0);
     const TestHost& host = result->host;
     auto& h = const_cast<TestHost&>(host);
     EXPECT_EQ(h.memoryPreview(0).pointCount(), 128 * 128);
     EXPECT_EQ(h.memoryPreview(0).pixel(127, 127), colours[1].ColorValue);
     EXPECT_EQ(h.memoryPreview(1).pointCount(), 128 * 100);  // every source row, 100 samples each
     EXPECT_EQ(h.memoryPreview(2).pointCount(), 0);
-    EXPECT_EQ(h.memoryPreview(3).pointCount(), 64 * 50 + 64 * 25 + 64 * 32 + 64 * 16 + 24 * 32 + 24 * 16);
+    EXPECT_EQ(h.memoryPreview(3).pointCount(),
+              64 * 50 + 64 * 25 + 64 * 32 + 64 * 16 + 24 * 32 + 24 * 16);
     EXPECT_FLOAT_EQ(h.memoryPreview(3).currentY(), 23.0f / 2);
 }
 
 TEST(EntryConverter, DamagedSourcesReadAsZerosAndStayInsideTheAreas) {
-    const Bytes archive = JerseyBuilder::standard([](int x, int y) { return std::uint8_t(x + y); }, greyPalette()).build();
+    const Bytes archive =
+        JerseyBuilder::standard([](int x, int y) { return std::uint8_t(x + y); }, greyPalette())
+            .build();
     const Bytes before = templateBytes();
-    for (std::size_t length : {std::size_t{0}, std::size_t{20}, std::size_t{130}, std::size_t{5000}, archive.size() - 1}) {
+    for (std::size_t length : {std::size_t{0}, std::size_t{20}, std::size_t{130}, std::size_t{5000},
+                               archive.size() - 1}) {
         SCOPED_TRACE(length);
         Bytes cut(archive.begin(), archive.begin() + static_cast<std::ptrdiff_t>(length));
         Bytes wild = archive;
@@ -274,20 +308,26 @@ TEST(EntryConverter, DamagedSourcesReadAsZerosAndStayInsideTheAreas) {
 class EntryConverterOnDisk : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("vestrix-conv-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder =
+            std::filesystem::temp_directory_path() /
+            ("vestrix-conv-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_folder);
         write("pk001.fsh", templateBytes());
         std::string pal = "JASC-PAL\r\n0100\r\n256\r\n";
-        for (int i = 0; i < 256; ++i) pal += std::to_string(i) + " " + std::to_string(i) + " " + std::to_string(i) + "\r\n";
+        for (int i = 0; i < 256; ++i)
+            pal += std::to_string(i) + " " + std::to_string(i) + " " + std::to_string(i) + "\r\n";
         write("fifa2k.pal", Bytes(pal.begin(), pal.end()));
-        write("kit.fsh", JerseyBuilder::standard([](int x, int y) { return std::uint8_t(x * y); }, greyPalette()).build());
+        write("kit.fsh", JerseyBuilder::standard([](int x, int y) { return std::uint8_t(x * y); },
+                                                 greyPalette())
+                             .build());
     }
     void TearDown() override { std::filesystem::remove_all(m_folder); }
 
     void write(const std::string& name, const Bytes& bytes) {
-        std::ofstream(m_folder / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(m_folder / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
     }
     Bytes read(const std::string& name) {
         std::ifstream in(m_folder / name, std::ios::binary);
@@ -295,7 +335,8 @@ protected:
     }
     std::string path(const std::string& name) { return (m_folder / name).string(); }
     void loadFromDisk(TestHost& host) {
-        for (const ConversionTarget& t : conversionTable()) ConvertEntry(path("kit.fsh"), t.targetTag, host);
+        for (const ConversionTarget& t : conversionTable())
+            ConvertEntry(path("kit.fsh"), t.targetTag, host);
     }
 
     std::filesystem::path m_folder;

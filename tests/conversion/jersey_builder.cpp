@@ -5,15 +5,19 @@
 
 namespace {
 void put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 }  // namespace
 
 JerseyBuilder JerseyBuilder::standard(const std::function<std::uint8_t(int, int)>& pixel,
                                       const Palette& palette, std::uint8_t paletteType) {
     JerseyBuilder builder;
-    for (auto [tag, w, h] : {std::tuple{"hjfr", 128, 128}, {"hjbk", 64, 64}, {"mjfr", 64, 64},
-                             {"hrsv", 64, 48}, {"mrsv", 32, 24}}) {
+    for (auto [tag, w, h] : {std::tuple{"hjfr", 128, 128},
+                             {"hjbk", 64, 64},
+                             {"mjfr", 64, 64},
+                             {"hrsv", 64, 48},
+                             {"mrsv", 32, 24}}) {
         builder.add({tag, w, h, pixel, palette, paletteType});
     }
     return builder;
@@ -48,7 +52,8 @@ std::vector<std::uint8_t> JerseyBuilder::build() const {
         const std::size_t attachment = 16 + pixels;
         out.resize(entry + attachment + 16 + (p.paletteType == 0x24 ? 768 : 1024), 0);
         out[entry] = 0x7B;
-        put32(out, entry + 1, static_cast<std::uint32_t>(attachment));  // 24 bits; 4th byte is width's
+        put32(out, entry + 1,
+              static_cast<std::uint32_t>(attachment));  // 24 bits; 4th byte is width's
         out[entry + 4] = static_cast<std::uint8_t>(p.width);
         out[entry + 6] = static_cast<std::uint8_t>(p.height);
         for (int y = 0; y < p.height; ++y) {
@@ -65,10 +70,12 @@ std::vector<std::uint8_t> JerseyBuilder::build() const {
             const PaletteColor& c = p.palette[k];
             std::uint8_t* at = &out[block + 16 + k * (p.paletteType == 0x24 ? 3 : 4)];
             if (p.paletteType == 0x24) {
-                at[0] = static_cast<std::uint8_t>(c.Red), at[1] = static_cast<std::uint8_t>(c.Green),
+                at[0] = static_cast<std::uint8_t>(c.Red),
+                at[1] = static_cast<std::uint8_t>(c.Green),
                 at[2] = static_cast<std::uint8_t>(c.Blue);
             } else {
-                at[0] = static_cast<std::uint8_t>(c.Blue), at[1] = static_cast<std::uint8_t>(c.Green),
+                at[0] = static_cast<std::uint8_t>(c.Blue),
+                at[1] = static_cast<std::uint8_t>(c.Green),
                 at[2] = static_cast<std::uint8_t>(c.Red), at[3] = 255;
             }
         }
@@ -79,6 +86,7 @@ std::vector<std::uint8_t> JerseyBuilder::build() const {
 
 Palette greyPalette() {
     Palette palette;
-    for (int i = 0; i < 256; ++i) palette[static_cast<std::size_t>(i)] = PaletteColor::fromRgb(i, i, i);
+    for (int i = 0; i < 256; ++i)
+        palette[static_cast<std::size_t>(i)] = PaletteColor::fromRgb(i, i, i);
     return palette;
 }

@@ -1,9 +1,10 @@
 // The JASC-PAL palette file and the palette area of the work file.
+#include "palette_file.h"
+
 #include <gtest/gtest.h>
 
 #include "conversion_error.h"
 #include "memory_work_file.h"
-#include "palette_file.h"
 #include "work_file_layout.h"
 #include "work_palette.h"
 
@@ -16,8 +17,8 @@ std::string paletteText(const std::string& header, const std::vector<std::string
 }  // namespace
 
 TEST(PaletteFile, ReadsColoursTheWayTheFormatSplitsThem) {
-    const Palette palette = ParsePaletteFile(paletteText(
-        "jasc-pal", {"12 34 56", "7", "1 2", "12.5 13.5 2.5", "x y z", "  9 8 7"}));
+    const Palette palette = ParsePaletteFile(
+        paletteText("jasc-pal", {"12 34 56", "7", "1 2", "12.5 13.5 2.5", "x y z", "  9 8 7"}));
     EXPECT_EQ(palette[0], PaletteColor::fromRgb(12, 34, 56));
     EXPECT_EQ(palette[1], PaletteColor::fromRgb(0, 0, 7));    // no blank: all of it is blue
     EXPECT_EQ(palette[2], PaletteColor::fromRgb(1, 0, 2));    // one blank: green stays 0
@@ -32,10 +33,10 @@ TEST(PaletteFile, RefusesFilesThatAreNotPalettesOrAreDamaged) {
     const std::string notPalettes[] = {
         "",
         "RIFF\r\n0100\r\n1\r\n1 2 3\r\n",
-        paletteText("JASC-PAL", {"1 2 3", "4 5 300"}),                  // component out of range
+        paletteText("JASC-PAL", {"1 2 3", "4 5 300"}),  // component out of range
         paletteText("JASC-PAL", {"1 -2 3"}),
-        "JASC-PAL\r\n0100\r\n3\r\n1 2 3\r\n",                            // fewer colours than told
-        "JASC-PAL\r\n0100\r\n",                                          // no count
+        "JASC-PAL\r\n0100\r\n3\r\n1 2 3\r\n",                             // fewer colours than told
+        "JASC-PAL\r\n0100\r\n",                                           // no count
         paletteText("JASC-PAL", std::vector<std::string>(257, "1 2 3")),  // more than 256
     };
     for (const std::string& text : notPalettes) {

@@ -16,8 +16,12 @@ public:
     }
     std::string programFolder() const override { return m_folder; }
     std::int16_t paletteBase() const override { return m_paletteBase; }
-    PreviewSurface& preview(int index) override { return *m_previews.at(static_cast<std::size_t>(index)); }
-    MemoryPreview& memoryPreview(int index) { return *m_previews.at(static_cast<std::size_t>(index)); }
+    PreviewSurface& preview(int index) override {
+        return *m_previews.at(static_cast<std::size_t>(index));
+    }
+    MemoryPreview& memoryPreview(int index) {
+        return *m_previews.at(static_cast<std::size_t>(index));
+    }
     int progress() const override { return m_progress; }
     void setProgress(int value) override {
         m_progress = value;

@@ -1,8 +1,9 @@
 // The reference layout as recorded: unparking, rounding, lines, control arrays, exact names.
+#include "geometry_registry.h"
+
 #include <gtest/gtest.h>
 
 #include "fake_layout.h"
-#include "geometry_registry.h"
 #include "layout_failure.h"
 
 namespace {
@@ -25,7 +26,8 @@ TEST(GeometryRegistry, RecordsEachControlRoundedAndUnparked) {
         {{{"Left", 1234.5}}, false, {0, 1234, 0, 0}},
         {{{"Left", 1235.5}}, false, {0, 1236, 0, 0}},
         {{{"Left", -0.5}}, false, {0, 0, 0, 0}},  // rounded before it could count as parked
-        {{{"X1", -500.0}, {"Y1", 40.0}, {"X2", 300.0}, {"Y2", -60.0}, {"Left", 9.0}}, true,
+        {{{"X1", -500.0}, {"Y1", 40.0}, {"X2", 300.0}, {"Y2", -60.0}, {"Left", 9.0}},
+         true,
          {40, 74500, -60, 300}},
         {{}, false, {0, 0, 0, 0}},  // a menu entry
     };

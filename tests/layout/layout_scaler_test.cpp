@@ -1,12 +1,13 @@
 // Proportional re-layout over scripted forms: percentages, parking, lines, moves, child windows,
 // refused nested passes and the failures that end a pass.
+#include "layout_scaler.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 
 #include "fake_layout.h"
 #include "layout_failure.h"
-#include "layout_scaler.h"
 
 namespace {
 using Numbers = std::vector<double>;
@@ -39,21 +40,46 @@ TEST(LayoutScaler, ScalesTheRecordByTheInnerSizeNow) {
         Numbers expected;
     } cases[] = {
         {"149 %", {{6000, 6000}, {8999, 6000}}, {1000, 500, 2000, 300}, {}, {1490, 500, 2980, 300}},
-        {"133 %, toward zero", {{6000, 6000}, {9000, 7980}}, {1000, -150, 2000, 300}, {},
+        {"133 %, toward zero",
+         {{6000, 6000}, {9000, 7980}},
+         {1000, -150, 2000, 300},
+         {},
          {1500, -199, 3000, 399}},
-        {"back to the record", {{6000, 6000}, {9000, 6000}, {6000, 6000}}, {1001, 7, 333, 5}, {},
+        {"back to the record",
+         {{6000, 6000}, {9000, 6000}, {6000, 6000}},
+         {1001, 7, 333, 5},
+         {},
          {1001, 7, 333, 5}},
         {"parked now", {{6000, 6000}, {9000, 6000}}, {1000, 0, 10, 10}, -5, {-73500, 0, 15, 10}},
-        {"parked all along", {{6000, 6000}, {6000, 6000}}, {-100, 0, 10, 10}, {}, {-100, 0, 10, 10}},
-        {"parked all along, 200 %", {{6000, 6000}, {12000, 6000}}, {-100, 0, 10, 10}, {},
+        {"parked all along",
+         {{6000, 6000}, {6000, 6000}},
+         {-100, 0, 10, 10},
+         {},
+         {-100, 0, 10, 10}},
+        {"parked all along, 200 %",
+         {{6000, 6000}, {12000, 6000}},
+         {-100, 0, 10, 10},
+         {},
          {74800, 0, 20, 10}},
-        {"recorded parked, shown now", {{6000, 6000}, {9000, 6000}}, {-74000, 0, 10, 10}, 5,
+        {"recorded parked, shown now",
+         {{6000, 6000}, {9000, 6000}},
+         {-74000, 0, 10, 10},
+         5,
          {1500, 0, 15, 10}},
-        {"1234.6 recorded as 1235: 99 % at once", {{1234.6, 6000}}, {1000, 0, 2000, 10}, {},
+        {"1234.6 recorded as 1235: 99 % at once",
+         {{1234.6, 6000}},
+         {1000, 0, 2000, 10},
+         {},
          {990, 0, 1980, 10}},
-        {"recorded inner width 0 keeps the record", {{0, 6000}, {5000, 6000}}, {1000, 0, 2000, 10},
-         {}, {1000, 0, 2000, 10}},
-        {"product beyond 32 bits gives 0", {{6000, 6000}, {9000, 6000}}, {2e7, 0, 2000, 10}, {},
+        {"recorded inner width 0 keeps the record",
+         {{0, 6000}, {5000, 6000}},
+         {1000, 0, 2000, 10},
+         {},
+         {1000, 0, 2000, 10}},
+        {"product beyond 32 bits gives 0",
+         {{6000, 6000}, {9000, 6000}},
+         {2e7, 0, 2000, 10},
+         {},
          {0, 0, 3000, 10}},
     };
     for (const auto& c : cases) {
@@ -75,10 +101,12 @@ TEST(LayoutScaler, ScalesTheRecordByTheInnerSizeNow) {
 
 TEST(LayoutScaler, LinesGetEndPointsAndOtherControlsThreeMoves) {
     auto form = FakeObject::form();
-    auto line = std::make_shared<FakeObject>(
-        Properties{{"Name", std::string("Line1")}, {"X1", 100.0}, {"Y1", 200.0}, {"X2", 4000.0},
-                   {"Y2", 200.0}},
-        true);
+    auto line = std::make_shared<FakeObject>(Properties{{"Name", std::string("Line1")},
+                                                        {"X1", 100.0},
+                                                        {"Y1", 200.0},
+                                                        {"X2", 4000.0},
+                                                        {"Y2", 200.0}},
+                                             true);
     auto sizeless = control({1000, 1000, 1000, 1000}, "Label1");
     sizeless->acceptedMoves = {3};
     auto placeOnly = control({1000, 1000, 1000, 1000}, "Label2");
@@ -151,16 +179,18 @@ TEST(LayoutScaler, ANewChildWindowIsFittedRegisteredAndGivenItsSizeBack) {
     form->innerFollowsOuter = true;
     // Reaching 5000 to the right and, with the line, 3000 down.
     auto button = control({1000, 200, 4000, 800});
-    auto line = std::make_shared<FakeObject>(
-        Properties{{"Name", std::string("Line1")}, {"X1", 0.0}, {"Y1", 0.0}, {"X2", 100.0},
-                   {"Y2", 3000.0}},
-        true);
+    auto line = std::make_shared<FakeObject>(Properties{{"Name", std::string("Line1")},
+                                                        {"X1", 0.0},
+                                                        {"Y1", 0.0},
+                                                        {"X2", 100.0},
+                                                        {"Y2", 3000.0}},
+                                             true);
     form->list = {button, line};
     LayoutScaler scaler;
     scaler.ResizeForm(*form);
 
-    EXPECT_EQ(form->writes(), (std::vector<std::string>{"Height=3500", "Width=5200",
-                                                        "Height=4000", "Width=6000"}));
+    EXPECT_EQ(form->writes(),
+              (std::vector<std::string>{"Height=3500", "Width=5200", "Height=4000", "Width=6000"}));
     EXPECT_EQ(scaler.registry().FormRecords()[0].ScaleWidth, 5100);
     // 5900 / 5100 gives 115 %, 3600 / 3100 gives 116 %.
     EXPECT_EQ(place(*button), (Numbers{1150, 232, 4600, 928}));

@@ -55,7 +55,7 @@ TEST(WidgetLayoutAdapter, ListsWidgetsThenMenusAndSpeaksTwips) {
     named<QWidget>("Picture1", client, {})->setProperty("index", 3);
     auto* line = new TestLine(-500, 10, 300, 20, client);
     named<QLabel>("Label1", new QWidget(client), {});  // inside an unnamed frame
-    named<QSpinBox>("Spin1", client, {});                // its inner edit box is Qt's, not ours
+    named<QSpinBox>("Spin1", client, {});              // its inner edit box is Qt's, not ours
     window.show();
 
     WidgetLayoutForm form(&window);

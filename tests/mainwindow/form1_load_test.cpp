@@ -68,7 +68,8 @@ TEST_F(Form1Load, ASecondLoadRunsTheProgressBarFromZeroAgain) {
     const auto window = startAndLoad(jersey);
     auto* bar = window->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
     std::vector<int> values;
-    QObject::connect(bar, &QProgressBar::valueChanged, bar, [&](int value) { values.push_back(value); });
+    QObject::connect(bar, &QProgressBar::valueChanged, bar,
+                     [&](int value) { values.push_back(value); });
 
     m_fake.dialogs.openAnswers.push_back(jersey);
     window->Command1_Click();

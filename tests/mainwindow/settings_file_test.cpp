@@ -21,7 +21,9 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
-    std::string folder() const { return m_folder.string() + static_cast<char>(fs::path::preferred_separator); }
+    std::string folder() const {
+        return m_folder.string() + static_cast<char>(fs::path::preferred_separator);
+    }
     std::string cfgPath() const { return (m_folder / "jersey.cfg").string(); }
     std::string content() const {
         std::ifstream in(cfgPath(), std::ios::binary);

@@ -131,9 +131,9 @@ public:
 TEST_F(StartUpOrder, TheSplashIsGoneBeforeTheMainWindowChecksItsFiles) {
     QFile::remove(path("pk001.fsh"));
     SplashWatchingMessages messages;
-    const MainWindowServices services{m_fake.dialogs,  messages,          m_fake.exit,
-                                      m_fake.starter,  m_fake.location,   m_fake.urlOpener,
-                                      m_fake.registry, m_fake.fileExistence};
+    const MainWindowServices services{
+        m_fake.dialogs,  messages,         m_fake.exit,     m_fake.starter,
+        m_fake.location, m_fake.urlOpener, m_fake.registry, m_fake.fileExistence};
     std::unique_ptr<Form1> window;
     messages.splash = new FrmSplash([&] { window = std::make_unique<Form1>(services); });
     messages.splash->show();

@@ -25,10 +25,12 @@ void DdeTestServer::run() {
     MSG message;
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // gives the thread its message queue
     m_threadId = GetCurrentThreadId();
-    if (DdeInitializeA(&m_instance, callback, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS, 0) == DMLERR_NO_ERROR) {
+    if (DdeInitializeA(&m_instance, callback, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS, 0) ==
+        DMLERR_NO_ERROR) {
         m_applicationHandle = DdeCreateStringHandleA(m_instance, m_application.c_str(), CP_WINANSI);
         m_topicHandle = DdeCreateStringHandleA(m_instance, m_topic.c_str(), CP_WINANSI);
-        m_serving = DdeNameService(m_instance, m_applicationHandle, nullptr, DNS_REGISTER) != nullptr;
+        m_serving =
+            DdeNameService(m_instance, m_applicationHandle, nullptr, DNS_REGISTER) != nullptr;
     }
     {
         std::lock_guard lock(m_mutex);
@@ -47,8 +49,8 @@ void DdeTestServer::run() {
     }
 }
 
-HDDEDATA CALLBACK DdeTestServer::callback(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDEDATA,
-                                          ULONG_PTR, ULONG_PTR) {
+HDDEDATA CALLBACK DdeTestServer::callback(UINT type, UINT format, HCONV, HSZ topic, HSZ item,
+                                          HDDEDATA, ULONG_PTR, ULONG_PTR) {
     if (g_server == nullptr) return nullptr;
     if (type == XTYP_REQUEST && format != CF_TEXT) return nullptr;
     return g_server->handle(type, topic, item);
@@ -58,7 +60,8 @@ HDDEDATA DdeTestServer::handle(UINT type, HSZ topic, HSZ item) {
     switch (type) {
         case XTYP_CONNECT:
             // Only the topic the browser registered: a wrong topic gets no conversation.
-            return reinterpret_cast<HDDEDATA>(static_cast<INT_PTR>(DdeCmpStringHandles(topic, m_topicHandle) == 0));
+            return reinterpret_cast<HDDEDATA>(
+                static_cast<INT_PTR>(DdeCmpStringHandles(topic, m_topicHandle) == 0));
         case XTYP_REQUEST: {
             char text[2048] = {};
             DdeQueryStringA(m_instance, item, text, sizeof text, CP_WINANSI);
@@ -69,7 +72,8 @@ HDDEDATA DdeTestServer::handle(UINT type, HSZ topic, HSZ item) {
             m_changed.notify_all();
             // A browser answers with the id of the window that shows the page.
             static const char kWindowId[] = "1";
-            return DdeCreateDataHandle(m_instance, reinterpret_cast<LPBYTE>(const_cast<char*>(kWindowId)),
+            return DdeCreateDataHandle(m_instance,
+                                       reinterpret_cast<LPBYTE>(const_cast<char*>(kWindowId)),
                                        sizeof kWindowId, 0, item, CF_TEXT, 0);
         }
         default:

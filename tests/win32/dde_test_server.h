@@ -27,8 +27,8 @@ public:
 
 private:
     void run();
-    static HDDEDATA CALLBACK callback(UINT type, UINT format, HCONV conversation, HSZ topic, HSZ item,
-                                      HDDEDATA data, ULONG_PTR, ULONG_PTR);
+    static HDDEDATA CALLBACK callback(UINT type, UINT format, HCONV conversation, HSZ topic,
+                                      HSZ item, HDDEDATA data, ULONG_PTR, ULONG_PTR);
     HDDEDATA handle(UINT type, HSZ topic, HSZ item);
 
     std::string m_application;

@@ -27,8 +27,8 @@ bool ScratchKey::copyTree(const std::string& from, const std::string& to) const 
     HKEY source = nullptr, target = nullptr;
     bool copied = false;
     if (RegOpenKeyExA(m_root, from.c_str(), 0, KEY_READ, &source) == ERROR_SUCCESS) {
-        if (RegCreateKeyExA(m_root, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr) ==
-            ERROR_SUCCESS) {
+        if (RegCreateKeyExA(m_root, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target,
+                            nullptr) == ERROR_SUCCESS) {
             copied = RegCopyTreeA(source, nullptr, target) == ERROR_SUCCESS;
             RegCloseKey(target);
         }
@@ -37,14 +37,17 @@ bool ScratchKey::copyTree(const std::string& from, const std::string& to) const 
     return copied;
 }
 
-bool ScratchKey::set(const std::string& subKey, const std::string& name, DWORD type, const std::string& data) const {
+bool ScratchKey::set(const std::string& subKey, const std::string& name, DWORD type,
+                     const std::string& data) const {
     const std::string path = subKey.empty() ? m_path : m_path + "\\" + subKey;
     HKEY key = nullptr;
-    if (RegCreateKeyExA(m_root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExA(m_root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
         return false;
     }
-    const LONG result = RegSetValueExA(key, name.empty() ? nullptr : name.c_str(), 0, type,
-                                       reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()));
+    const LONG result =
+        RegSetValueExA(key, name.empty() ? nullptr : name.c_str(), 0, type,
+                       reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()));
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
 }
@@ -52,5 +55,6 @@ bool ScratchKey::set(const std::string& subKey, const std::string& name, DWORD t
 HKEY ScratchKey::classesRootSource() {
     const std::string probe = "VestrixClassesProbe";
     const ScratchKey user(HKEY_CURRENT_USER, "Software\\Classes\\" + probe);
-    return user.setString("", "", "") && keyExists(HKEY_CLASSES_ROOT, probe) ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    return user.setString("", "", "") && keyExists(HKEY_CLASSES_ROOT, probe) ? HKEY_CURRENT_USER
+                                                                             : HKEY_LOCAL_MACHINE;
 }

@@ -14,9 +14,11 @@ public:
     ScratchKey& operator=(const ScratchKey&) = delete;
 
     /** Stores data as it stands (no zero added) under subKey (empty: this key) as value name. */
-    bool set(const std::string& subKey, const std::string& name, DWORD type, const std::string& data) const;
+    bool set(const std::string& subKey, const std::string& name, DWORD type,
+             const std::string& data) const;
     /** A REG_SZ with its terminating zero. */
-    bool setString(const std::string& subKey, const std::string& name, const std::string& text) const {
+    bool setString(const std::string& subKey, const std::string& name,
+                   const std::string& text) const {
         return set(subKey, name, REG_SZ, text + '\0');
     }
 

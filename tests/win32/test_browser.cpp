@@ -1,8 +1,8 @@
 // A stand-in for a browser or the system information tool, started by the program under test
 // through its registered command line. It appends that command line to the record file named by
-// its first argument (if there is one), then, with "serve", listens for DDE as application and topic of the next
-// two arguments and records the first item it is asked for; with anything else it only records.
-// It signals the named event "VestrixTestProgramReady" once it is ready.
+// its first argument (if there is one), then, with "serve", listens for DDE as application and
+// topic of the next two arguments and records the first item it is asked for; with anything else it
+// only records. It signals the named event "VestrixTestProgramReady" once it is ready.
 #include <windows.h>
 
 #include <chrono>

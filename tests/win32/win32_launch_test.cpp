@@ -2,7 +2,6 @@
 // registry names a stand-in program (test_browser.cpp), started through CreateProcess, talked to
 // through DDEML. Only the message box is the tests' own.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <chrono>
@@ -39,7 +38,8 @@ std::string quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
  */
 class ReadyWaitingStarter : public Win32ProgramStarter {
 public:
-    ReadyWaitingStarter() : m_ready(CreateEventA(nullptr, FALSE, FALSE, "VestrixTestProgramReady")) {}
+    ReadyWaitingStarter()
+        : m_ready(CreateEventA(nullptr, FALSE, FALSE, "VestrixTestProgramReady")) {}
     ~ReadyWaitingStarter() override { CloseHandle(m_ready); }
     void startCommandLine(const std::string& commandLine) override {
         Win32ProgramStarter::startCommandLine(commandLine);
@@ -67,7 +67,8 @@ protected:
 
     /** The stand-in's command line: it records into m_record, then does what mode says. */
     std::string standIn(const std::string& mode) const {
-        return quoted(programFolder() / "vestrix-test-program.exe") + " " + quoted(m_record) + " " + mode;
+        return quoted(programFolder() / "vestrix-test-program.exe") + " " + quoted(m_record) + " " +
+               mode;
     }
     /** The record's lines: the command lines the stand-in was started with, the items it got. */
     std::vector<std::string> record() const {
@@ -109,7 +110,8 @@ TEST_F(OpenUrlTest, ARunningBrowserGetsTheAddressOnItsTopicAndIsNotStarted) {
     DdeTestServer browser("VXBROWSER", "OpenPage");
     ASSERT_TRUE(browser.serving());
     openUrl("http://example.com/a,b");
-    EXPECT_EQ(browser.waitForRequests(std::chrono::seconds(5)), std::vector<std::string>{"http://example.com/a,b,,-1"});
+    EXPECT_EQ(browser.waitForRequests(std::chrono::seconds(5)),
+              std::vector<std::string>{"http://example.com/a,b,,-1"});
     EXPECT_EQ(m_log, CallLog{});
     EXPECT_FALSE(fs::exists(m_record));
 }

@@ -1,17 +1,20 @@
 // The registry layer against the system's registry: the browser launcher's and the System Info
 // lookup's reads, with their own access masks and buffer sizes, of values this test stores.
+#include "win32_registry.h"
+
 #include <gtest/gtest.h>
 
 #include "registry_error.h"
 #include "scratch_key.h"
 #include "system_info.h"
 #include "url.h"
-#include "win32_registry.h"
 
 namespace {
 const std::string kKey = "VestrixRegistryTest";
 
-std::string dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof value); }
+std::string dword(DWORD value) {
+    return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+}
 }  // namespace
 
 // Stored under Software\Classes, read through HKEY_CLASSES_ROOT.
@@ -33,20 +36,23 @@ TEST(Win32Registry, BrowserReadsGiveStringsOfUpTo255Bytes) {
         const char* value;
         std::string expected;
     } cases[] = {
-        {"", "", "default text"},       {"", "sz", "OpenPage"},    {"", "sz255", std::string(255, 'a')},
-        {"", "sz256", ""},              {"", "empty", ""},         {"", "expand", ""},
-        {"", "dword", ""},              {"", "missing", ""},       {"\\sub\\deeper", "", "nested"},
+        {"", "", "default text"},    {"", "sz", "OpenPage"}, {"", "sz255", std::string(255, 'a')},
+        {"", "sz256", ""},           {"", "empty", ""},      {"", "expand", ""},
+        {"", "dword", ""},           {"", "missing", ""},    {"\\sub\\deeper", "", "nested"},
         {"\\no\\such\\key", "", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ReadRegistryString(registry, RegistryRoot::ClassesRoot, kKey + c.subKey, c.value), c.expected)
+        EXPECT_EQ(ReadRegistryString(registry, RegistryRoot::ClassesRoot, kKey + c.subKey, c.value),
+                  c.expected)
             << c.subKey << " " << c.value;
     }
-    EXPECT_THROW(ReadRegistryString(registry, RegistryRoot::ClassesRoot, kKey, "nodata"), RegistryError);
+    EXPECT_THROW(ReadRegistryString(registry, RegistryRoot::ClassesRoot, kKey, "nodata"),
+                 RegistryError);
 
     // The layer passes the system's own code for a value that does not fit.
     RegistryKey key = 0;
-    ASSERT_EQ(registry.openKey(RegistryRoot::ClassesRoot, kKey, 0, 0xF0063, key), RegistryResult::kSuccess);
+    ASSERT_EQ(registry.openKey(RegistryRoot::ClassesRoot, kKey, 0, 0xF0063, key),
+              RegistryResult::kSuccess);
     std::uint8_t buffer[256];
     std::uint32_t type = 0, length = sizeof buffer;
     EXPECT_EQ(registry.queryValue(key, "sz256", type, buffer, length), RegistryResult::kMoreData);
@@ -81,12 +87,14 @@ TEST(Win32Registry, SystemInfoReadsGiveStringsOfUpTo1023BytesAndNumbers) {
     };
     for (const auto& c : cases) {
         std::string value = "left as it was";
-        EXPECT_EQ(GetKeyValue(registry, RegistryRoot::LocalMachine, "SOFTWARE\\" + kKey + c.subKey, c.value, value),
+        EXPECT_EQ(GetKeyValue(registry, RegistryRoot::LocalMachine, "SOFTWARE\\" + kKey + c.subKey,
+                              c.value, value),
                   c.read)
             << c.value;
         EXPECT_EQ(value, c.expected) << c.value;
     }
     std::string value;
-    EXPECT_THROW(GetKeyValue(registry, RegistryRoot::LocalMachine, "SOFTWARE\\" + kKey, "nodata", value),
-                 RegistryError);
+    EXPECT_THROW(
+        GetKeyValue(registry, RegistryRoot::LocalMachine, "SOFTWARE\\" + kKey, "nodata", value),
+        RegistryError);
 }
