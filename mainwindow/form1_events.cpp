@@ -29,8 +29,8 @@
 
 namespace {
 // Problems with the program's own files carry this title, those with the user's jerseys the other.
-QString errorTitle() { return QStringLiteral("Error"); }
-QString jerseyTitle() { return QStringLiteral("Tavrimel"); }
+constexpr const char* kErrorTitle = "Error";
+constexpr const char* kJerseyTitle = "Tavrimel";
 
 constexpr const char* kWorkFile = "pk001.fsh";
 constexpr const char* kPaletteFile = "fifa2k.pal";
@@ -38,8 +38,6 @@ constexpr const char* kDefaultSkin = "subzero.jpg";
 
 std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString fromNative(const std::string& path) { return QFile::decodeName(path.c_str()); }
-// Our exceptions name files in the system's 8-bit encoding.
-QString textOf(const std::exception& error) { return QString::fromLocal8Bit(error.what()); }
 
 // One local file, as a file manager drops it; the Load command's check says whether it is a kit.
 QString droppedFile(const QMimeData* data) {
@@ -71,9 +69,15 @@ void Form1::Form_Load() {
     m_paletteBase = 191;
     setSaveEnabled(false);
 
-    QString folder = m_services.programLocation.programFolder();
+    QString folder = fromNative(m_services.programLocation.programFolder());
     if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
     m_text1->setText(folder);
+    // The folder could not be made or is damaged: say which and why, and end as a failed check.
+    if (const std::string problem = m_services.programLocation.problem(); !problem.empty()) {
+        showMessage(problem, kErrorTitle);
+        endProgram(1);
+        return;
+    }
 
     // A work file too short for the nine pictures would be stretched by the first load instead of
     // patched: refuse it like a missing one.
@@ -88,7 +92,7 @@ void Form1::Form_Load() {
         m_lastSavePath = fromNative(settings.lastSavePath);
     } catch (const SettingsFileError& error) {
         // Only the dialogs' starting points are lost: say so and start normally.
-        showMessage(textOf(error), errorTitle());
+        showMessage(error.what(), kErrorTitle);
     }
 
     PaintDefaultSkin();
@@ -97,14 +101,14 @@ void Form1::Form_Load() {
 bool Form1::checkOwnFile(const char* fileName, const char* message, qint64 minimumLength) {
     const QString path = ownFile(fileName);
     if (isFilePresent(nativePath(path)) && QFileInfo(path).size() >= minimumLength) return true;
-    showMessage(QString::fromLatin1(message), errorTitle());
+    showMessage(message, kErrorTitle);
     endProgram(1);
     return false;
 }
 
 void Form1::Command1_Click() {
     repaint();  // fully drawn behind the dialog
-    loadJersey(m_services.fileDialogs.openFileName(this, m_lastOpenPath));
+    loadJersey(fromNative(m_services.fileDialogs.openFileName(nativePath(m_lastOpenPath))));
 }
 
 void Form1::loadJersey(const QString& chosen) {
@@ -125,17 +129,17 @@ void Form1::loadJersey(const QString& chosen) {
 std::int16_t Form1::CheckJerseyFile(const QString& path) {
     try {
         if (isFifa99JerseyFile(nativePath(path))) return 0;
-        showMessage(QStringLiteral("Not a jersey file"), jerseyTitle());
+        showMessage("Not a jersey file", kJerseyTitle);
     } catch (const JerseyFileError& error) {
-        showMessage(textOf(error), jerseyTitle());
+        showMessage(error.what(), kJerseyTitle);
     }
     return 1;
 }
 
 void Form1::convertJersey(const QString& path) {
     setProgress(0);
-    QString failure;
-    QString title = errorTitle();
+    std::string failure;
+    const char* title = kErrorTitle;
     bool fatal = false;
     try {
         const std::string sourcePath = nativePath(path);
@@ -146,13 +150,13 @@ void Form1::convertJersey(const QString& path) {
         return;
     } catch (const PaletteFileError& error) {
         // Without a palette no jersey can be made: end as a failed start does.
-        failure = textOf(error);
+        failure = error.what();
         fatal = true;
     } catch (const SourceFileError& error) {
-        failure = textOf(error);
-        title = jerseyTitle();
+        failure = error.what();
+        title = kJerseyTitle;
     } catch (const std::exception& error) {
-        failure = textOf(error);
+        failure = error.what();
     }
     // The work file may now hold part of this jersey and part of the last: nothing to save.
     setSaveEnabled(false);
@@ -165,7 +169,8 @@ void Form1::ClearPreviews() {
 }
 
 void Form1::Command2_Click() {
-    const QString target = m_services.fileDialogs.saveFileName(this, m_lastSavePath);
+    const QString target =
+        fromNative(m_services.fileDialogs.saveFileName(nativePath(m_lastSavePath)));
     if (target.isEmpty()) return;
 
     // Remembered before the question, so a declined target is still the next dialog's start.
@@ -173,8 +178,8 @@ void Form1::Command2_Click() {
     if (!writeSettings()) return;
 
     if (QFileInfo(target).size() != 0 &&
-        m_services.messageBoxes.show(this, QStringLiteral("File Exists. Overwrite ?"),
-                                     jerseyTitle(), MessageButtons::YesNo,
+        m_services.messageBoxes.show("File Exists. Overwrite ?", kJerseyTitle,
+                                     MessageButtons::YesNo,
                                      MessageAnswer::Yes) != MessageAnswer::Yes) {
         return;
     }
@@ -182,13 +187,13 @@ void Form1::Command2_Click() {
     try {
         WorkFileCopy::copyFile(ownFile(kWorkFile), target);
     } catch (const WorkFileReadError& error) {
-        showMessage(textOf(error), errorTitle());
+        showMessage(error.what(), kErrorTitle);
         return;
     } catch (const SaveError& error) {
-        showMessage(textOf(error), jerseyTitle());
+        showMessage(error.what(), kJerseyTitle);
         return;
     }
-    showMessage(QStringLiteral("Jersey Saved !"), jerseyTitle());
+    showMessage("Jersey Saved !", kJerseyTitle);
 }
 
 void Form1::color64_Click() {
@@ -218,12 +223,13 @@ void Form1::readme_menu_Click() {
     try {
         // The viewer may give up after this handler has ended; the window may be gone by then.
         QPointer<Form1> window(this);
-        m_services.programStarter.showTextFile(
-            nativePath(ownFile("readme.txt")), [window](const std::string& message) {
-                if (window) window->showMessage(QString::fromLocal8Bit(message), errorTitle());
-            });
+        m_services.programStarter.showTextFile(nativePath(ownFile("readme.txt")),
+                                               [window](const std::string& message) {
+                                                   if (window)
+                                                       window->showMessage(message, kErrorTitle);
+                                               });
     } catch (const ProgramStartError& error) {
-        showMessage(textOf(error), errorTitle());
+        showMessage(error.what(), kErrorTitle);
     }
 }
 
@@ -246,7 +252,7 @@ void Form1::visitwebsiteMenu_Click() {
     try {
         m_layoutScaler.ResizeForm(form);
     } catch (const LayoutFailure& error) {
-        showMessage(textOf(error), errorTitle());
+        showMessage(error.what(), kErrorTitle);
     }
 }
 
@@ -257,10 +263,10 @@ void Form1::PaintDefaultSkin() {
     // lists it, and choosing it says it cannot be found.
     const QString skin = ownFile(kDefaultSkin);
     if (!isFilePresent(nativePath(skin))) {
-        showMessage(QStringLiteral("Can't find subzero.jpg"), errorTitle());
+        showMessage("Can't find subzero.jpg", kErrorTitle);
         return;
     }
-    SkinPainting::paintSkinFile(skin, *m_client, m_services.messageBoxes, this);
+    SkinPainting::paintSkinFile(skin, *m_client, m_services.messageBoxes);
 }
 
 bool Form1::writeSettings() {
@@ -269,7 +275,7 @@ bool Form1::writeSettings() {
             .write({nativePath(m_lastOpenPath), nativePath(m_lastSavePath)});
         return true;
     } catch (const SettingsFileError& error) {
-        showMessage(textOf(error), errorTitle());
+        showMessage(error.what(), kErrorTitle);
         return false;
     }
 }
@@ -283,8 +289,8 @@ QString Form1::ownFile(const char* fileName) const {
     return m_text1->text() + QString::fromLatin1(fileName);
 }
 
-void Form1::showMessage(const QString& text, const QString& title) {
-    m_services.messageBoxes.show(this, text, title);
+void Form1::showMessage(const std::string& text, const char* title) {
+    m_services.messageBoxes.show(text, title);
 }
 
 void Form1::endProgram(int status) {
