@@ -15,10 +15,11 @@
 #include "program_name_message_box.h"
 #include "program_starter.h"
 #include "qt_file_dialogs.h"
+#include "qt_frm_splash.h"
 #include "qt_message_boxes.h"
 #include "qt_program_location.h"
+#include "qt_skin_picture_reader.h"
 #include "registry.h"
-#include "splash_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -46,14 +47,16 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<FileExistence> fileExistence = createFileExistence();
     ProgramNameMessageBox browserMessages(messageBoxes);
     BrowserLauncher urlOpener({*registry, *ddeClient, *programStarter, browserMessages});
-    const MainWindowServices services{fileDialogs,     messageBoxes, programExit, *programStarter,
-                                      programLocation, urlOpener,    *registry,   *fileExistence};
+    QtSkinPictureReader skinReader;
+    const MainWindowServices services{fileDialogs,     messageBoxes,    programExit,
+                                      *programStarter, programLocation, urlOpener,
+                                      skinReader,      *registry,       *fileExistence};
 
     // The splash alone until the user answers it; only then does the main window exist and run its
     // start-up checks. Closing the splash by other means closes the program's only window: the
     // program ends.
     std::unique_ptr<Form1> window;
-    auto* splash = new FrmSplash([&] {
+    auto* splash = new QtFrmSplash(programExit, [&] {
         window = std::make_unique<Form1>(services);
         if (!window->isRunning()) return;
         window->show();

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "form1.h"
+#include "qt_skin_picture_reader.h"
 
 namespace {
 
@@ -51,7 +52,8 @@ struct QuietServices : FileDialogs,
     std::string folder;
     std::string jersey;
     int messages = 0;
-    MainWindowServices services{*this, *this, *this, *this, *this, *this, *this, *this};
+    QtSkinPictureReader skinReader;
+    MainWindowServices services{*this, *this, *this, *this, *this, *this, skinReader, *this, *this};
 };
 
 // A program folder with copies of the shipped files, and the first bundled sample.

@@ -11,8 +11,8 @@
 
 #include "picture_box.h"
 #include "preview_boxes.h"
+#include "qt_skin_surface.h"
 #include "qt_twips.h"
-#include "skin_surface.h"
 #include "window_icon.h"
 
 namespace {
@@ -41,7 +41,7 @@ Form1::Form1(const MainWindowServices& services, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    auto* client = new SkinSurface(this);
+    auto* client = new QtSkinSurface(this);
     m_client = client;
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(Twips::toPixels(kClientWidthTwips), Twips::toPixels(kClientHeightTwips));

@@ -17,10 +17,10 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
-class FrmAbout;
+class QtFrmAbout;
 class PictureBox;
-class Form2;
-class SkinSurface;
+class QtForm2;
+class QtSkinSurface;
 
 /**
  * The event procedures keep the names the window's controls give them (Command1_Click is the
@@ -73,7 +73,7 @@ public:
     void PaintDefaultSkin();
 
     /** The client area, whose background carries the skins. */
-    SkinSurface& skinSurface() { return *m_client; }
+    QtSkinSurface& skinSurface() { return *m_client; }
 
 protected:
     // A kit dropped on the window from a file manager is loaded as if it had been opened.
@@ -105,9 +105,9 @@ private:
     QElapsedTimer m_progressPainted;
     LayoutScaler m_layoutScaler;
 
-    SkinSurface* m_client = nullptr;
+    QtSkinSurface* m_client = nullptr;
     /** Skin Select while it is open; it deletes itself when closed. */
-    QPointer<Form2> m_form2;
+    QPointer<QtForm2> m_form2;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
     std::array<PictureBox*, kPreviewCount> m_pictures{};
@@ -117,5 +117,5 @@ private:
     QAction* m_openMenu = nullptr;
     QAction* m_saveMenu = nullptr;
     QAction* m_color64 = nullptr;
-    QPointer<FrmAbout> m_about;  // while the About window is open
+    QPointer<QtFrmAbout> m_about;  // while the About window is open
 };

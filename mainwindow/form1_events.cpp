@@ -14,14 +14,14 @@
 #include "entry_converter.h"
 #include "file_presence.h"
 #include "form1.h"
-#include "form2.h"
-#include "frm_about.h"
 #include "jersey_file_check.h"
 #include "layout_failure.h"
 #include "picture_box.h"
+#include "qt_form2.h"
+#include "qt_frm_about.h"
+#include "qt_skin_surface.h"
 #include "settings_file.h"
 #include "skin_painting.h"
-#include "skin_surface.h"
 #include "web_addresses.h"
 #include "widget_layout_form.h"
 #include "work_file_copy.h"
@@ -214,9 +214,12 @@ void Form1::LoadSkinMenu_Click() {
         return;
     }
     delete m_form2;  // closed, its deletion still pending: it starts afresh all the same
-    m_form2 = new Form2(*m_client, m_services.messageBoxes, m_services.urlOpener,
-                        m_services.programLocation, this);
+    m_form2 = new QtForm2(*m_client,
+                          {m_services.messageBoxes, m_services.urlOpener,
+                           m_services.programLocation, m_services.skinReader},
+                          this);
     m_form2->show();
+    m_form2->raise();
 }
 
 void Form1::readme_menu_Click() {
@@ -236,9 +239,9 @@ void Form1::readme_menu_Click() {
 void Form1::AboutMenu_Click() {
     // One About window: asked for again while it is open, the same one comes forward.
     if (!m_about) {
-        m_about = new FrmAbout({m_services.registry, m_services.fileExistence,
-                                m_services.programStarter, m_services.messageBoxes},
-                               this);
+        m_about = new QtFrmAbout({m_services.registry, m_services.fileExistence,
+                                  m_services.programStarter, m_services.messageBoxes},
+                                 this);
     }
     m_about->show();
     m_about->raise();
@@ -266,7 +269,8 @@ void Form1::PaintDefaultSkin() {
         showMessage("Can't find subzero.jpg", kErrorTitle);
         return;
     }
-    SkinPainting::paintSkinFile(skin, *m_client, m_services.messageBoxes);
+    SkinPainting::paintSkinFile(nativePath(skin), m_services.skinReader, *m_client,
+                                m_services.messageBoxes);
 }
 
 bool Form1::writeSettings() {

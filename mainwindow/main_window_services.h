@@ -8,6 +8,7 @@
 #include "program_location.h"
 #include "program_starter.h"
 #include "registry.h"
+#include "skin_picture_reader.h"
 #include "url_opener.h"
 
 struct MainWindowServices {
@@ -17,6 +18,8 @@ struct MainWindowServices {
     ProgramStarter& programStarter;
     ProgramLocation& programLocation;
     UrlOpener& urlOpener;
+    /** The toolkit's decoder of skin pictures. */
+    SkinPictureReader& skinReader;
     // What the About window needs to find the system information tool.
     Registry& registry;
     FileExistence& fileExistence;

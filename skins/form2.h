@@ -1,44 +1,49 @@
-// Skin Select: the program folder's pictures; choosing one paints it on the main window at once.
+// Skin Select (Form2): the program folder's pictures; choosing one paints it on the main window
+// at once. Its state and event procedures, free of any toolkit: the window is a Form2View.
 #pragma once
 
-#include <QString>
-#include <QWidget>
+#include <string>
+#include <vector>
 
-class MessageBoxes;
-class ProgramLocation;
-class QLabel;
-class QListWidget;
-class SkinCanvas;
-class UrlOpener;
+#include "form2_view.h"
+#include "message_boxes.h"
+#include "program_location.h"
+#include "skin_canvas.h"
+#include "skin_picture_reader.h"
+#include "url_opener.h"
 
-class Form2 : public QWidget {
-    Q_OBJECT
+/** What Skin Select asks of the user and the system. */
+struct Form2Services {
+    MessageBoxes& messageBoxes;
+    UrlOpener& urlOpener;
+    const ProgramLocation& programLocation;
+    SkinPictureReader& skinReader;
+};
+
+/**
+ * The window holds nothing between openings: each opening makes a new Form2, whose Form_Load
+ * lists the pictures and paints the first.
+ */
+class Form2 {
 public:
-    /**
-     * Lists the pictures and paints the first on canvas (the main window's background) before it
-     * returns. Deletes itself when closed: every opening starts afresh.
-     */
-    Form2(SkinCanvas& canvas, MessageBoxes& messages, UrlOpener& urlOpener,
-          const ProgramLocation& location, QWidget* parent);
+    /** canvas is the main window's background. */
+    Form2(Form2View& view, SkinCanvas& canvas, const Form2Services& services);
 
     // Event procedures.
+    /** Lists the *.jpg files of the folder, sorted ignoring case, and selects the first. */
+    void Form_Load();
+    /** The selection changed (by the user or by Form_Load): paints the selected picture. */
     void File1_Click();
+    /** "Download more SKINS": the converter page. */
     void Label1_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    /** The folder as the list shows it: without a separator at the end, except at a root. */
+    const std::string& folder() const { return m_folder; }
 
 private:
-    void buildControls();
-    void Form_Load();
-
+    Form2View& m_view;
     SkinCanvas& m_canvas;
-    MessageBoxes& m_messages;
-    UrlOpener& m_urlOpener;
-    /** The executable's folder as the system gives it, without a separator at the end. */
-    QString m_folder;
-
-    QListWidget* m_file1 = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label2 = nullptr;
+    Form2Services m_services;
+    std::string m_folder;
+    std::vector<std::string> m_names;
 };

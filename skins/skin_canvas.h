@@ -1,7 +1,7 @@
 // Where a skin goes: the main window's background, which keeps what was painted on it.
 #pragma once
 
-class QImage;
+#include "skin_picture.h"
 
 class SkinCanvas {
 public:
@@ -10,5 +10,5 @@ public:
      * Draws picture with its top-left corner at the canvas's top-left corner, at its own size:
      * no clearing first, no stretching; what falls outside the canvas is cut off.
      */
-    virtual void paintSkin(const QImage& picture) = 0;
+    virtual void paintSkin(const SkinPicture& picture) = 0;
 };

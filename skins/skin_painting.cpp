@@ -1,28 +1,24 @@
-// Loading a skin picture and painting it on the main window.
+// Reading a skin picture and painting it on the main window.
 #include "skin_painting.h"
-
-#include <QImage>
-#include <QImageReader>
 
 #include "message_boxes.h"
 #include "skin_canvas.h"
+#include "skin_picture_reader.h"
 
 namespace SkinPainting {
 
-QString unreadableMessage(const QString& path) {
-    return QStringLiteral("%1 is not a picture that can be shown as a skin").arg(path);
+std::string unreadableMessage(const std::string& path) {
+    return path + " is not a picture that can be shown as a skin";
 }
 
-bool paintSkinFile(const QString& path, SkinCanvas& canvas, MessageBoxes& messages) {
-    // Skins are often renamed by hand, so the content decides the format, not the name.
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        messages.show(unreadableMessage(path).toLocal8Bit().toStdString(), "Error");
+bool paintSkinFile(const std::string& path, SkinPictureReader& reader, SkinCanvas& canvas,
+                   MessageBoxes& messages) {
+    const std::optional<SkinPicture> picture = reader.read(path);
+    if (!picture) {
+        messages.show(unreadableMessage(path), "Error");
         return false;
     }
-    canvas.paintSkin(picture);
+    canvas.paintSkin(*picture);
     return true;
 }
 

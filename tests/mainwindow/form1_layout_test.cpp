@@ -1,13 +1,16 @@
 // The window as the user sees it: controls, captions, places, menus, shortcuts.
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 
 #include "picture_box.h"
 #include "program_folder_fixture.h"
+#include "qt_frm_about.h"
 
 class Form1Layout : public ProgramFolderTest {
 protected:
@@ -127,5 +130,17 @@ TEST_F(Form1Layout, MenusHoldTheirEntriesWithShortcutsAndNoSeparators) {
             EXPECT_FALSE(entries[e]->isSeparator());
             EXPECT_EQ(entries[e]->isCheckable(), std::string_view(name) == "color64");
         }
+    }
+}
+
+TEST_F(Form1Layout, CtrlAShowsOneAboutWindowAndBringsItForward) {
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    for (int press = 0; press < 2; ++press) {
+        QTest::keyClick(m_window.get(), Qt::Key_A, Qt::ControlModifier);
+        const QList<QtFrmAbout*> open = m_window->findChildren<QtFrmAbout*>();
+        ASSERT_EQ(open.size(), 1);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == open[0]; }));
+        m_window->activateWindow();
     }
 }

@@ -17,9 +17,9 @@ protected:
         const std::unique_ptr<DdeClient> dde = createDdeClient(*starter);
         ProgramNameMessageBox messages(m_fake.messages);
         BrowserLauncher launcher({*registry, *dde, *starter, messages});
-        const MainWindowServices services{m_fake.dialogs,  m_fake.messages,     m_fake.exit,
-                                          *starter,        m_fake.location,     launcher,
-                                          m_fake.registry, m_fake.fileExistence};
+        const MainWindowServices services{m_fake.dialogs,    m_fake.messages, m_fake.exit,
+                                          *starter,          m_fake.location, launcher,
+                                          m_fake.skinReader, m_fake.registry, m_fake.fileExistence};
         Form1 window(services);
         window.show();
         window.activateWindow();

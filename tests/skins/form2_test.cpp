@@ -1,115 +1,131 @@
-// Skin Select: the list, painting on every change of selection, the link, one window at a time.
+// Skin Select's logic over a scripted window: the listing, painting on each selection, files that
+// cannot be shown, the link.
 #include "form2.h"
 
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QTest>
+#include <gtest/gtest.h>
 
-#include "program_folder_fixture.h"
-#include "skin_test_support.h"
+#include "fake_message_boxes.h"
+#include "fake_program_location.h"
+#include "fake_skin_picture_reader.h"
+#include "fake_url_opener.h"
+#include "skin_painting.h"
+#include "temp_folder.h"
 #include "web_addresses.h"
 
 namespace {
-const QPoint kTopLeft(2, 2);
-
-QListWidget* file1(Form2& skinSelect) {
-    return skinSelect.findChild<QListWidget*>(QStringLiteral("File1"));
-}
-QStringList listed(Form2& skinSelect) {
-    QStringList names;
-    for (int row = 0; row < file1(skinSelect)->count(); ++row) {
-        names << file1(skinSelect)->item(row)->text();
-    }
-    return names;
-}
-}  // namespace
-
-class Form2Test : public ProgramFolderTest {
-protected:
-    /** Chooses "Load Skin" and returns the Skin Select window it shows. */
-    Form2& loadSkin(Form1& window) {
-        window.LoadSkinMenu_Click();
-        const QList<Form2*> open = window.findChildren<Form2*>();
-        EXPECT_EQ(open.size(), 1);
-        return *open.front();
-    }
-    QRgb shownAt(Form1& window, QPoint at = kTopLeft) { return clientShot(window).pixel(at); }
+class FakeForm2View : public Form2View {
+public:
+    void setListEntries(const std::vector<std::string>& names) override { entries = names; }
+    void setListIndex(int index) override { selected = index; }
+    int listIndex() const override { return selected; }
+    std::vector<std::string> entries;
+    int selected = -1;
 };
 
-TEST_F(Form2Test, ListsThePicturesIgnoringCasePaintsTheFirstAndFollowsTheArrowKeys) {
-    writePicture(path("beta.jpg"), {50, 50}, Qt::green);
-    writePicture(path("Zeta.jpg"), {50, 50}, Qt::magenta);
-    writePicture(path("Alpha.JPG"), {50, 50}, Qt::cyan);
-    writePicture(path("picture.png"), {50, 50}, Qt::yellow);
-    const auto window = startWindow();
-    window->show();
+/** Remembers the colour of the last picture painted: each test picture is one colour. */
+class FakeCanvas : public SkinCanvas {
+public:
+    void paintSkin(const SkinPicture& picture) override { painted.push_back(picture.pixels[0]); }
+    std::vector<std::uint32_t> painted;
+};
 
-    Form2& skinSelect = loadSkin(*window);
-    EXPECT_EQ(listed(skinSelect),
-              (QStringList{QStringLiteral("Alpha.JPG"), QStringLiteral("beta.jpg"),
-                           QStringLiteral("subzero.jpg"), QStringLiteral("Zeta.jpg")}));
-    EXPECT_EQ(shownAt(*window), QColor(Qt::cyan).rgb());
-    QTest::keyClick(file1(skinSelect), Qt::Key_Down);
-    EXPECT_EQ(shownAt(*window), QColor(Qt::green).rgb());
-    QTest::keyClick(file1(skinSelect), Qt::Key_Down);
-    EXPECT_EQ(shownAt(*window), QImage(path("subzero.jpg")).pixel(kTopLeft));
-    QTest::keyClick(file1(skinSelect), Qt::Key_Up);
-    EXPECT_EQ(shownAt(*window), QColor(Qt::green).rgb());
-    EXPECT_TRUE(m_fake.messages.shown.empty());
+SkinPicture plain(std::uint32_t colour) { return {2, 1, {colour, colour}}; }
+}  // namespace
+
+class Form2Test : public ::testing::Test {
+protected:
+    void SetUp() override { m_location.folder = m_folder.path().string(); }
+    /** A picture file in the folder that the reader decodes to one colour. */
+    std::string picture(const std::string& name, std::uint32_t colour) {
+        const std::string path = m_folder.write(name, "picture");
+        m_reader.pictures[path] = plain(colour);
+        return path;
+    }
+    std::unique_ptr<Form2> open() {
+        auto form = std::make_unique<Form2>(
+            m_view, m_canvas, Form2Services{m_messages, m_urlOpener, m_location, m_reader});
+        form->Form_Load();
+        return form;
+    }
+
+    TempFolder m_folder;
+    FakeForm2View m_view;
+    FakeCanvas m_canvas;
+    FakeMessageBoxes m_messages;
+    FakeUrlOpener m_urlOpener;
+    FakeProgramLocation m_location;
+    FakeSkinPictureReader m_reader;
+};
+
+TEST_F(Form2Test, ListsThePicturesIgnoringCasePaintsTheFirstAndEachSelection) {
+    picture("beta.jpg", 0x00FF00);
+    picture("Zeta.jpg", 0xFF00FF);
+    picture("Alpha.JPG", 0x00FFFF);
+    picture("alpha2.jpg", 0x0000FF);
+    picture("picture.png", 0xFFFF00);
+    picture(".hidden.jpg", 0xFFFFFF);
+    std::filesystem::create_directory(m_folder.path() / "folder.jpg");
+    const auto form = open();
+
+    EXPECT_EQ(m_view.entries,
+              (std::vector<std::string>{"Alpha.JPG", "alpha2.jpg", "beta.jpg", "Zeta.jpg"}));
+    EXPECT_EQ(m_view.selected, 0);
+    EXPECT_EQ(m_canvas.painted, std::vector<std::uint32_t>{0x00FFFF});
+    for (const int row : {2, 3, 1}) {
+        m_view.selected = row;  // as the arrow keys or the mouse move it
+        form->File1_Click();
+    }
+    EXPECT_EQ(m_canvas.painted,
+              (std::vector<std::uint32_t>{0x00FFFF, 0x00FF00, 0xFF00FF, 0x0000FF}));
+    EXPECT_TRUE(m_messages.shown.empty());
 }
 
-TEST_F(Form2Test, AnEmptyPictureSaysItCannotBeFoundByItsFullNameAndPaintsNothing) {
-    write(path("a.jpg"), {});
-    const auto window = startWindow();
-    const QRgb before = shownAt(*window);
+TEST_F(Form2Test, AFileThatCannotBeShownIsReportedAndPaintsNothing) {
+    m_folder.write("a.jpg", "");  // what a start-up without subzero.jpg leaves
+    const std::string vanishing = picture("b.jpg", 0x0000FF);
+    const std::string damaged = picture("c.jpg", 0xFF0000);
+    m_reader.pictures[damaged] = std::nullopt;
+    const auto form = open();
+    std::filesystem::remove(vanishing);
+    for (const int row : {1, 2}) {
+        m_view.selected = row;
+        form->File1_Click();
+    }
 
-    Form2& skinSelect = loadSkin(*window);
-    ASSERT_EQ(m_fake.messages.shown.size(), 1u);
-    EXPECT_EQ(m_fake.messages.shown[0].text, "Can't find " + native(path("a.jpg")));
-    EXPECT_EQ(m_fake.messages.shown[0].title, "Error");
-    EXPECT_EQ(shownAt(*window), before);
-    EXPECT_EQ(file1(skinSelect)->currentRow(), 0);  // the selection stays
+    const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    const std::string a = m_folder.path().string() + separator + "a.jpg";
+    ASSERT_EQ(m_messages.shown.size(), 3u);
+    EXPECT_EQ(m_messages.shown[0].text, "Can't find " + a);
+    EXPECT_EQ(m_messages.shown[1].text, "Can't find " + vanishing);
+    EXPECT_EQ(m_messages.shown[2].text, SkinPainting::unreadableMessage(damaged));
+    for (const ShownMessage& shown : m_messages.shown) EXPECT_EQ(shown.title, "Error");
+    EXPECT_TRUE(m_canvas.painted.empty());
+    EXPECT_EQ(m_view.selected, 2) << "the selection stays";
+    EXPECT_TRUE(std::filesystem::exists(vanishing)) << "the presence test left it, empty";
 }
 
-TEST_F(Form2Test, LoadSkinWhileOpenOnlyBringsItForwardAndAfterACloseStartsAfresh) {
-    writePicture(path("a.jpg"), {50, 50}, Qt::cyan);
-    const auto window = startWindow();
-    Form2& first = loadSkin(*window);
-    file1(first)->setCurrentRow(1);  // subzero.jpg
-    const QRgb subzero = shownAt(*window);
-    ASSERT_NE(subzero, QColor(Qt::cyan).rgb());
-
-    Form2& again = loadSkin(*window);
-    EXPECT_EQ(&again, &first);
-    EXPECT_EQ(file1(again)->currentRow(), 1);
-    EXPECT_EQ(shownAt(*window), subzero);
-
-    first.close();
-    Form2& reopened = loadSkin(*window);
-    EXPECT_EQ(file1(reopened)->currentRow(), 0);
-    EXPECT_EQ(shownAt(*window), QColor(Qt::cyan).rgb());
+TEST_F(Form2Test, WithoutAnyPictureNothingIsSelectedOrPainted) {
+    const auto form = open();
+    EXPECT_TRUE(m_view.entries.empty());
+    EXPECT_EQ(m_view.selected, -1);
+    form->File1_Click();
+    EXPECT_TRUE(m_canvas.painted.empty());
+    EXPECT_TRUE(m_messages.shown.empty());
 }
 
-TEST_F(Form2Test, WithoutAnyPictureItOpensWithNothingSelectedAndPaintsNothing) {
-    const auto window = startWindow();
-    const QRgb before = shownAt(*window);
-    QFile::remove(path("subzero.jpg"));
-
-    Form2& skinSelect = loadSkin(*window);
-    EXPECT_TRUE(listed(skinSelect).isEmpty());
-    EXPECT_EQ(file1(skinSelect)->currentRow(), -1);
-    EXPECT_EQ(shownAt(*window), before);
-    EXPECT_TRUE(m_fake.messages.shown.empty());
+TEST_F(Form2Test, TheFolderLosesItsTrailingSeparatorUnlessItIsARoot) {
+    const std::string root = m_folder.path().root_path().string();
+    const std::string folder = m_folder.path().string();
+    for (const auto& [given, shown] :
+         {std::pair{folder + "/", folder}, {folder, folder}, {root, root}}) {
+        m_location.folder = given;
+        EXPECT_EQ(Form2(m_view, m_canvas, {m_messages, m_urlOpener, m_location, m_reader}).folder(),
+                  shown);
+    }
 }
 
-TEST_F(Form2Test, OnlyTheLinkOpensTheConverterPage) {
-    const auto window = startWindow();
-    Form2& skinSelect = loadSkin(*window);
-    skinSelect.show();
-
-    QTest::mouseClick(skinSelect.findChild<QLabel*>(QStringLiteral("Label2")), Qt::LeftButton);
-    EXPECT_TRUE(m_fake.urlOpener.addresses.empty());
-    QTest::mouseClick(skinSelect.findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
-    EXPECT_EQ(m_fake.urlOpener.addresses, std::vector<std::string>{WebAddresses::kConverterPage});
+TEST_F(Form2Test, TheLinkOpensTheConverterPage) {
+    const auto form = open();
+    form->Label1_Click();
+    EXPECT_EQ(m_urlOpener.addresses, std::vector<std::string>{WebAddresses::kConverterPage});
 }

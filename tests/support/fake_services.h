@@ -9,6 +9,7 @@
 #include "fake_program_exit.h"
 #include "fake_program_location.h"
 #include "fake_registry.h"
+#include "fake_skin_picture_reader.h"
 #include "fake_url_opener.h"
 #include "main_window_services.h"
 #include "recording_program_starter.h"
@@ -22,9 +23,10 @@ struct FakeServices {
     RecordingProgramStarter starter{started};
     FakeProgramLocation location;
     FakeUrlOpener urlOpener;
+    FakeSkinPictureReader skinReader;
     FakeRegistry registry;
     CallLog fileChecks;
     FakeFileExistence fileExistence{fileChecks};
-    MainWindowServices services{dialogs,  messages,  exit,     starter,
-                                location, urlOpener, registry, fileExistence};
+    MainWindowServices services{dialogs,   messages,   exit,     starter,      location,
+                                urlOpener, skinReader, registry, fileExistence};
 };

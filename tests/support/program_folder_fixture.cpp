@@ -69,8 +69,21 @@ QString ProgramFolderTest::putJersey(const char* name, const QByteArray& bytes) 
     return jersey;
 }
 
+MainWindowServices ProgramFolderTest::services() {
+    MainWindowServices services = m_fake.services;
+    return {services.fileDialogs,
+            services.messageBoxes,
+            services.programExit,
+            services.programStarter,
+            services.programLocation,
+            services.urlOpener,
+            m_skinReader,
+            services.registry,
+            services.fileExistence};
+}
+
 std::unique_ptr<Form1> ProgramFolderTest::startWindow() {
-    return std::make_unique<Form1>(m_fake.services);
+    return std::make_unique<Form1>(services());
 }
 
 std::unique_ptr<Form1> ProgramFolderTest::startAndLoad(const QString& jerseyPath) {

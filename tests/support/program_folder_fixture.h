@@ -12,6 +12,7 @@
 #include "fake_services.h"
 #include "form1.h"
 #include "palette_color.h"
+#include "qt_skin_picture_reader.h"
 
 class ProgramFolderTest : public ::testing::Test {
 protected:
@@ -43,6 +44,10 @@ protected:
     /** The work file that a conversion outside the window makes from jersey in this mode. */
     QByteArray referenceConversion(const QString& jerseyPath, std::int16_t paletteBase) const;
 
+    /** The fakes, with Qt's own picture reader: the window's skins are real pictures here. */
+    MainWindowServices services();
+
     QTemporaryDir m_dir;
     FakeServices m_fake;
+    QtSkinPictureReader m_skinReader;
 };

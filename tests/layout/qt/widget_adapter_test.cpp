@@ -128,4 +128,26 @@ TEST(WidgetLayoutAdapter, AWindowWhoseInsideChangesMovesItsControls) {
     EXPECT_EQ(std::vector({line->m_x1, line->m_y1, line->m_x2}), std::vector({600, 900, 1500}));
 }
 
+TEST(WidgetLayoutAdapter, AWindowStretchedAroundAFixedClientAreaKeepsItsControlsInPlace) {
+    // No window manager, or one that ignores the size hints: the window grows, the area its
+    // controls live in does not.
+    QMainWindow window;
+    window.setObjectName(QStringLiteral("Form1"));
+    auto* client = new QWidget;
+    client->setFixedSize(300, 200);
+    window.setCentralWidget(client);
+    window.menuBar()->addMenu(QStringLiteral("File"))->setObjectName(QStringLiteral("FileMenu"));
+    auto* button = named<QPushButton>("Command2", client, {8, 170, 100, 20});
+    window.show();
+    LayoutScaler scaler;
+    WidgetLayoutForm form(&window);
+    scaler.ResizeForm(form);
+
+    window.resize(700, 600);
+    EXPECT_EQ(form.property("ScaleWidth"), PropertyValue(4500.0));
+    EXPECT_EQ(form.property("ScaleHeight"), PropertyValue(3000.0));
+    scaler.ResizeForm(form);
+    EXPECT_EQ(button->geometry(), QRect(8, 170, 100, 20));
+}
+
 #include "widget_adapter_test.moc"

@@ -1,44 +1,49 @@
-// The About window as the user meets it from the Help menu: one window, its controls, its keys,
-// the etched separator and the System Info button.
-#include "frm_about.h"
+// The About window drawn by Qt: its controls in place, its keys, the etched separator, and the
+// System Info button reaching the logic.
+#include "qt_frm_about.h"
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
-#include "program_folder_fixture.h"
+#include "fake_file_existence.h"
+#include "fake_message_boxes.h"
+#include "fake_registry.h"
+#include "recording_program_starter.h"
 
 namespace {
 // A dialog counts as active for QWindow while its main window is: ask the application.
-bool becomesActive(QWidget* window, bool activate = true) {
-    if (activate) window->activateWindow();
+bool becomesActive(QWidget* window) {
+    window->activateWindow();
     return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 }  // namespace
 
-class AboutWindow : public ProgramFolderTest {
+class AboutWindow : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ProgramFolderTest::SetUp();
-        m_window = startWindow();
-        m_window->show();
-    }
-    /** The user goes to the main window and presses Ctrl+A; the About window comes forward. */
-    FrmAbout* openAbout() {
-        EXPECT_TRUE(becomesActive(m_window.get()));
-        QTest::keyClick(m_window.get(), Qt::Key_A, Qt::ControlModifier);
-        auto* window = m_window->findChild<FrmAbout*>(QStringLiteral("frmAbout"));
-        EXPECT_TRUE(window && becomesActive(window, false)) << "brought forward";
+    /** Shown over a main window of its own, as the Help menu shows it. */
+    QtFrmAbout* openAbout() {
+        m_main.show();
+        auto* window = new QtFrmAbout({m_registry, m_files, m_starter, m_messages}, &m_main);
+        window->show();
+        EXPECT_TRUE(becomesActive(window));
         return window;
     }
-    std::unique_ptr<Form1> m_window;
+    QWidget m_main;
+    FakeRegistry m_registry;
+    CallLog m_log;
+    FakeFileExistence m_files{m_log};
+    RecordingProgramStarter m_starter{m_log};
+    FakeMessageBoxes m_messages;
 };
 
-TEST_F(AboutWindow, OpensOnceModelessWithItsControlsInPlace) {
-    FrmAbout* window = openAbout();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(openAbout(), window);
-    EXPECT_EQ(m_window->findChildren<FrmAbout*>().size(), 1);
+TEST_F(AboutWindow, StandsModelessWithItsControlsInPlace) {
+    QtFrmAbout* window = openAbout();
+    EXPECT_EQ(window->objectName(), QStringLiteral("frmAbout"));
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("About The Vestrix"));
     EXPECT_EQ(window->geometry(), QRect(156, 129, 382, 237));
@@ -85,7 +90,7 @@ TEST_F(AboutWindow, OpensOnceModelessWithItsControlsInPlace) {
 
 TEST_F(AboutWindow, EnterAndEscapeCloseItThroughOK) {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        QPointer<FrmAbout> window = openAbout();
+        QPointer<QtFrmAbout> window = openAbout();
         ASSERT_TRUE(window);
         int clicks = 0;
         QObject::connect(window->findChild<QPushButton*>(QStringLiteral("cmdOK")),
@@ -97,8 +102,7 @@ TEST_F(AboutWindow, EnterAndEscapeCloseItThroughOK) {
 }
 
 TEST_F(AboutWindow, TheSeparatorIsEtchedAndItsLinesMoveThroughTheirProperties) {
-    FrmAbout* window = openAbout();
-    ASSERT_NE(window, nullptr);
+    QtFrmAbout* window = openAbout();
     // Grey on pixel row 163, white on the two rows below it, across the window.
     const QImage shot = window->grab().toImage();
     for (const int x : {7, 190, 376}) {
@@ -121,21 +125,17 @@ TEST_F(AboutWindow, TheSeparatorIsEtchedAndItsLinesMoveThroughTheirProperties) {
     EXPECT_NE(moved.pixelColor(190, 163), QColor(128, 128, 128));
 }
 
-TEST_F(AboutWindow, SystemInfoStartsTheRegisteredToolOrSaysItIsUnavailable) {
-    FrmAbout* window = openAbout();
-    ASSERT_NE(window, nullptr);
+TEST_F(AboutWindow, TheSystemInfoButtonAndAltSReachTheLogic) {
+    QtFrmAbout* window = openAbout();
     window->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
-    EXPECT_TRUE(m_fake.started.empty());
-    ASSERT_EQ(m_fake.messages.shown.size(), 1u);
-    EXPECT_EQ(m_fake.messages.shown[0].text, "System Information Is Unavailable At This Time");
-    EXPECT_EQ(m_fake.messages.shown[0].title, "Vestrix");
+    EXPECT_EQ(m_messages.texts(),
+              std::vector<std::string>{"System Information Is Unavailable At This Time"});
 
-    m_fake.registry.set(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                        "PATH", RegistryType::kString, std::string("/usr/bin/hardinfo", 18));
-    ASSERT_TRUE(becomesActive(window));
+    m_registry.set(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                   RegistryType::kString, std::string("/usr/bin/hardinfo", 18));
     QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
     // A mnemonic shows the button pressed for a moment before it clicks.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_fake.started.empty(); }));
-    EXPECT_EQ(m_fake.started, CallLog{"start /usr/bin/hardinfo"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_log.empty(); }));
+    EXPECT_EQ(m_log, CallLog{"start /usr/bin/hardinfo"});
     EXPECT_TRUE(window->isVisible()) << "the window stays open";
 }

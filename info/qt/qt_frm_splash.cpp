@@ -1,6 +1,7 @@
 // The splash window: banner, maker, product, version and notice; any key or click moves on.
-#include "splash_window.h"
+#include "qt_frm_splash.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,22 +14,22 @@ constexpr int kClientWidthTwips = 5700;
 constexpr int kClientHeightTwips = 2910;
 }  // namespace
 
-FrmSplash::FrmSplash(std::function<void()> showMainWindow)
-    : QFrame(nullptr), m_showMainWindow(std::move(showMainWindow)) {
+QtFrmSplash::QtFrmSplash(ProgramExit& programExit, std::function<void()> showMainWindow)
+    : QFrame(nullptr), m_logic(*this, programExit, std::move(showMainWindow)) {
     setObjectName(QStringLiteral("frmSplash"));
     // No title bar and no task-bar entry; the raised panel is the fixed dialog border.
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
     const int border = frameWidth();
-    setFixedSize(Twips::toPixels(kClientWidthTwips) + 2 * border,
-                 Twips::toPixels(kClientHeightTwips) + 2 * border);
+    const QSize client = QtTwips::toRect(0, 0, kClientWidthTwips, kClientHeightTwips).size();
+    setFixedSize(client + QSize(2 * border, 2 * border));
     buildControls();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
     }
 }
 
-void FrmSplash::buildControls() {
+void QtFrmSplash::buildControls() {
     // The client area clips the frame, whose border lies outside it: only its inside shows.
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -43,7 +44,7 @@ void FrmSplash::buildControls() {
     m_image1 = new QLabel(m_frame1);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setPixmap(QPixmap(QStringLiteral(":/splash/banner.jpg")));
-    m_image1->move(Twips::toPixels(120), Twips::toPixels(240));
+    m_image1->move(QtTwips::toRect(120, 240, 0, 0).topLeft());
     m_image1->adjustSize();  // the picture at its natural size
     m_image1->installEventFilter(this);
 
@@ -57,8 +58,8 @@ void FrmSplash::buildControls() {
     addLabel(m_frame1, "lblCompanyProduct", QStringLiteral("TAVRIMEL"), 18, true, 120, 2040);
 }
 
-QLabel* FrmSplash::addLabel(QWidget* frame, const char* name, const QString& text, qreal points,
-                            bool bold, int leftTwips, int topTwips) {
+QLabel* QtFrmSplash::addLabel(QWidget* frame, const char* name, const QString& text, qreal points,
+                              bool bold, int leftTwips, int topTwips) {
     auto* label = new QLabel(text, frame);
     label->setObjectName(QString::fromLatin1(name));
     // Arial where it is installed, the desktop's sans-serif elsewhere.
@@ -67,49 +68,52 @@ QLabel* FrmSplash::addLabel(QWidget* frame, const char* name, const QString& tex
     font.setPointSizeF(points);
     font.setBold(bold);
     label->setFont(font);
-    label->move(Twips::toPixels(leftTwips), Twips::toPixels(topTwips));
+    label->move(QtTwips::toRect(leftTwips, topTwips, 0, 0).topLeft());
     label->adjustSize();
     // A click on a label is nobody's business: it must not reach the frame behind.
     label->setAttribute(Qt::WA_NoMousePropagation);
     return label;
 }
 
-void FrmSplash::Form_KeyPress() { unloadAndShowMainWindow(); }
-void FrmSplash::Frame1_Click() { unloadAndShowMainWindow(); }
-void FrmSplash::Image1_Click() { unloadAndShowMainWindow(); }
-
-void FrmSplash::keyPressEvent(QKeyEvent* event) {
+void QtFrmSplash::keyPressEvent(QKeyEvent* event) {
     // Only keys that type something: arrows, function keys and Shift alone carry no text.
     if (event->text().isEmpty()) {
         QFrame::keyPressEvent(event);
         return;
     }
-    Form_KeyPress();
+    m_logic.Form_KeyPress();
 }
 
-bool FrmSplash::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        (watched == m_frame1 || watched == m_image1)) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* widget = static_cast<QWidget*>(watched);
+void QtFrmSplash::closeEvent(QCloseEvent* event) {
+    QFrame::closeEvent(event);
+    if (!m_unloading) m_logic.Form_Unload();
+}
+
+bool QtFrmSplash::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_frame1 && watched != m_image1) return QFrame::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        m_pressed = watched;
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
         // A click: the left button let go over the control it was pressed on.
-        if (mouse->button() == Qt::LeftButton &&
-            widget->rect().contains(mouse->position().toPoint())) {
-            if (watched == m_image1) {
-                Image1_Click();
-            } else {
-                Frame1_Click();
-            }
-            return true;
+        const bool inside =
+            static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+        const bool click = m_pressed == watched && inside;
+        m_pressed = nullptr;
+        if (click && watched == m_image1) {
+            m_logic.Image1_Click();
+        } else if (click) {
+            m_logic.Frame1_Click();
         }
+        return true;
     }
     return QFrame::eventFilter(watched, event);
 }
 
-void FrmSplash::unloadAndShowMainWindow() {
-    if (m_unloaded) return;  // a second key in the same moment finds the splash already gone
-    m_unloaded = true;
+void QtFrmSplash::unload() {
+    m_unloading = true;
     hide();
     deleteLater();
-    m_showMainWindow();
 }

@@ -10,12 +10,12 @@
  * The skins accumulate in a backing image, so a smaller skin painted over a larger one leaves the
  * larger one's edges showing, and every repaint shows the same picture under the child controls.
  */
-class SkinSurface : public QWidget, public SkinCanvas {
+class QtSkinSurface : public QWidget, public SkinCanvas {
     Q_OBJECT
 public:
-    explicit SkinSurface(QWidget* parent = nullptr);
+    explicit QtSkinSurface(QWidget* parent = nullptr);
 
-    void paintSkin(const QImage& picture) override;
+    void paintSkin(const SkinPicture& picture) override;
 
     /** The background as it stands; as large as the widget once it has been shown or resized. */
     const QImage& background() const { return m_background; }

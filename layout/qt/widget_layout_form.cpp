@@ -25,6 +25,12 @@ QMenuBar* menuBarOf(QWidget* window) {
     return window->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+/** Where the controls live: a main window's central widget, otherwise the window itself. */
+QWidget* clientArea(QWidget* window) {
+    if (auto* main = qobject_cast<QMainWindow*>(window)) return main->centralWidget();
+    return window;
+}
+
 void addWidgets(QObject* parent, LayoutForm::Controls& controls) {
     for (QObject* child : parent->children()) {
         auto* widget = qobject_cast<QWidget*>(child);
@@ -65,11 +71,15 @@ std::optional<PropertyValue> WidgetLayoutForm::property(std::string_view name) c
     if (name == "Left") return WidgetTwips::fromPixels(frame.x());
     if (name == "Height") return WidgetTwips::fromPixels(frame.height());
     if (name == "Width") return WidgetTwips::fromPixels(frame.width());
-    if (name == "ScaleWidth") return WidgetTwips::fromPixels(m_window->width());
+    // The inside is the area the controls live in, which need not follow the window's size: a
+    // window stretched from outside around a client area of fixed size keeps its controls' places.
+    const QWidget* area = clientArea(m_window);
+    if (!area) return std::nullopt;
+    if (name == "ScaleWidth") return WidgetTwips::fromPixels(area->width());
     if (name == "ScaleHeight") {
-        int height = m_window->height();
+        int height = area->height();
         const QMenuBar* bar = menuBarOf(m_window);
-        if (bar && !bar->isHidden()) height -= bar->height();
+        if (area == m_window && bar && !bar->isHidden()) height -= bar->height();
         return WidgetTwips::fromPixels(height);
     }
     return std::nullopt;
@@ -103,9 +113,7 @@ bool WidgetLayoutForm::setProperty(std::string_view name, const PropertyValue& v
 std::optional<LayoutForm::Controls> WidgetLayoutForm::controls() {
     if (!m_window) return std::nullopt;
     Controls controls;
-    QWidget* client = m_window;
-    if (auto* main = qobject_cast<QMainWindow*>(m_window)) client = main->centralWidget();
-    if (client) addWidgets(client, controls);
+    if (QWidget* client = clientArea(m_window)) addWidgets(client, controls);
     if (QMenuBar* bar = menuBarOf(m_window)) addMenuEntries(bar->actions(), controls);
     return controls;
 }

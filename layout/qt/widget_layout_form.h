@@ -8,7 +8,8 @@
 
 /**
  * Top, Left, Height and Width are the window's frame on the screen; ScaleWidth and ScaleHeight
- * its client area below the menu bar, where its controls' coordinates start. The controls
+ * the area its controls live in: a main window's central widget, otherwise the window below its
+ * menu bar. The controls
  * collection holds the named widgets of the client area, parents before their children in the
  * order they were made, then the menus and their entries from left to right, top to bottom.
  * The window is never a child window of another.

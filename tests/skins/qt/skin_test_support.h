@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "form1.h"
-#include "skin_surface.h"
+#include "qt_skin_surface.h"
 
 /**
  * A picture of size in colour whose last column and row are edge, saved as PNG whatever the name

@@ -1,13 +1,14 @@
 // The main window's skins: the default one at start-up, pictures over pictures, bad files.
-#include "skin_painting.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "picture_box.h"
 #include "program_folder_fixture.h"
-#include "skin_surface.h"
+#include "qt_skin_picture_reader.h"
+#include "qt_skin_surface.h"
+#include "skin_painting.h"
 #include "skin_test_support.h"
 
 namespace {
@@ -65,14 +66,14 @@ TEST_F(SkinPaintingTest, MissingOrEmptyDefaultSkinIsReportedAndTheToolCarriesOn)
     }
 }
 
-TEST_F(SkinPaintingTest, DamagedDefaultSkinIsNamedAndLeavesThePlainBackground) {
-    write(path("subzero.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not really a picture", 26));
+TEST_F(SkinPaintingTest, ADefaultSkinCutShortIsNamedAndLeavesThePlainBackground) {
+    // Qt's reader would paint the missing part grey and call it a picture.
+    write(path("subzero.jpg"), read(path("subzero.jpg")).chopped(4000));
     const auto window = startWindow();
 
     ASSERT_EQ(m_fake.messages.shown.size(), 1u);
     EXPECT_EQ(m_fake.messages.shown[0].text,
-              SkinPainting::unreadableMessage(m_dir.path() + QStringLiteral("/subzero.jpg"))
-                  .toStdString());
+              SkinPainting::unreadableMessage(native(path("subzero.jpg"))));
     EXPECT_EQ(m_fake.messages.shown[0].title, "Error");
     EXPECT_TRUE(window->isRunning());
     EXPECT_EQ(clientShot(*window).pixel(kTopLeft), plainBackground(*window));
@@ -85,8 +86,10 @@ TEST_F(SkinPaintingTest, SmallerSkinOverALargerOneLeavesTheLargerOnesMarginsAndL
     writePicture(path("large.jpg"), {600, 500}, blue, Qt::black);
     writePicture(path("small.jpg"), {100, 80}, yellow, Qt::red);
 
-    SkinPainting::paintSkinFile(path("large.jpg"), window->skinSurface(), m_fake.messages);
-    SkinPainting::paintSkinFile(path("small.jpg"), window->skinSurface(), m_fake.messages);
+    for (const char* name : {"large.jpg", "small.jpg"}) {
+        SkinPainting::paintSkinFile(native(path(name)), m_skinReader, window->skinSurface(),
+                                    m_fake.messages);
+    }
     EXPECT_TRUE(m_fake.messages.shown.empty());
 
     const QImage shot = clientShot(*window);
@@ -98,4 +101,40 @@ TEST_F(SkinPaintingTest, SmallerSkinOverALargerOneLeavesTheLargerOnesMarginsAndL
     EXPECT_EQ(shot.pixel(kBottomRight), blue.rgb());
     // The large one's black edge lies beyond the window: cut off, not squeezed in.
     EXPECT_EQ(shot.pixel(kLastPixel), blue.rgb());
+}
+
+TEST(QtSkinPictureReader, GoesByTheContentAndRefusesWhatItCannotShowWhole) {
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("renamed.jpg"));
+    writePicture(png, {3, 2}, QColor(10, 20, 30), QColor(200, 100, 50));
+    QtSkinPictureReader reader;
+    const std::optional<SkinPicture> picture = reader.read(QFile::encodeName(png).toStdString());
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width, 3);
+    EXPECT_EQ(picture->height, 2);
+    EXPECT_EQ(picture->pixels, (std::vector<std::uint32_t>{0x0A141E, 0x0A141E, 0xC86432, 0xC86432,
+                                                           0xC86432, 0xC86432}));
+
+    QFile shipped(QStringLiteral(VESTRIX_SOURCE_DIR "/resources/frost.jpg"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray whole = shipped.readAll();
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool readable;
+    } files[] = {{"whole", whole, true},
+                 {"cut short", whole.left(whole.size() / 2), false},
+                 {"not a picture", "SHPI", false},
+                 {"empty", "", false}};
+    for (const auto& f : files) {
+        QFile file(dir.filePath(QStringLiteral("skin.jpg")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(f.bytes);
+        file.close();
+        EXPECT_EQ(reader.read(QFile::encodeName(file.fileName()).toStdString()).has_value(),
+                  f.readable)
+            << f.what;
+    }
+    EXPECT_FALSE(
+        reader.read(QFile::encodeName(dir.filePath(QStringLiteral("gone.jpg"))).toStdString()));
 }

@@ -1,0 +1,40 @@
+// The splash window drawn by Qt: banner, maker, product, version and notice, without a title bar.
+#pragma once
+
+#include <QFrame>
+#include <functional>
+
+#include "frm_splash.h"
+
+class QLabel;
+
+/**
+ * Hands keys that type a character and clicks on the banner or the frame to the logic; a click is
+ * the left button pressed and released over the same control. Closing the window by the platform's
+ * own command reaches the logic too.
+ */
+class QtFrmSplash : public QFrame, private FrmSplashView {
+    Q_OBJECT
+public:
+    QtFrmSplash(ProgramExit& programExit, std::function<void()> showMainWindow);
+
+    FrmSplash& logic() { return m_logic; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    QLabel* addLabel(QWidget* frame, const char* name, const QString& text, qreal points, bool bold,
+                     int leftTwips, int topTwips);
+    // FrmSplashView
+    void unload() override;
+
+    FrmSplash m_logic;
+    bool m_unloading = false;
+    QFrame* m_frame1 = nullptr;
+    QLabel* m_image1 = nullptr;
+    QObject* m_pressed = nullptr;  // the control the left button went down on
+};

@@ -1,0 +1,9 @@
+// Skin pictures decoded by Qt's picture reader.
+#pragma once
+
+#include "skin_picture_reader.h"
+
+class QtSkinPictureReader : public SkinPictureReader {
+public:
+    std::optional<SkinPicture> read(const std::string& path) override;
+};
