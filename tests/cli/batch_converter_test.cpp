@@ -45,7 +45,7 @@ TEST_F(BatchConverterTest, KeepsTheOldOutputWhenAKitFails) {
     BatchConverter batch = converter();
     EXPECT_EQ(batch.convert(job("notes.fsh", "out.fsh")).error, "Not a jersey file");
     EXPECT_EQ(batch.convert(job("missing.fsh", "out.fsh")).error,
-              "Cannot open " + path("missing.fsh") + ": No such file or directory");
+              "Cannot read " + path("missing.fsh") + ": No such file or directory");
     // The reason is the failing call's, not whatever the clean-up left in errno.
     EXPECT_EQ(batch.convert(job("kit.fsh", "no/such/out.fsh")).error,
               "Cannot write " + path("no/such/out.fsh") + ": " + missingFolderReason());
