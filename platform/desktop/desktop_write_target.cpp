@@ -112,7 +112,8 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
         const int fd = createTemporary(m_writtenPath, temporary, exists() ? m_mode : 0666);
         if (fd >= 0) {
             // The umask does not apply to an explicit change: the copy keeps the old rights.
-            const bool written = (!exists() || ::fchmod(fd, m_mode) == 0) && writeAll(fd, bytes, 0, piece);
+            const bool written =
+                (!exists() || ::fchmod(fd, m_mode) == 0) && writeAll(fd, bytes, 0, piece);
             int error = errno;
             const bool closed = ::close(fd) == 0;
             if (written && !closed) error = errno;
@@ -134,8 +135,8 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
         ::close(fd);
         refuse(m_path, "it was replaced by another file meanwhile");
     }
-    written =
-        written && reserve(fd, length) && writeAll(fd, bytes, 0, piece) && ::ftruncate(fd, length) == 0;
+    written = written && reserve(fd, length) && writeAll(fd, bytes, 0, piece) &&
+              ::ftruncate(fd, length) == 0;
     int error = errno;
     const bool closed = ::close(fd) == 0;
     if (written && !closed) error = errno;

@@ -18,7 +18,8 @@ namespace {
 bool writeAll(HANDLE file, std::span<const std::uint8_t> bytes, std::size_t piece) {
     while (!bytes.empty()) {
         DWORD written = 0;
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>({bytes.size(), piece, 1u << 30}));
+        const auto chunk =
+            static_cast<DWORD>(std::min<std::size_t>({bytes.size(), piece, 1u << 30}));
         if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return false;
         if (written == 0) {
             SetLastError(ERROR_DISK_FULL);
@@ -123,6 +124,7 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
     // Growing the file first claims its space: a full disk refuses before a byte changes.
     const bool written = (bytes.size() <= oldLength || setLength(file.handle, bytes.size())) &&
                          SetFilePointerEx(file.handle, LARGE_INTEGER{}, nullptr, FILE_BEGIN) &&
-                         writeAll(file.handle, bytes, piece) && setLength(file.handle, bytes.size());
+                         writeAll(file.handle, bytes, piece) &&
+                         setLength(file.handle, bytes.size());
     if (!written) refuse(m_path, win32ErrorText(GetLastError()));
 }
