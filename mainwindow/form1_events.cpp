@@ -24,6 +24,7 @@
 #include "layout_failure.h"
 #include "picture_box.h"
 #include "program_own_files.h"
+#include "regular_file.h"
 #include "settings_file.h"
 #include "skin_painting.h"
 #include "skin_surface.h"
@@ -32,6 +33,7 @@
 #include "widget_layout_form.h"
 #include "work_file_copy.h"
 #include "work_file_layout.h"
+#include "work_template_check.h"
 #include "write_target.h"
 
 namespace {
@@ -42,8 +44,6 @@ QString jerseyTitle() { return QStringLiteral("Tavrimel"); }
 constexpr const char* kWorkFile = "pk001.fsh";
 constexpr const char* kPaletteFile = "fifa2k.pal";
 constexpr const char* kDefaultSkin = "subzero.jpg";
-// The FIFA 99 pictures a jersey is made from: hjfr, hjbk, mjfr, hrsv and mrsv.
-constexpr std::size_t kSourcePictureCount = 5;
 
 std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString fromNative(const std::string& path) { return QFile::decodeName(path.c_str()); }
@@ -87,7 +87,7 @@ void Form1::Form_Load() {
     // A work file too short for the nine pictures would be stretched by the first load instead of
     // patched: refuse it like a missing one.
     if (!checkOwnFile(kWorkFile, WorkFileError::kMessage, WorkFileLayout::kMinimumLength) ||
-        !checkOwnFile(kPaletteFile, PaletteFileError::kMessage, 1)) {
+        !checkWorkTemplate() || !checkOwnFile(kPaletteFile, PaletteFileError::kMessage, 1)) {
         return;
     }
 
@@ -107,6 +107,21 @@ bool Form1::checkOwnFile(const char* fileName, const char* message, qint64 minim
     const QString path = ownFile(fileName);
     if (isFilePresent(nativePath(path)) && QFileInfo(path).size() >= minimumLength) return true;
     showMessage(QString::fromLatin1(message), errorTitle());
+    endProgram(1);
+    return false;
+}
+
+bool Form1::checkWorkTemplate() {
+    // A file of the right length that is no FIFA 2000 jersey (all zeros, another archive) would be
+    // patched without complaint into a jersey the game cannot read.
+    try {
+        if (isWorkTemplate(
+                readRegularFile(nativePath(ownFile(kWorkFile)), WorkFileCopy::kMaxWorkFileBytes)
+                    .bytes))
+            return true;
+    } catch (const FileAccessError&) {
+    }
+    showMessage(QString::fromLatin1(WorkFileError::kMessage), errorTitle());
     endProgram(1);
     return false;
 }
@@ -149,7 +164,7 @@ void Form1::convertJersey(const QString& path) {
     try {
         const std::string sourcePath = nativePath(path);
         const KitGaps gaps = KitGaps::of(SourceArchive::open(sourcePath));
-        if (gaps.missingPictures.size() == kSourcePictureCount) {
+        if (gaps.listsNoJerseyPicture()) {
             // The header looks right but nothing in it is a jersey: there is nothing to convert.
             setSaveEnabled(false);
             showMessage(QStringLiteral("Not a jersey file: it holds none of the FIFA 99 jersey "
