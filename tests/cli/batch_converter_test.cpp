@@ -51,7 +51,7 @@ TEST_F(BatchConverterTest, KeepsTheOldOutputWhenAKitFails) {
     EXPECT_EQ(batch.convert(job("none.fsh", "out.fsh")).error,
               "not a FIFA 99 jersey: its directory lists none of the five jersey pictures");
     EXPECT_EQ(batch.convert(job("missing.fsh", "out.fsh")).error,
-              "Cannot read " + path("missing.fsh") + ": No such file or directory");
+              "Cannot read " + path("missing.fsh") + ": " + missingFileReason());
     // The reason is the failing call's, not whatever the clean-up left in errno.
     EXPECT_EQ(batch.convert(job("kit.fsh", "no/such/out.fsh")).error,
               "Cannot write " + path("no/such/out.fsh") + ": " + missingFolderReason());
