@@ -1,5 +1,6 @@
 // The main window's event procedures: start-up, load, save and the menu entries.
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -8,24 +9,32 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 
 #include "conversion_error.h"
 #include "conversion_table.h"
 #include "entry_converter.h"
+#include "file_access_error.h"
 #include "file_presence.h"
 #include "form1.h"
 #include "jersey_file_check.h"
+#include "kit_gaps.h"
 #include "layout_failure.h"
 #include "picture_box.h"
+#include "program_own_files.h"
 #include "qt_form2.h"
 #include "qt_frm_about.h"
 #include "qt_skin_surface.h"
+#include "regular_file.h"
 #include "settings_file.h"
 #include "skin_painting.h"
+#include "source_archive.h"
 #include "web_addresses.h"
 #include "widget_layout_form.h"
 #include "work_file_copy.h"
 #include "work_file_layout.h"
+#include "work_template_check.h"
+#include "write_target.h"
 
 namespace {
 // Problems with the program's own files carry this title, those with the user's jerseys the other.
@@ -82,7 +91,7 @@ void Form1::Form_Load() {
     // A work file too short for the nine pictures would be stretched by the first load instead of
     // patched: refuse it like a missing one.
     if (!checkOwnFile(kWorkFile, WorkFileError::kMessage, WorkFileLayout::kMinimumLength) ||
-        !checkOwnFile(kPaletteFile, PaletteFileError::kMessage, 1)) {
+        !checkWorkTemplate() || !checkOwnFile(kPaletteFile, PaletteFileError::kMessage, 1)) {
         return;
     }
 
@@ -106,6 +115,21 @@ bool Form1::checkOwnFile(const char* fileName, const char* message, qint64 minim
     return false;
 }
 
+bool Form1::checkWorkTemplate() {
+    // A file of the right length that is no FIFA 2000 jersey (all zeros, another archive) would be
+    // patched without complaint into a jersey the game cannot read.
+    try {
+        if (isWorkTemplate(
+                readRegularFile(nativePath(ownFile(kWorkFile)), WorkFileCopy::kMaxWorkFileBytes)
+                    .bytes))
+            return true;
+    } catch (const FileAccessError&) {
+    }
+    showMessage(WorkFileError::kMessage, kErrorTitle);
+    endProgram(1);
+    return false;
+}
+
 void Form1::Command1_Click() {
     repaint();  // fully drawn behind the dialog
     loadJersey(fromNative(m_services.fileDialogs.openFileName(nativePath(m_lastOpenPath))));
@@ -117,7 +141,7 @@ void Form1::loadJersey(const QString& chosen) {
 
     // Remembered before the check, so a file that fails it is still the next dialog's start.
     m_lastOpenPath = chosen;
-    if (!writeSettings()) return;
+    writeSettings();
 
     if (CheckJerseyFile(chosen) != 0) {
         setSaveEnabled(false);
@@ -143,10 +167,28 @@ void Form1::convertJersey(const QString& path) {
     bool fatal = false;
     try {
         const std::string sourcePath = nativePath(path);
+        const KitGaps gaps = KitGaps::of(SourceArchive::open(sourcePath));
+        if (gaps.listsNoJerseyPicture()) {
+            // The header looks right but nothing in it is a jersey: there is nothing to convert.
+            setSaveEnabled(false);
+            showMessage("Not a jersey file: it holds none of the FIFA 99 jersey pictures",
+                        kJerseyTitle);
+            return;
+        }
         for (const ConversionTarget& target : conversionTable()) {
             ConvertEntry(sourcePath, target.targetTag, *this);
         }
         setSaveEnabled(true);
+        if (!gaps.damage.empty()) {
+            // Converted all the same, as the game's own files are read; but the user should know
+            // before saving that the black parts come from a file cut short.
+            std::string text = "This kit is damaged: ";
+            for (std::size_t i = 0; i < gaps.damage.size(); ++i) {
+                if (i > 0) text += "; ";
+                text += gaps.damage[i];
+            }
+            showMessage(text + ". What is missing was converted as black.", kJerseyTitle);
+        }
         return;
     } catch (const PaletteFileError& error) {
         // Without a palette no jersey can be made: end as a failed start does.
@@ -175,17 +217,34 @@ void Form1::Command2_Click() {
 
     // Remembered before the question, so a declined target is still the next dialog's start.
     m_lastSavePath = target;
-    if (!writeSettings()) return;
-
-    if (QFileInfo(target).size() != 0 &&
-        m_services.messageBoxes.show("File Exists. Overwrite ?", kJerseyTitle,
-                                     MessageButtons::YesNo,
-                                     MessageAnswer::Yes) != MessageAnswer::Yes) {
-        return;
-    }
+    writeSettings();
 
     try {
-        WorkFileCopy::copyFile(ownFile(kWorkFile), target);
+        // Devices, FIFOs, folders, write-protected files and the program's own files are refused
+        // before the question: overwriting them would not save a jersey, or would break the tool.
+        const WriteTarget examined = WriteTarget::examine(nativePath(target));
+        if (examined.exists()) {
+            ProgramOwnFiles own;
+            own.addFolder(programFolder());
+            own.addFile(nativePath(QCoreApplication::applicationFilePath()));
+            if (own.find(*examined.key())) {
+                showMessage(
+                    "Cannot write " + nativePath(target) + ": it is one of Vestrix's own files",
+                    kJerseyTitle);
+                return;
+            }
+        }
+        std::error_code noSize;
+        if (examined.exists() && std::filesystem::file_size(nativePath(target), noSize) != 0 &&
+            m_services.messageBoxes.show("File Exists. Overwrite ?", kJerseyTitle,
+                                         MessageButtons::YesNo,
+                                         MessageAnswer::Yes) != MessageAnswer::Yes) {
+            return;
+        }
+        WorkFileCopy::copyFile(nativePath(ownFile(kWorkFile)), examined);
+    } catch (const FileAccessError& error) {
+        showMessage(error.what(), kJerseyTitle);
+        return;
     } catch (const WorkFileReadError& error) {
         showMessage(error.what(), kErrorTitle);
         return;
@@ -273,14 +332,16 @@ void Form1::PaintDefaultSkin() {
                                 m_services.messageBoxes);
 }
 
-bool Form1::writeSettings() {
+void Form1::writeSettings() {
     try {
         SettingsFile(programFolder())
             .write({nativePath(m_lastOpenPath), nativePath(m_lastSavePath)});
-        return true;
     } catch (const SettingsFileError& error) {
+        // The file only remembers where the dialogs start: say once that it cannot, then carry
+        // on loading and saving as usual.
+        if (m_settingsFailureShown) return;
+        m_settingsFailureShown = true;
         showMessage(error.what(), kErrorTitle);
-        return false;
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <string>
 
+/** A file to be read does not exist. */
+std::string missingFileReason();
 /** A file is to be written into a folder that does not exist. */
 std::string missingFolderReason();
 /** A file is to be written "into" something that is a file, not a folder. */

@@ -4,5 +4,6 @@
 
 #include "system_reasons.h"
 
+std::string missingFileReason() { return std::strerror(ENOENT); }
 std::string missingFolderReason() { return std::strerror(ENOENT); }
 std::string notAFolderReason() { return std::strerror(ENOTDIR); }

@@ -1,17 +1,10 @@
-// Reasons as Windows words its error codes: both cases are a path that cannot be found there.
+// Reasons as Windows words its error codes.
 #include <windows.h>
 
 #include "system_reasons.h"
+#include "win32_error_text.h"
 
-std::string missingFolderReason() {
-    char text[512] = {};
-    const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                       ERROR_PATH_NOT_FOUND, 0, text, sizeof text, nullptr);
-    std::string reason(text, length);
-    while (!reason.empty() &&
-           (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
-        reason.pop_back();
-    return reason;
-}
+std::string missingFileReason() { return win32ErrorText(ERROR_FILE_NOT_FOUND); }
+// Both are a path that cannot be found there.
+std::string missingFolderReason() { return win32ErrorText(ERROR_PATH_NOT_FOUND); }
 std::string notAFolderReason() { return missingFolderReason(); }

@@ -74,7 +74,7 @@ TEST_F(ConvertProgramTest, RefusesToWriteOverAnyFileTheRunReads) {
 // The window patches pk001.fsh beside the program at every load; the converter must not care.
 TEST_F(ConvertProgramTest, UsesThePristineShippedFilesWhateverLiesBesideIt) {
     fs::copy_file(VESTRIX_CONVERT, m_folder / "vestrix-convert");
-    write("pk001.fsh", templateBytes());
+    write("pk001.fsh", Bytes(templateBytes().size(), 0x42));
     write("fifa2k.pal", Bytes{'x'});
     const ProgramRun beside =
         runProgram(path("vestrix-convert"), {"-o", path("a.fsh"), path("kit.fsh")});
@@ -139,7 +139,7 @@ TEST_F(ConvertProgramTest, QuietSilencesWarningsButNeverErrors) {
     const ProgramRun run =
         convert({"-q", "--resources", "@res", "-d", "@out", "@nosleeve.fsh", "@missing.fsh"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.errors, path("missing.fsh") + ": Cannot open " + path("missing.fsh") +
+    EXPECT_EQ(run.errors, path("missing.fsh") + ": Cannot read " + path("missing.fsh") +
                               ": No such file or directory\n");
     EXPECT_TRUE(exists("out/nosleeve.fsh"));
 }

@@ -54,6 +54,14 @@ TEST_F(Form1StartUp, EndsWithTheRightMessageWhenAFileOfItsOwnIsMissingOrDamaged)
             EXPECT_FALSE(QFileInfo::exists(path(c.alsoAbsent))) << "never looked for";
         }
     }
+    // Of the right length but no FIFA 2000 jersey: patched, it would give one the game cannot read.
+    SetUp();
+    write(path("pk001.fsh"), QByteArray(templateBytes().size(), '\0'));
+    FakeServices fake;
+    fake.location.folder = native(m_dir.path());
+    const Form1 window(fake.services);
+    EXPECT_EQ(fake.messages.texts(), std::vector<std::string>{"PK001.FSH is missing or damaged !"});
+    EXPECT_FALSE(window.isRunning());
 }
 
 TEST_F(Form1StartUp, FirstRunInAFreshFolderLeavesAnEmptySettingsFileAndNormalColours) {
