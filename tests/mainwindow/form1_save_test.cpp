@@ -139,41 +139,43 @@ TEST_F(Form1Save, TargetsThatMustNotBeReplacedAreRefusedBeforeTheQuestion) {
     fs::create_directory(path("folder.fsh"));
     write(path("protected.fsh"), "an older jersey");
     fs::permissions(path("protected.fsh"), fs::perms::owner_read);
+    // The running program, wherever it was installed.
+    const TempFolder installed;
+    m_fake.location.executable = installed.write("vestrix", "the program");
+    const std::string own = "it is one of Vestrix's own files";
     struct Case {
-        const char* target;
-        const char* reason;
+        std::string target;
+        std::string reason;
     };
     std::vector<Case> cases = {
-        {"folder.fsh", "it is a folder"},
-        {"protected.fsh", "it is write-protected"},
+        {path("folder.fsh"), "it is a folder"},
+        {path("protected.fsh"), "it is write-protected"},
         // Overwritten, these would end the program at the next load or start.
-        {"fifa2k.pal", "it is one of Vestrix's own files"},
-        {"pk001.fsh", "it is one of Vestrix's own files"},
-        {"jersey.cfg", "it is one of Vestrix's own files"},
-        {"subzero.jpg", "it is one of Vestrix's own files"},
-        {"vestrix", "it is one of Vestrix's own files"},  // the running program
+        {path("fifa2k.pal"), own},
+        {path("pk001.fsh"), own},
+        {path("jersey.cfg"), own},
+        {path("subzero.jpg"), own},
+        {m_fake.location.executable, own},
     };
 #ifndef _WIN32
     ::mkfifo(path("pipe.fsh").c_str(), 0666);
     fs::create_symlink("/dev/null", path("null.fsh"));
-    cases.push_back({"pipe.fsh", "it is a FIFO, not a file"});
-    cases.push_back({"null.fsh", "it is a device, not a file"});
+    cases.push_back({path("pipe.fsh"), "it is a FIFO, not a file"});
+    cases.push_back({path("null.fsh"), "it is a device, not a file"});
 #endif
-    write(path("vestrix"), "the program");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.target);
-        const std::string target = path(c.target);
-        const std::string before = fs::is_regular_file(target) ? read(target) : "";
+        const std::string before = fs::is_regular_file(c.target) ? read(c.target) : "";
         m_fake.messages.shown.clear();
         m_fake.messages.answers.assign({MessageAnswer::Yes});
 
-        saveAs(target);
+        saveAs(c.target);
 
         ASSERT_EQ(m_fake.messages.shown.size(), 1u);  // no question before the refusal
-        EXPECT_EQ(m_fake.messages.shown[0].text, "Cannot write " + target + ": " + c.reason);
+        EXPECT_EQ(m_fake.messages.shown[0].text, "Cannot write " + c.target + ": " + c.reason);
         EXPECT_EQ(m_fake.messages.shown[0].title, "Tavrimel");
-        if (fs::is_regular_file(target) && std::string(c.target) != "jersey.cfg") {
-            EXPECT_EQ(read(target), before);
+        if (fs::is_regular_file(c.target) && c.target != path("jersey.cfg")) {
+            EXPECT_EQ(read(c.target), before);
         }
     }
 #ifndef _WIN32
