@@ -97,7 +97,7 @@ private:
     void writeSettings();
     void setSaveEnabled(bool enabled);
     QString ownFile(const char* fileName) const;
-    void showMessage(const QString& text, const QString& title);
+    void showMessage(const std::string& text, const char* title);
     void endProgram(int status);
 
     MainWindowServices m_services;
