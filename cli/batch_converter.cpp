@@ -15,7 +15,7 @@
 #include "palette_file.h"
 #include "source_archive.h"
 #include "whole_file.h"
-#include "work_file_layout.h"
+#include "work_template_check.h"
 
 namespace {
 
@@ -73,7 +73,8 @@ BatchConverter::BatchConverter(std::vector<std::uint8_t> templateBytes,
       m_paletteFile(ParsePaletteFile(paletteFileText)),
       m_paletteBase(sixtyFourColors ? 0 : 191),
       m_force(force) {
-    if (m_template.size() < WorkFileLayout::kMinimumLength) throw WorkFileError();
+    if (std::string fault = workTemplateFault(m_template); !fault.empty())
+        throw WorkFileError(std::move(fault));
 }
 
 BatchConverter BatchConverter::fromFolder(const std::string& folder, bool sixtyFourColors,
@@ -107,6 +108,11 @@ KitResult BatchConverter::convert(const KitJob& job) {
                 return {"damaged: " + joined(gaps.damage) + " (--force converts it anyway)", {}};
             result.warnings.push_back("damaged: " + joined(gaps.damage) +
                                       "; converted anyway, the missing bytes read as 0");
+        }
+        if (gaps.listsNoJerseyPicture()) {
+            // Converting it would only hand back the template under the kit's name.
+            return {"not a FIFA 99 jersey: its directory lists none of the five jersey pictures",
+                    {}};
         }
         for (const std::string& tag : gaps.missingPictures) {
             result.warnings.push_back(missingPictureWarning(tag));

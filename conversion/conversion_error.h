@@ -17,11 +17,18 @@ public:
     PaletteFileError() : ConversionError(kMessage) {}
 };
 
-/** The work file is missing or too short to hold the nine pictures and the palette. */
+/** The work file is missing, too short to hold the nine pictures and the palette, or laid out
+ * otherwise than a FIFA 2000 jersey. */
 class WorkFileError : public ConversionError {
 public:
     static constexpr const char* kMessage = "PK001.FSH is missing or damaged !";
-    WorkFileError() : ConversionError(kMessage) {}
+    explicit WorkFileError(std::string reason = {})
+        : ConversionError(kMessage), m_reason(std::move(reason)) {}
+    /** What is wrong with the file, when known: "it does not start with SHPI". */
+    const std::string& reason() const { return m_reason; }
+
+private:
+    std::string m_reason;
 };
 
 /** The FIFA 99 file cannot be opened or read. */

@@ -54,14 +54,20 @@ KitGaps KitGaps::of(const SourceArchive& source) {
             result.damage.push_back(tag + "'s pixels run to byte " + std::to_string(pixelsEnd));
         const std::uint64_t block =
             *entry + (source.byteAt(*entry + 1) | source.byteAt(*entry + 2) << 8);
-        const std::uint64_t paletteEnd =
-            std::max(block + 16, block + 16 + paletteBytes(source.byteAt(block)));
-        if (paletteEnd > length)
+        // Past the end even its type is unknown, so how far it would run cannot be told.
+        const std::uint64_t paletteEnd = block + 16 + paletteBytes(source.byteAt(block));
+        if (block >= length)
+            result.damage.push_back(tag + "'s palette starts past the end");
+        else if (paletteEnd > length)
             result.damage.push_back(tag + "'s palette runs to byte " + std::to_string(paletteEnd));
     }
     if (!result.damage.empty())
         result.damage.insert(result.damage.begin(), "the file has " + bytesText(length));
     return result;
+}
+
+bool KitGaps::listsNoJerseyPicture() const {
+    return missingPictures.size() == sourcePictures().size();
 }
 
 const char* pictureDescription(const std::string& sourceTag) {

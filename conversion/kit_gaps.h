@@ -18,6 +18,9 @@ struct KitGaps {
     std::vector<std::string> damage;
 
     static KitGaps of(const SourceArchive& source);
+
+    /** None of the five pictures is listed: whatever the file is, it is not a FIFA 99 jersey. */
+    bool listsNoJerseyPicture() const;
 };
 
 /** The FIFA 99 picture a tag names, for messages: "hrsv" -> "sleeve". */

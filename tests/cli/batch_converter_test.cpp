@@ -44,6 +44,12 @@ TEST_F(BatchConverterTest, KeepsTheOldOutputWhenAKitFails) {
     write("notes.fsh", Bytes{'S', 'H', 'P', 'I', 0, 0, 0, 0, 13});
     BatchConverter batch = converter();
     EXPECT_EQ(batch.convert(job("notes.fsh", "out.fsh")).error, "Not a jersey file");
+    // The right header but none of the five pictures: converting would hand back the template.
+    JerseyBuilder none = JerseyBuilder::standard([](int, int) { return 0; }, greyPalette());
+    for (const char* tag : {"hjfr", "hjbk", "mjfr", "hrsv", "mrsv"}) none.remove(tag);
+    write("none.fsh", none.build());
+    EXPECT_EQ(batch.convert(job("none.fsh", "out.fsh")).error,
+              "not a FIFA 99 jersey: its directory lists none of the five jersey pictures");
     EXPECT_EQ(batch.convert(job("missing.fsh", "out.fsh")).error,
               "Cannot open " + path("missing.fsh") + ": No such file or directory");
     // The reason is the failing call's, not whatever the clean-up left in errno.
@@ -52,7 +58,7 @@ TEST_F(BatchConverterTest, KeepsTheOldOutputWhenAKitFails) {
     EXPECT_EQ(batch.convert(job("kit.fsh", "kit.fsh/out.fsh")).error,
               "Cannot write " + path("kit.fsh/out.fsh") + ": " + notAFolderReason());
     EXPECT_EQ(read("out.fsh"), (Bytes{1, 2, 3}));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 4);  // no leftovers
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 5);  // no leftovers
 }
 
 TEST_F(BatchConverterTest, RefusesUnusableProgramFiles) {

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "embedded_resources.h"
 #include "entry_converter.h"
 #include "jersey_builder.h"
 #include "memory_preview.h"
 #include "memory_work_file.h"
-#include "work_file_layout.h"
 
 namespace fs = std::filesystem;
 
@@ -27,9 +27,8 @@ void CliFixture::SetUp() {
 void CliFixture::TearDown() { fs::remove_all(m_folder); }
 
 CliFixture::Bytes CliFixture::templateBytes() {
-    Bytes bytes(WorkFileLayout::kMinimumLength, 0x42);
-    std::copy_n("SHPI", 4, bytes.begin());
-    return bytes;
+    const auto shipped = EmbeddedResources::templateFile();
+    return Bytes(shipped.begin(), shipped.end());
 }
 
 std::string CliFixture::greyPaletteText() {

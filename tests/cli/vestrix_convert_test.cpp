@@ -74,7 +74,7 @@ TEST_F(ConvertProgramTest, RefusesToWriteOverAnyFileTheRunReads) {
 // The window patches pk001.fsh beside the program at every load; the converter must not care.
 TEST_F(ConvertProgramTest, UsesThePristineShippedFilesWhateverLiesBesideIt) {
     fs::copy_file(VESTRIX_CONVERT, m_folder / "vestrix-convert");
-    write("pk001.fsh", templateBytes());
+    write("pk001.fsh", Bytes(templateBytes().size(), 0x42));
     write("fifa2k.pal", Bytes{'x'});
     const ProgramRun beside =
         runProgram(path("vestrix-convert"), {"-o", path("a.fsh"), path("kit.fsh")});
