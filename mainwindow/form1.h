@@ -91,7 +91,8 @@ private:
     /** Presence test plus the length the conversion needs; shows the message and ends if absent. */
     bool checkOwnFile(const char* fileName, const char* message, qint64 minimumLength);
     void convertJersey(const QString& path);
-    bool writeSettings();
+    /** Remembers the dialogs' paths; a failure is told once and does not stop the command. */
+    void writeSettings();
     void setSaveEnabled(bool enabled);
     QString ownFile(const char* fileName) const;
     void showMessage(const QString& text, const QString& title);
@@ -102,6 +103,7 @@ private:
     QString m_lastSavePath;
     std::int16_t m_paletteBase = 191;
     bool m_ended = false;
+    bool m_settingsFailureShown = false;
     QElapsedTimer m_progressPainted;
     LayoutScaler m_layoutScaler;
 

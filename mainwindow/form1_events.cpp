@@ -1,5 +1,6 @@
 // The main window's event procedures: start-up, load, save and the menu entries.
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -8,24 +9,30 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 
 #include "conversion_error.h"
 #include "conversion_table.h"
 #include "entry_converter.h"
+#include "file_access_error.h"
 #include "file_presence.h"
 #include "form1.h"
 #include "form2.h"
 #include "frm_about.h"
 #include "jersey_file_check.h"
+#include "kit_gaps.h"
 #include "layout_failure.h"
 #include "picture_box.h"
+#include "program_own_files.h"
 #include "settings_file.h"
 #include "skin_painting.h"
 #include "skin_surface.h"
+#include "source_archive.h"
 #include "web_addresses.h"
 #include "widget_layout_form.h"
 #include "work_file_copy.h"
 #include "work_file_layout.h"
+#include "write_target.h"
 
 namespace {
 // Problems with the program's own files carry this title, those with the user's jerseys the other.
@@ -35,6 +42,8 @@ QString jerseyTitle() { return QStringLiteral("Tavrimel"); }
 constexpr const char* kWorkFile = "pk001.fsh";
 constexpr const char* kPaletteFile = "fifa2k.pal";
 constexpr const char* kDefaultSkin = "subzero.jpg";
+// The FIFA 99 pictures a jersey is made from: hjfr, hjbk, mjfr, hrsv and mrsv.
+constexpr std::size_t kSourcePictureCount = 5;
 
 std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString fromNative(const std::string& path) { return QFile::decodeName(path.c_str()); }
@@ -113,7 +122,7 @@ void Form1::loadJersey(const QString& chosen) {
 
     // Remembered before the check, so a file that fails it is still the next dialog's start.
     m_lastOpenPath = chosen;
-    if (!writeSettings()) return;
+    writeSettings();
 
     if (CheckJerseyFile(chosen) != 0) {
         setSaveEnabled(false);
@@ -139,10 +148,30 @@ void Form1::convertJersey(const QString& path) {
     bool fatal = false;
     try {
         const std::string sourcePath = nativePath(path);
+        const KitGaps gaps = KitGaps::of(SourceArchive::open(sourcePath));
+        if (gaps.missingPictures.size() == kSourcePictureCount) {
+            // The header looks right but nothing in it is a jersey: there is nothing to convert.
+            setSaveEnabled(false);
+            showMessage(QStringLiteral("Not a jersey file: it holds none of the FIFA 99 jersey "
+                                       "pictures"),
+                        jerseyTitle());
+            return;
+        }
         for (const ConversionTarget& target : conversionTable()) {
             ConvertEntry(sourcePath, target.targetTag, *this);
         }
         setSaveEnabled(true);
+        if (!gaps.damage.empty()) {
+            // Converted all the same, as the game's own files are read; but the user should know
+            // before saving that the black parts come from a file cut short.
+            QString text = QStringLiteral("This kit is damaged: ");
+            for (std::size_t i = 0; i < gaps.damage.size(); ++i) {
+                if (i > 0) text += QStringLiteral("; ");
+                text += QString::fromLocal8Bit(gaps.damage[i]);
+            }
+            showMessage(text + QStringLiteral(". What is missing was converted as black."),
+                        jerseyTitle());
+        }
         return;
     } catch (const PaletteFileError& error) {
         // Without a palette no jersey can be made: end as a failed start does.
@@ -170,17 +199,34 @@ void Form1::Command2_Click() {
 
     // Remembered before the question, so a declined target is still the next dialog's start.
     m_lastSavePath = target;
-    if (!writeSettings()) return;
-
-    if (QFileInfo(target).size() != 0 &&
-        m_services.messageBoxes.show(this, QStringLiteral("File Exists. Overwrite ?"),
-                                     jerseyTitle(), MessageButtons::YesNo,
-                                     MessageAnswer::Yes) != MessageAnswer::Yes) {
-        return;
-    }
+    writeSettings();
 
     try {
-        WorkFileCopy::copyFile(ownFile(kWorkFile), target);
+        // Devices, FIFOs, folders, write-protected files and the program's own files are refused
+        // before the question: overwriting them would not save a jersey, or would break the tool.
+        const WriteTarget examined = WriteTarget::examine(nativePath(target));
+        if (examined.exists()) {
+            ProgramOwnFiles own;
+            own.addFolder(programFolder());
+            own.addFile(nativePath(QCoreApplication::applicationFilePath()));
+            if (own.find(*examined.key())) {
+                showMessage(
+                    QStringLiteral("Cannot write %1: it is one of Vestrix's own files").arg(target),
+                    jerseyTitle());
+                return;
+            }
+        }
+        std::error_code noSize;
+        if (examined.exists() && std::filesystem::file_size(nativePath(target), noSize) != 0 &&
+            m_services.messageBoxes.show(this, QStringLiteral("File Exists. Overwrite ?"),
+                                         jerseyTitle(), MessageButtons::YesNo,
+                                         MessageAnswer::Yes) != MessageAnswer::Yes) {
+            return;
+        }
+        WorkFileCopy::copyFile(nativePath(ownFile(kWorkFile)), examined);
+    } catch (const FileAccessError& error) {
+        showMessage(textOf(error), jerseyTitle());
+        return;
     } catch (const WorkFileReadError& error) {
         showMessage(textOf(error), errorTitle());
         return;
@@ -263,14 +309,16 @@ void Form1::PaintDefaultSkin() {
     SkinPainting::paintSkinFile(skin, *m_client, m_services.messageBoxes, this);
 }
 
-bool Form1::writeSettings() {
+void Form1::writeSettings() {
     try {
         SettingsFile(programFolder())
             .write({nativePath(m_lastOpenPath), nativePath(m_lastSavePath)});
-        return true;
     } catch (const SettingsFileError& error) {
+        // The file only remembers where the dialogs start: say once that it cannot, then carry
+        // on loading and saving as usual.
+        if (m_settingsFailureShown) return;
+        m_settingsFailureShown = true;
         showMessage(textOf(error), errorTitle());
-        return false;
     }
 }
 

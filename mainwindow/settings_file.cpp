@@ -1,34 +1,26 @@
 // Reading and writing jersey.cfg.
 #include "settings_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
-
+#include "file_access_error.h"
 #include "file_presence.h"
+#include "regular_file.h"
 #include "text_field_reader.h"
-
-namespace {
-std::string describe(const std::string& what, const std::string& path) {
-    std::string message = what + " " + path;
-    if (errno != 0) message += std::string(": ") + std::strerror(errno);
-    return message;
-}
-}  // namespace
+#include "write_target.h"
 
 SettingsFile::SettingsFile(const std::string& programFolder) : m_path(programFolder + kFileName) {}
 
 Settings SettingsFile::read() const {
     if (!isFilePresent(m_path)) return {};
 
-    errno = 0;
-    std::ifstream in(m_path, std::ios::binary);
-    std::ostringstream text;
-    if (!in || !(text << in.rdbuf())) throw SettingsFileError(describe("Cannot read", m_path));
+    RegularFile file;
+    try {
+        file = readRegularFile(m_path, kMaxBytes);
+    } catch (const FileAccessError& error) {
+        throw SettingsFileError(error.what());
+    }
 
     // Written by us, each field is one whole line; a hand-edited file may hold fewer fields.
-    const std::string content = text.str();
+    const std::string content(file.bytes.begin(), file.bytes.end());
     TextFieldReader reader(content);
     Settings settings;
     settings.lastOpenPath = reader.next().value_or(std::string());
@@ -43,10 +35,10 @@ void SettingsFile::write(const Settings& settings) const {
         content += *value;
         content += "\"\r\n";
     }
-
-    errno = 0;
-    std::ofstream out(m_path, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) throw SettingsFileError(describe("Cannot write", m_path));
+    try {
+        WriteTarget::examine(m_path).write(
+            std::span(reinterpret_cast<const std::uint8_t*>(content.data()), content.size()));
+    } catch (const FileAccessError& error) {
+        throw SettingsFileError(error.what());
+    }
 }

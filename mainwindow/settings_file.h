@@ -1,6 +1,7 @@
 // jersey.cfg: the FIFA 99 file opened last and the FIFA 2000 file saved last, kept between runs.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -23,6 +24,8 @@ public:
 class SettingsFile {
 public:
     static constexpr const char* kFileName = "jersey.cfg";
+    /** Two paths of the longest the systems allow, quoted, with their line ends. */
+    static constexpr std::size_t kMaxBytes = 2 * (32767 + 4);
 
     /** programFolder ends in a separator; the file is programFolder + "jersey.cfg". */
     explicit SettingsFile(const std::string& programFolder);
@@ -32,11 +35,14 @@ public:
     /**
      * Both values; an absent or empty file gives two empty values and is left behind empty, and a
      * value the file does not hold reads as empty. Throws SettingsFileError when the file is there
-     * but cannot be read.
+     * but cannot be read, is no ordinary file or is longer than two paths can make it.
      */
     Settings read() const;
 
-    /** Replaces the whole file. Throws SettingsFileError when it cannot be written. */
+    /**
+     * Replaces the whole file, or leaves it as it was. Throws SettingsFileError when it cannot be
+     * written or is no ordinary file.
+     */
     void write(const Settings& settings) const;
 
 private:

@@ -28,14 +28,16 @@ protected:
 };
 
 TEST_F(DamagedCorpusLoad, AKitIsRefusedWhenItFailsTheCheckAndConvertedOtherwise) {
-    // Refused with "Not a jersey file", or converted; count_270 last, checked further below.
-    const std::pair<bool, std::vector<const char*>> groups[] = {
-        {true, {"empty", "header_only", "lowercase_magic", "thirteen_pictures", "picture_file"}},
-        {false,
-         {"cut_in_directory", "cut_in_front", "cut_in_palette", "entry_past_end", "no_sleeve",
-          "unknown_palette_type", "count_270"}},
+    // Refused with "Not a jersey file"; converted, telling what a file cut short lacks; or
+    // converted without a word. count_270 last, checked further below.
+    enum Outcome { Refused, ConvertedDamaged, Converted };
+    const std::pair<Outcome, std::vector<const char*>> groups[] = {
+        {Refused, {"empty", "header_only", "lowercase_magic", "thirteen_pictures", "picture_file"}},
+        {ConvertedDamaged,
+         {"cut_in_directory", "cut_in_front", "cut_in_palette", "entry_past_end"}},
+        {Converted, {"no_sleeve", "unknown_palette_type", "count_270"}},
     };
-    for (const auto& [refused, kits] : groups)
+    for (const auto& [outcome, kits] : groups)
         for (const char* name : kits) {
             SCOPED_TRACE(name);
             const QString kit = putJersey(
@@ -43,8 +45,17 @@ TEST_F(DamagedCorpusLoad, AKitIsRefusedWhenItFailsTheCheckAndConvertedOtherwise)
             FakeServices fake;
             const auto window = load(kit, fake);
 
-            const std::vector<QString> says{QStringLiteral("Not a jersey file")};
-            EXPECT_EQ(fake.messages.texts(), refused ? says : std::vector<QString>{});
+            const bool refused = outcome == Refused;
+            const std::vector<QString> texts = fake.messages.texts();
+            if (outcome == ConvertedDamaged) {
+                ASSERT_EQ(texts.size(), 1u);
+                EXPECT_TRUE(
+                    texts[0].startsWith(QStringLiteral("This kit is damaged: the file has ")))
+                    << texts[0].toStdString();
+            } else {
+                const std::vector<QString> says{QStringLiteral("Not a jersey file")};
+                EXPECT_EQ(texts, refused ? says : std::vector<QString>{});
+            }
             EXPECT_EQ(read(path("pk001.fsh")),
                       refused ? templateBytes() : referenceConversion(kit, 191));
             EXPECT_EQ(saveEnabled(*window), !refused);

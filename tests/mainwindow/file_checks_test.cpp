@@ -1,5 +1,8 @@
 // The presence test of the program's own files and the FIFA 99 jersey check.
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -72,10 +75,17 @@ TEST(JerseyFileCheck, WantsShpiAndFourteenInTheLowCountByte) {
     }
 }
 
-TEST(JerseyFileCheck, ANameThatDoesNotExistIsCreatedAndFails) {
+TEST(JerseyFileCheck, WhatIsNoOrdinaryFileIsRefusedAndNothingIsCreated) {
     TempFolder folder;
-    EXPECT_FALSE(isFifa99JerseyFile(folder.file("typed.fsh", nullptr)));
-    EXPECT_TRUE(fs::exists(folder.path / "typed.fsh"));
-    EXPECT_THROW(isFifa99JerseyFile((folder.path / "no-folder" / "kit.fsh").string()),
-                 JerseyFileError);
+    const std::string typed = folder.file("typed.fsh", nullptr);
+    std::vector<std::string> refused{typed, (folder.path / "no-folder" / "kit.fsh").string(),
+                                     folder.path.string()};
+#ifndef _WIN32
+    const std::string fifo = (folder.path / "pipe.fsh").string();
+    ::mkfifo(fifo.c_str(), 0666);  // nobody writes it: the check must not wait for a writer
+    refused.push_back(fifo);
+#endif
+    for (const std::string& path : refused)
+        EXPECT_THROW(isFifa99JerseyFile(path), JerseyFileError) << path;
+    EXPECT_FALSE(fs::exists(typed));
 }

@@ -116,15 +116,24 @@ TEST_F(Form1Load, AFileThatFailsTheCheckIsRememberedAndDisablesSave) {
     thirteen[8] = 13;
     QByteArray lowerCase = jerseyBytes();
     lowerCase.replace(0, 4, "shpi");
+    QByteArray noPictures = jerseyBytes();  // the header passes; the directory names none of them
+    for (int record = 0; record < 14; ++record) noPictures.replace(16 + 8 * record, 4, "none");
+    const QString noJersey = QStringLiteral("Not a jersey file");
     const struct {
         const char* name;
         QByteArray bytes;  // null: the file does not exist
+        QString says;
     } cases[] = {
-        {"thirteen.fsh", thirteen},
-        {"lower.fsh", lowerCase},
-        {"short.fsh", QByteArray("SHPI\0\0\0\0", 8)},
-        {"empty.fsh", QByteArray("")},
-        {"typed-by-hand.fsh", QByteArray()},
+        {"thirteen.fsh", thirteen, noJersey},
+        {"lower.fsh", lowerCase, noJersey},
+        {"short.fsh", QByteArray("SHPI\0\0\0\0", 8), noJersey},
+        {"empty.fsh", QByteArray(""), noJersey},
+        {"no-pictures.fsh", noPictures,
+         QStringLiteral("Not a jersey file: it holds none of the FIFA 99 jersey pictures")},
+        // Refused for what it is, and not created.
+        {"typed-by-hand.fsh", QByteArray(),
+         QStringLiteral("Cannot read %1: No such file or directory")
+             .arg(path("typed-by-hand.fsh"))},
     };
     const QString good = putJersey("club.fsh");
     const auto window = startAndLoad(good);
@@ -138,7 +147,7 @@ TEST_F(Form1Load, AFileThatFailsTheCheckIsRememberedAndDisablesSave) {
         window->Command1_Click();
 
         ASSERT_EQ(m_fake.messages.shown.size(), 1u);
-        EXPECT_EQ(m_fake.messages.shown[0].text, QStringLiteral("Not a jersey file"));
+        EXPECT_EQ(m_fake.messages.shown[0].text, c.says);
         EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Tavrimel"));
         EXPECT_FALSE(saveEnabled(*window));
         EXPECT_EQ(read(path("jersey.cfg")), settingsText(bad, QString()));
@@ -150,7 +159,7 @@ TEST_F(Form1Load, AFileThatFailsTheCheckIsRememberedAndDisablesSave) {
         window->Command1_Click();
         EXPECT_TRUE(saveEnabled(*window));
     }
-    EXPECT_TRUE(QFileInfo::exists(path("typed-by-hand.fsh")));  // the check's open made it
+    EXPECT_FALSE(QFileInfo::exists(path("typed-by-hand.fsh")));
 }
 
 TEST_F(Form1Load, SixtyFourColourModeChangesTheNextLoadOnly) {

@@ -1,4 +1,6 @@
 // Saving the FIFA 2000 jersey: the question before overwriting, the copy, the settings file.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -145,4 +147,64 @@ TEST_F(Form1Save, AnExistingTargetInAFolderThatTakesNoNewFilesIsStillWritten) {
     EXPECT_EQ(m_fake.messages.texts().back(), QStringLiteral("Jersey Saved !"));
     EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList{QStringLiteral("kit.fsh")});
     if (!refuses) GTEST_SKIP() << "this user may write anywhere (root)";
+}
+
+TEST_F(Form1Save, TargetsThatMustNotBeReplacedAreRefusedBeforeTheQuestion) {
+    namespace fs = std::filesystem;
+    const auto native = [](const QString& name) { return QFile::encodeName(name).toStdString(); };
+    ::mkfifo(native(path("pipe.fsh")).c_str(), 0666);
+    fs::create_symlink("/dev/null", native(path("null.fsh")));
+    QDir().mkpath(path("folder.fsh"));
+    write(path("protected.fsh"), "an older jersey");
+    QFile::setPermissions(path("protected.fsh"), QFile::ReadOwner);
+    const struct {
+        const char* target;
+        const char* reason;
+    } cases[] = {
+        {"pipe.fsh", "it is a FIFO, not a file"},
+        {"null.fsh", "it is a device, not a file"},
+        {"folder.fsh", "it is a folder"},
+        {"protected.fsh", "it is write-protected"},
+        // Overwritten, these would end the program at the next load or start.
+        {"fifa2k.pal", "it is one of Vestrix's own files"},
+        {"pk001.fsh", "it is one of Vestrix's own files"},
+        {"jersey.cfg", "it is one of Vestrix's own files"},
+        {"subzero.jpg", "it is one of Vestrix's own files"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        const QString target = path(c.target);
+        const QByteArray before = QFileInfo(target).isFile() ? read(target) : QByteArray();
+        m_fake.messages.shown.clear();
+        m_fake.messages.answers.assign({MessageAnswer::Yes});
+
+        saveAs(target);
+
+        ASSERT_EQ(m_fake.messages.shown.size(), 1u);  // no question before the refusal
+        EXPECT_EQ(m_fake.messages.shown[0].text,
+                  QStringLiteral("Cannot write %1: %2").arg(target, QString::fromLatin1(c.reason)));
+        EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Tavrimel"));
+        if (QFileInfo(target).isFile() && std::string(c.target) != "jersey.cfg") {
+            EXPECT_EQ(read(target), before);
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(native(path("pipe.fsh"))));
+    EXPECT_TRUE(fs::is_symlink(native(path("null.fsh"))));
+}
+
+TEST_F(Form1Save, ASettingsFileThatCannotBeWrittenIsToldOnceAndStopsNothing) {
+    QFile::remove(path("jersey.cfg"));
+    QDir().mkpath(path("jersey.cfg"));
+    m_fake.messages.shown.clear();
+    m_fake.dialogs.openAnswers.push_back(m_jersey);
+    m_window->Command1_Click();
+    saveAs(path("saved.fsh"));
+    saveAs(path("again.fsh"));
+
+    const std::vector<QString> texts = m_fake.messages.texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0], QStringLiteral("Cannot write %1: it is a folder").arg(path("jersey.cfg")));
+    EXPECT_EQ(texts[1], QStringLiteral("Jersey Saved !"));
+    EXPECT_EQ(texts[2], QStringLiteral("Jersey Saved !"));
+    EXPECT_EQ(read(path("again.fsh")), m_converted);
 }

@@ -2,6 +2,9 @@
 #include "settings_file.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -94,4 +97,16 @@ TEST_F(SettingsFileTest, AWriteThatFailsNamesTheFile) {
                   std::string::npos)
             << error.what();
     }
+}
+
+TEST_F(SettingsFileTest, OnlyAnOrdinaryFileOfTwoPathsIsRead) {
+    put(std::string(SettingsFile::kMaxBytes + 1, 'x'));  // not ours: far longer than two paths
+    EXPECT_THROW(SettingsFile(folder()).read(), SettingsFileError);
+#ifndef _WIN32
+    fs::remove(cfgPath());
+    ::mkfifo(cfgPath().c_str(), 0666);  // nobody writes it: reading must not wait for a writer
+    EXPECT_EQ(SettingsFile(folder()).read(), Settings{});
+    EXPECT_THROW(SettingsFile(folder()).write({"/a.fsh", "/b.fsh"}), SettingsFileError);
+    EXPECT_TRUE(fs::is_fifo(cfgPath()));
+#endif
 }

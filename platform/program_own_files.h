@@ -1,0 +1,24 @@
+// The program's own files, which no jersey may be written over: everything in a program folder
+// (work file, palette, settings, skins, readme, the programs themselves) except the jerseys a user
+// keeps there, and the running program wherever it lives.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "file_key.h"
+
+class ProgramOwnFiles {
+public:
+    /** Adds every file of folder except *.fsh jerseys other than the work file pk001.fsh. */
+    void addFolder(const std::string& folder);
+    void addFile(const std::string& path);
+
+    /** The path of the own file that key identifies, if it is one. */
+    std::optional<std::string> find(const FileKey& key) const;
+    bool empty() const { return m_files.empty(); }
+
+private:
+    std::map<FileKey, std::string> m_files;
+};

@@ -1,0 +1,128 @@
+// Write targets on Windows. MoveFileExA with MOVEFILE_REPLACE_EXISTING puts a finished file in
+// place, since a plain rename there refuses to replace an existing one. GetLastError is read right
+// after the call that failed, before any clean-up call can change it.
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+
+#include "file_access_error.h"
+#include "win32_error_text.h"
+#include "win32_open_file.h"
+#include "write_target.h"
+
+namespace {
+[[noreturn]] void refuse(const std::string& path, const std::string& reason) {
+    throw FileAccessError("Cannot write " + path + ": " + reason);
+}
+
+bool writeAll(HANDLE file, std::span<const std::uint8_t> bytes, std::size_t piece) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>({bytes.size(), piece, 1u << 30}));
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return false;
+        if (written == 0) {
+            SetLastError(ERROR_DISK_FULL);
+            return false;
+        }
+        bytes = bytes.subspan(written);
+    }
+    return true;
+}
+
+bool setLength(HANDLE file, std::uint64_t length) {
+    LARGE_INTEGER position{};
+    position.QuadPart = static_cast<LONGLONG>(length);
+    return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+}
+
+HANDLE createTemporary(const std::string& path, std::string& temporary) {
+    static std::atomic<unsigned> counter{0};
+    const std::filesystem::path target(path);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::filesystem::path name = target;
+        name.replace_filename("." + target.filename().string() + WriteTarget::kTemporaryMark +
+                              std::to_string(GetCurrentProcessId()) + "-" +
+                              std::to_string(counter++));
+        temporary = name.string();
+        const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+/** The file a link leads to, without the "\\?\" that the system puts before a drive letter. */
+std::string finalPath(HANDLE file, const std::string& path) {
+    char buffer[MAX_PATH * 4];
+    const DWORD length = GetFinalPathNameByHandleA(file, buffer, sizeof buffer, 0);
+    if (length == 0 || length >= sizeof buffer) refuse(path, win32ErrorText(GetLastError()));
+    std::string result(buffer, length);
+    if (result.rfind("\\\\?\\", 0) == 0 && result.size() > 5 && result[5] == ':')
+        result.erase(0, 4);
+    return result;
+}
+}  // namespace
+
+WriteTarget WriteTarget::examine(const std::string& path) {
+    WriteTarget target;
+    target.m_path = path;
+    target.m_writtenPath = path;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND) refuse(path, win32ErrorText(error));
+        return target;
+    }
+    const Win32Handle file(
+        CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (file.handle == INVALID_HANDLE_VALUE) refuse(path, win32ErrorText(GetLastError()));
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(file.handle, &info) != 0;
+    if (const std::string reason = win32NotAFileReason(file.handle, info); !reason.empty())
+        refuse(path, reason);
+    if (!known) refuse(path, win32ErrorText(GetLastError()));
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) refuse(path, "it is write-protected");
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        target.m_writtenPath = finalPath(file.handle, path);
+    target.m_key = win32FileKey(info);
+    target.m_inPlace = info.nNumberOfLinks > 1;
+    return target;
+}
+
+void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBytes) const {
+    const std::size_t piece = pieceBytes == 0 ? bytes.size() : pieceBytes;
+    if (!m_inPlace) {
+        std::string temporary;
+        const HANDLE file = createTemporary(m_writtenPath, temporary);
+        if (file != INVALID_HANDLE_VALUE) {
+            const bool written = writeAll(file, bytes, piece);
+            DWORD error = GetLastError();
+            const bool closed = CloseHandle(file) != 0;
+            if (written && !closed) error = GetLastError();
+            if (written && closed &&
+                MoveFileExA(temporary.c_str(), m_writtenPath.c_str(), MOVEFILE_REPLACE_EXISTING))
+                return;
+            if (written && closed) error = GetLastError();
+            DeleteFileA(temporary.c_str());
+            refuse(m_path, win32ErrorText(error));
+        }
+        // A folder that takes no new files still lets an existing file be written where it is.
+        const DWORD error = GetLastError();
+        if (!exists() || error != ERROR_ACCESS_DENIED) refuse(m_path, win32ErrorText(error));
+    }
+
+    const Win32Handle file(CreateFileA(m_writtenPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.handle == INVALID_HANDLE_VALUE) refuse(m_path, win32ErrorText(GetLastError()));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file.handle, &info) || win32FileKey(info) != *m_key)
+        refuse(m_path, "it was replaced by another file meanwhile");
+    const std::uint64_t oldLength =
+        (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    // Growing the file first claims its space: a full disk refuses before a byte changes.
+    const bool written = (bytes.size() <= oldLength || setLength(file.handle, bytes.size())) &&
+                         SetFilePointerEx(file.handle, LARGE_INTEGER{}, nullptr, FILE_BEGIN) &&
+                         writeAll(file.handle, bytes, piece) && setLength(file.handle, bytes.size());
+    if (!written) refuse(m_path, win32ErrorText(GetLastError()));
+}
