@@ -8,12 +8,6 @@
 
 #include "conversion_error.h"
 
-namespace {
-// The farthest byte the conversion can reach: a 24-bit entry offset, a 16-bit distance to the
-// palette, its header and 1024 colour bytes. Anything beyond is never read, so never loaded.
-constexpr std::uint64_t kFarthestReachableByte = (1u << 24) + (1u << 16) + 16 + 16 + 1024;
-}  // namespace
-
 SourceArchive SourceArchive::open(const std::string& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw SourceFileError("Cannot open " + path + ": " + std::strerror(errno));

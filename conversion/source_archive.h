@@ -15,6 +15,14 @@ public:
     /** Directory records scanned: a FIFA 99 jersey has 14 pictures. */
     static constexpr int kDirectoryRecords = 14;
 
+    /**
+     * The farthest byte the conversion can reach: a 24-bit entry offset, a 16-bit distance to
+     * the palette, its header and 1024 colour bytes. Anything beyond is never read, so never
+     * loaded.
+     */
+    static constexpr std::uint64_t kFarthestReachableByte =
+        (1u << 24) + (1u << 16) + 16 + 16 + 1024;
+
     explicit SourceArchive(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {}
 
     /** Reads the file at path; throws SourceFileError naming it when it cannot be read. */

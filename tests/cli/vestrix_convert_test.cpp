@@ -139,7 +139,7 @@ TEST_F(ConvertProgramTest, QuietSilencesWarningsButNeverErrors) {
     const ProgramRun run =
         convert({"-q", "--resources", "@res", "-d", "@out", "@nosleeve.fsh", "@missing.fsh"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.errors, path("missing.fsh") + ": Cannot open " + path("missing.fsh") +
+    EXPECT_EQ(run.errors, path("missing.fsh") + ": Cannot read " + path("missing.fsh") +
                               ": No such file or directory\n");
     EXPECT_TRUE(exists("out/nosleeve.fsh"));
 }

@@ -5,4 +5,3 @@
 #include "system_reasons.h"
 
 std::string missingFolderReason() { return std::strerror(ENOENT); }
-std::string notAFolderReason() { return std::strerror(ENOTDIR); }

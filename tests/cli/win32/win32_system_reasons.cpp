@@ -1,4 +1,4 @@
-// Reasons as Windows words its error codes: both cases are a path that cannot be found there.
+// Reasons as Windows words its error codes.
 #include <windows.h>
 
 #include "system_reasons.h"
@@ -14,4 +14,3 @@ std::string missingFolderReason() {
         reason.pop_back();
     return reason;
 }
-std::string notAFolderReason() { return missingFolderReason(); }
