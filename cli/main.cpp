@@ -135,7 +135,8 @@ int main(int argc, char** argv) {
     if (withoutPreviews > 0)
         summary += "; the previews of " + std::to_string(withoutPreviews) + " are missing";
     if (!plan.failures().empty())
-        summary += "; " + std::to_string(plan.failures().size()) + " folder(s) could not be read";
+        summary += "; " + std::to_string(plan.failures().size()) +
+                   (plan.failures().size() == 1 ? " folder" : " folders") + " could not be read";
     if (done < jobs.size()) {
         printLine("vestrix-convert: interrupted; " + summary);
         Interruption::endAsRequested();

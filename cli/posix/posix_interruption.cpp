@@ -22,6 +22,9 @@ sigset_t watchedSignals() {
 }  // namespace
 
 void Interruption::watch() {
+    // A file-size limit then fails the write like a full disk, instead of ending the program
+    // with a temporary file half-written.
+    ::signal(SIGXFSZ, SIG_IGN);
     const sigset_t set = watchedSignals();
     if (pthread_sigmask(SIG_BLOCK, &set, nullptr) != 0) return;
     std::thread([set] {
