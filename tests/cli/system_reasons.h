@@ -3,5 +3,7 @@
 
 #include <string>
 
+/** A file to be read does not exist. */
+std::string missingFileReason();
 /** A file is to be written into a folder that does not exist. */
 std::string missingFolderReason();

@@ -4,4 +4,5 @@
 
 #include "system_reasons.h"
 
+std::string missingFileReason() { return std::strerror(ENOENT); }
 std::string missingFolderReason() { return std::strerror(ENOENT); }
