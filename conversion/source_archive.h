@@ -41,6 +41,10 @@ public:
     std::uint8_t byteAt(std::uint64_t offset) const {
         return offset < m_bytes.size() ? m_bytes[offset] : 0;
     }
+    /** The count bytes from offset where they lie, or nullptr unless all are in the file. */
+    const std::uint8_t* bytesAt(std::uint64_t offset, std::size_t count) const {
+        return offset + count <= m_bytes.size() ? m_bytes.data() + offset : nullptr;
+    }
     /** Fills out from offset; what lies past the end of the file reads as zero. */
     void read(std::uint64_t offset, std::span<std::uint8_t> out) const;
 
