@@ -36,7 +36,9 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The window when a display is there; otherwise the command-line converter on the bundled samples.
-run: build
+# Only the programs and the files beside them are built; the tests and benchmarks are not.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target programs
 	@if [ -x $(BUILD)/vestrix ] && { [ -n "$${DISPLAY:-}" ] || [ -n "$${WAYLAND_DISPLAY:-}" ]; }; then \
 	    $(BUILD)/vestrix; \
 	else \
