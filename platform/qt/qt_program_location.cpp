@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 #include "program_folder_choice.h"
+#include "program_locations.h"
 
 namespace {
 std::filesystem::path native(const QString& path) {
@@ -15,22 +15,14 @@ std::filesystem::path native(const QString& path) {
 }  // namespace
 
 QtProgramLocation::QtProgramLocation() {
-    const QString executable = QCoreApplication::applicationDirPath();
-    // Where the shipped files may be, best first: beside an installed executable that may not be
-    // written (a Windows program folder), the installation's own share/vestrix (found wherever the
-    // installation was moved), then the system's data folders.
-    std::vector<std::filesystem::path> shared{
-        native(executable), native(executable + QStringLiteral("/../share/vestrix"))};
-    for (const QString& data :
-         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
-        shared.push_back(native(data + QStringLiteral("/vestrix")));
-    }
-    // $XDG_DATA_HOME/vestrix on Linux, the local application-data folder on Windows.
-    const std::filesystem::path user =
-        native(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-               QStringLiteral("/vestrix"));
-    const ProgramFolderChoice::Choice choice =
-        ProgramFolderChoice::choose(native(executable), shared, user);
+    // The same places the converter keeps its hands off.
+    const ProgramLocations locations = ProgramLocations::ofThisProgram();
+    const std::vector<std::filesystem::path> shared(locations.sharedFolders.begin(),
+                                                    locations.sharedFolders.end());
+    const ProgramFolderChoice::Choice choice = ProgramFolderChoice::choose(
+        locations.executableFolder.empty() ? native(QCoreApplication::applicationDirPath())
+                                           : std::filesystem::path(locations.executableFolder),
+        shared, locations.userFolder);
     m_folder = choice.folder.string();
     m_problem = choice.problem;
 }

@@ -13,7 +13,8 @@ using BatchPlanTest = CliFixture;
 TEST_F(BatchPlanTest, ANewFileIsKnownByItsFolderHoweverThePathLeadsThere) {
     fs::create_directories(m_folder / "prog/sub");
     fs::create_directory_symlink(m_folder / "prog", m_folder / "via-link");
-    const ProgramLocations program{"", {path("prog")}};
+    ProgramLocations program;
+    program.folders = {path("prog")};
     const std::string own = ", one of the program's own files; choose another output";
     const struct {
         const char* output;

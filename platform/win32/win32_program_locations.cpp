@@ -15,10 +15,16 @@ ProgramLocations ProgramLocations::ofThisProgram() {
     if (length > 0 && length < sizeof buffer) {
         locations.executable.assign(buffer, length);
         const fs::path folder = fs::path(locations.executable).parent_path();
-        locations.folders.push_back(folder.string());
-        locations.folders.push_back((folder.parent_path() / "share" / "vestrix").string());
+        locations.executableFolder = folder.string();
+        locations.sharedFolders.push_back(locations.executableFolder);
+        locations.sharedFolders.push_back((folder.parent_path() / "share" / "vestrix").string());
     }
     if (const char* data = std::getenv("LOCALAPPDATA"); data && *data)
-        locations.folders.push_back((fs::path(data) / "vestrix").string());
+        locations.userFolder = (fs::path(data) / "vestrix").string();
+    if (!locations.executableFolder.empty())
+        locations.folders.push_back(locations.executableFolder);
+    locations.folders.insert(locations.folders.end(), locations.sharedFolders.begin(),
+                             locations.sharedFolders.end());
+    if (!locations.userFolder.empty()) locations.folders.push_back(locations.userFolder);
     return locations;
 }
