@@ -6,17 +6,17 @@
 #include <QTimer>
 #include <memory>
 
-#include "application_location.h"
 #include "browser_launcher.h"
 #include "dde_client.h"
 #include "file_existence.h"
 #include "form1.h"
 #include "immediate_exit.h"
 #include "kit_argument.h"
+#include "program_name_message_box.h"
 #include "program_starter.h"
 #include "qt_file_dialogs.h"
 #include "qt_message_boxes.h"
-#include "qt_plain_message_box.h"
+#include "qt_program_location.h"
 #include "registry.h"
 #include "splash_window.h"
 
@@ -40,11 +40,11 @@ int main(int argc, char* argv[]) {
     QtMessageBoxes messageBoxes;
     ImmediateExit programExit;
     const std::unique_ptr<ProgramStarter> programStarter = createProgramStarter();
-    ApplicationLocation programLocation;
+    QtProgramLocation programLocation;
     const std::unique_ptr<Registry> registry = createRegistry();
     const std::unique_ptr<DdeClient> ddeClient = createDdeClient(*programStarter);
     const std::unique_ptr<FileExistence> fileExistence = createFileExistence();
-    QtPlainMessageBox browserMessages(messageBoxes);
+    ProgramNameMessageBox browserMessages(messageBoxes);
     BrowserLauncher urlOpener({*registry, *ddeClient, *programStarter, browserMessages});
     const MainWindowServices services{fileDialogs,     messageBoxes, programExit, *programStarter,
                                       programLocation, urlOpener,    *registry,   *fileExistence};

@@ -23,9 +23,9 @@ struct QuietServices : FileDialogs,
                        UrlOpener,
                        Registry,
                        FileExistence {
-    QString openFileName(QWidget*, const QString&) override { return jersey; }
-    QString saveFileName(QWidget*, const QString&) override { return {}; }
-    MessageAnswer show(QWidget*, const QString&, const QString&, MessageButtons,
+    std::string openFileName(const std::string&) override { return jersey; }
+    std::string saveFileName(const std::string&) override { return {}; }
+    MessageAnswer show(const std::string&, const std::string&, MessageButtons,
                        MessageAnswer) override {
         ++messages;
         return MessageAnswer::Ok;
@@ -34,7 +34,8 @@ struct QuietServices : FileDialogs,
     void start(const std::string&, const std::vector<std::string>&) override {}
     void startCommandLine(const std::string&) override {}
     void showTextFile(const std::string&, ViewerFailed) override {}
-    QString programFolder() const override { return folder; }
+    void showWebPage(const std::string&, ViewerFailed) override {}
+    std::string programFolder() const override { return folder; }
     void openUrl(const std::string&) override {}
     long openKey(RegistryRoot, const std::string&, std::uint32_t, std::uint32_t,
                  RegistryKey&) override {
@@ -47,8 +48,8 @@ struct QuietServices : FileDialogs,
     long closeKey(RegistryKey) override { return RegistryResult::kSuccess; }
     bool ordinaryFileExists(const std::string&) override { return false; }
 
-    QString folder;
-    QString jersey;
+    std::string folder;
+    std::string jersey;
     int messages = 0;
     MainWindowServices services{*this, *this, *this, *this, *this, *this, *this, *this};
 };
@@ -61,9 +62,12 @@ struct ProgramFolder {
                         dir.filePath(QLatin1String(name)));
         }
         const QDir samples(kResources + QStringLiteral("/samples"));
-        quiet.folder = dir.path();
-        quiet.jersey = samples.filePath(
-            samples.entryList({QStringLiteral("*.fsh")}, QDir::Files, QDir::Name).value(0));
+        quiet.folder = QFile::encodeName(dir.path()).toStdString();
+        quiet.jersey =
+            QFile::encodeName(
+                samples.filePath(
+                    samples.entryList({QStringLiteral("*.fsh")}, QDir::Files, QDir::Name).value(0)))
+                .toStdString();
     }
     QTemporaryDir dir;
     QuietServices quiet;

@@ -7,11 +7,12 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <iterator>
 #include <optional>
 
 #include "conversion_error.h"
+#include "file_access_error.h"
+#include "regular_file.h"
 #include "text_field_reader.h"
 
 namespace {
@@ -98,9 +99,14 @@ Palette ParsePaletteFile(std::string_view text) {
 }
 
 Palette LoadPaletteFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw PaletteFileError();
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw PaletteFileError();
-    return ParsePaletteFile(text);
+    // A palette of 256 colours is a few KB; anything far beyond, or anything that is not an
+    // ordinary file (a FIFO, /dev/zero), is no palette and must not be waited on or read.
+    constexpr std::uint64_t kMaxPaletteFileBytes = 1 << 20;
+    try {
+        const RegularFile file = readRegularFile(path, kMaxPaletteFileBytes);
+        return ParsePaletteFile(
+            std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+    } catch (const FileAccessError&) {
+        throw PaletteFileError();
+    }
 }

@@ -4,22 +4,17 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <fstream>
 
 #include "conversion_error.h"
+#include "file_access_error.h"
+#include "regular_file.h"
 
 SourceArchive SourceArchive::open(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw SourceFileError("Cannot open " + path + ": " + std::strerror(errno));
-    const std::streamoff length = in.tellg();
-    if (length < 0) throw SourceFileError("Cannot read " + path);
-    const auto wanted = static_cast<std::size_t>(
-        std::min<std::uint64_t>(static_cast<std::uint64_t>(length), kFarthestReachableByte));
-    std::vector<std::uint8_t> bytes(wanted);
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(wanted));
-    if (!in) throw SourceFileError("Cannot read " + path);
-    return SourceArchive(std::move(bytes));
+    try {
+        return SourceArchive(readRegularFileStart(path, kFarthestReachableByte).bytes);
+    } catch (const FileAccessError& error) {
+        throw SourceFileError(error.what());
+    }
 }
 
 bool SourceArchive::isFifa99JerseyHeader(std::span<const std::uint8_t> header) {

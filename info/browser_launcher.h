@@ -1,11 +1,42 @@
-// The program's web-page opener: the main window's and Skin Select's links go to OpenUrl.
+// The browser launcher (the URL module): opens a web page in the user's browser. The registry names
+// the browser's command and the DDE application and topic it listens under; the address goes over a
+// DDE conversation, and a browser that is not running is started once and given a few chances.
 #pragma once
 
-#include "url.h"
+#include <string>
+
+#include "dde_client.h"
+#include "plain_message_box.h"
+#include "program_starter.h"
+#include "registry.h"
 #include "url_opener.h"
 
+struct BrowserLauncherServices {
+    Registry& registry;
+    DdeClient& ddeClient;
+    ProgramStarter& programStarter;
+    PlainMessageBox& messageBox;
+};
+
+/**
+ * Opens url in the browser. Never fails to its caller: every failure ends in the message
+ * "Fatal error while communicating to browser" and a normal return. A browser that is reached
+ * and fails only later (the desktop's opener finds none) is reported in messageBox then.
+ */
+void OpenUrl(const std::string& url, const BrowserLauncherServices& services);
+
+/**
+ * The string data of one value (empty valueName: the key's default value), or empty text when
+ * the key or value is missing, is no REG_SZ or is longer than 255 bytes. Throws RegistryError
+ * for a REG_SZ stored with no data at all.
+ */
+std::string ReadRegistryString(Registry& registry, RegistryRoot root, const std::string& subKey,
+                               const std::string& valueName);
+
+/** The program's web-page opener: the main window's and Skin Select's links go to OpenUrl. */
 class BrowserLauncher : public UrlOpener {
 public:
+    /** The services must outlive the launcher, and its late reports: they are the program's. */
     explicit BrowserLauncher(const BrowserLauncherServices& services) : m_services(services) {}
     void openUrl(const std::string& address) override { OpenUrl(address, m_services); }
 

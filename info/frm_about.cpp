@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "line_control.h"
+#include "qt_twips.h"
 #include "system_info.h"
-#include "twips.h"
 
 namespace {
 constexpr int kClientWidthTwips = 5730;
@@ -49,13 +49,13 @@ QLabel* pictureBox(const char* name, const QString& picture, int left, int top, 
     box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     box->setPixmap(QPixmap(picture));
     box->setAlignment(Qt::AlignCenter);
-    box->setGeometry(Twips::toPixels(left, top, size, size));
+    box->setGeometry(QtTwips::toRect(left, top, size, size));
     return box;
 }
 }  // namespace
 
 FrmAbout::FrmAbout(const AboutServices& services, QWidget* parent)
-    : QDialog(parent), m_services(services), m_messageBox(services.messageBoxes, this) {
+    : QDialog(parent), m_services(services), m_messageBox(services.messageBoxes) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About The Vestrix"));
     // A fixed dialog border with the close box only; as a child of the main window it stays
@@ -72,7 +72,7 @@ FrmAbout::FrmAbout(const AboutServices& services, QWidget* parent)
     small.setPointSize(8);
     setFont(small);
     setGeometry(
-        Twips::toPixels(kClientLeftTwips, kClientTopTwips, kClientWidthTwips, kClientHeightTwips));
+        QtTwips::toRect(kClientLeftTwips, kClientTopTwips, kClientWidthTwips, kClientHeightTwips));
     setFixedSize(size());
     buildControls();
 }
@@ -90,7 +90,7 @@ void FrmAbout::buildControls() {
 
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(Twips::toPixels(4245, 2625, 1260, 345));
+    m_cmdOK->setGeometry(QtTwips::toRect(4245, 2625, 1260, 345));
     m_cmdOK->setDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
 
@@ -98,7 +98,7 @@ void FrmAbout::buildControls() {
 
     auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    sysInfo->setGeometry(Twips::toPixels(4260, 3075, 1245, 345));
+    sysInfo->setGeometry(QtTwips::toRect(4260, 3075, 1245, 345));
     connect(sysInfo, &QPushButton::clicked, this, &FrmAbout::cmdSysInfo_Click);
 
     for (const LabelText& label : kLabels) {
@@ -106,7 +106,7 @@ void FrmAbout::buildControls() {
         widget->setObjectName(QString::fromLatin1(label.name));
         widget->setWordWrap(true);
         widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        widget->setGeometry(Twips::toPixels(label.left, label.top, label.width, label.height));
+        widget->setGeometry(QtTwips::toRect(label.left, label.top, label.width, label.height));
     }
 
     pictureBox("Picture1", QStringLiteral(":/about/logo33.bmp"), 120, 840, 555, this);

@@ -7,8 +7,8 @@
 
 #include "file_existence.h"
 #include "message_boxes.h"
+#include "program_name_message_box.h"
 #include "program_starter.h"
-#include "qt_plain_message_box.h"
 #include "registry.h"
 
 class QPushButton;
@@ -42,6 +42,6 @@ private:
     void buildControls();
 
     AboutServices m_services;
-    QtPlainMessageBox m_messageBox;
+    ProgramNameMessageBox m_messageBox;
     QPushButton* m_cmdOK = nullptr;
 };

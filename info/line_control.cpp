@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "twips.h"
+#include "qt_twips.h"
 
 LineControl::LineControl(const QString& name, int index, QWidget* parent) : QWidget(parent) {
     setObjectName(name);

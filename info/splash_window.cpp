@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "twips.h"
+#include "qt_twips.h"
 
 namespace {
 constexpr int kClientWidthTwips = 5700;
@@ -37,7 +37,7 @@ void FrmSplash::buildControls() {
     m_frame1 = new QFrame(client);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    m_frame1->setGeometry(Twips::toPixels(-120, -240, 6000, 4005));
+    m_frame1->setGeometry(QtTwips::toRect(-120, -240, 6000, 4005));
     m_frame1->installEventFilter(this);
 
     m_image1 = new QLabel(m_frame1);

@@ -10,18 +10,12 @@
 #include <QPushButton>
 
 #include "picture_box.h"
+#include "preview_boxes.h"
+#include "qt_twips.h"
 #include "skin_surface.h"
-#include "twips.h"
 #include "window_icon.h"
 
 namespace {
-// Each preview box as left, top, width, height in twips; the conversion decides what goes where
-// (0 and 1 the big front before and after, 4 and 5 the back, 6 and 7 the sleeve, 3 the small
-// pictures one over the other; 2 is cleared with the rest but never drawn).
-constexpr int kPictureTwips[ConversionHost::kPreviewCount][4] = {
-    {120, 360, 1984, 1984}, {120, 3360, 1550, 1550}, {4560, 1560, 540, 540}, {4560, 4440, 540, 540},
-    {2160, 360, 992, 992},  {2160, 3360, 992, 992},  {3240, 360, 992, 744},  {3240, 3360, 992, 744},
-};
 constexpr int kClientWidthTwips = 6915;
 constexpr int kClientHeightTwips = 5610;
 constexpr int kProgressMaximum = 90;
@@ -55,25 +49,25 @@ void Form1::buildControls() {
 
     m_command1 = new QPushButton(QStringLiteral("Load FIFA99 Jersey"), client);
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(Twips::toPixels(120, 2400, 1935, 375));
+    m_command1->setGeometry(QtTwips::toRect(120, 2400, 1935, 375));
     connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 
     m_command2 = new QPushButton(QStringLiteral("Save FIFA2000 jersey"), client);
     m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setGeometry(Twips::toPixels(120, 5040, 1935, 375));
+    m_command2->setGeometry(QtTwips::toRect(120, 5040, 1935, 375));
     m_command2->setEnabled(false);
     connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
     for (int i = 0; i < kPreviewCount; ++i) {
-        const int* box = kPictureTwips[i];
+        const PreviewBoxes::Box& box = PreviewBoxes::kTwips[static_cast<std::size_t>(i)];
         auto* picture = new PictureBox(i, client);
-        picture->setGeometry(Twips::toPixels(box[0], box[1], box[2], box[3]));
+        picture->setGeometry(QtTwips::toRect(box.left, box.top, box.width, box.height));
         m_pictures[static_cast<std::size_t>(i)] = picture;
     }
 
     m_progressBar1 = new QProgressBar(client);
     m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progressBar1->setGeometry(Twips::toPixels(2160, 2520, 3255, 255));
+    m_progressBar1->setGeometry(QtTwips::toRect(2160, 2520, 3255, 255));
     m_progressBar1->setRange(0, kProgressMaximum);
     m_progressBar1->setValue(0);
     m_progressBar1->setTextVisible(false);
@@ -81,12 +75,12 @@ void Form1::buildControls() {
     // Hidden text boxes: Text1 holds the program folder, DDEtext serves the web links later.
     m_text1 = new QLineEdit(QStringLiteral("Text1"), client);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(Twips::toPixels(3480, 5160, 3135, 285));
+    m_text1->setGeometry(QtTwips::toRect(3480, 5160, 3135, 285));
     m_text1->hide();
 
     m_ddeText = new QLineEdit(QStringLiteral("INVISIBLE -- for URL lunching"), client);
     m_ddeText->setObjectName(QStringLiteral("DDEtext"));
-    m_ddeText->setGeometry(Twips::toPixels(3120, 5280, 3135, 285));
+    m_ddeText->setGeometry(QtTwips::toRect(3120, 5280, 3135, 285));
     m_ddeText->hide();
 
     setTabOrder(m_command1, m_command2);

@@ -90,12 +90,14 @@ private:
     void Form_Load();
     /** Presence test plus the length the conversion needs; shows the message and ends if absent. */
     bool checkOwnFile(const char* fileName, const char* message, qint64 minimumLength);
+    /** The work file must be laid out as a FIFA 2000 jersey; otherwise as checkOwnFile. */
+    bool checkWorkTemplate();
     void convertJersey(const QString& path);
     /** Remembers the dialogs' paths; a failure is told once and does not stop the command. */
     void writeSettings();
     void setSaveEnabled(bool enabled);
     QString ownFile(const char* fileName) const;
-    void showMessage(const QString& text, const QString& title);
+    void showMessage(const std::string& text, const char* title);
     void endProgram(int status);
 
     MainWindowServices m_services;

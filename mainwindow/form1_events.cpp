@@ -24,6 +24,7 @@
 #include "layout_failure.h"
 #include "picture_box.h"
 #include "program_own_files.h"
+#include "regular_file.h"
 #include "settings_file.h"
 #include "skin_painting.h"
 #include "skin_surface.h"
@@ -32,23 +33,20 @@
 #include "widget_layout_form.h"
 #include "work_file_copy.h"
 #include "work_file_layout.h"
+#include "work_template_check.h"
 #include "write_target.h"
 
 namespace {
 // Problems with the program's own files carry this title, those with the user's jerseys the other.
-QString errorTitle() { return QStringLiteral("Error"); }
-QString jerseyTitle() { return QStringLiteral("Tavrimel"); }
+constexpr const char* kErrorTitle = "Error";
+constexpr const char* kJerseyTitle = "Tavrimel";
 
 constexpr const char* kWorkFile = "pk001.fsh";
 constexpr const char* kPaletteFile = "fifa2k.pal";
 constexpr const char* kDefaultSkin = "subzero.jpg";
-// The FIFA 99 pictures a jersey is made from: hjfr, hjbk, mjfr, hrsv and mrsv.
-constexpr std::size_t kSourcePictureCount = 5;
 
 std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString fromNative(const std::string& path) { return QFile::decodeName(path.c_str()); }
-// Our exceptions name files in the system's 8-bit encoding.
-QString textOf(const std::exception& error) { return QString::fromLocal8Bit(error.what()); }
 
 // One local file, as a file manager drops it; the Load command's check says whether it is a kit.
 QString droppedFile(const QMimeData* data) {
@@ -80,14 +78,20 @@ void Form1::Form_Load() {
     m_paletteBase = 191;
     setSaveEnabled(false);
 
-    QString folder = m_services.programLocation.programFolder();
+    QString folder = fromNative(m_services.programLocation.programFolder());
     if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
     m_text1->setText(folder);
+    // The folder could not be made or is damaged: say which and why, and end as a failed check.
+    if (const std::string problem = m_services.programLocation.problem(); !problem.empty()) {
+        showMessage(problem, kErrorTitle);
+        endProgram(1);
+        return;
+    }
 
     // A work file too short for the nine pictures would be stretched by the first load instead of
     // patched: refuse it like a missing one.
     if (!checkOwnFile(kWorkFile, WorkFileError::kMessage, WorkFileLayout::kMinimumLength) ||
-        !checkOwnFile(kPaletteFile, PaletteFileError::kMessage, 1)) {
+        !checkWorkTemplate() || !checkOwnFile(kPaletteFile, PaletteFileError::kMessage, 1)) {
         return;
     }
 
@@ -97,7 +101,7 @@ void Form1::Form_Load() {
         m_lastSavePath = fromNative(settings.lastSavePath);
     } catch (const SettingsFileError& error) {
         // Only the dialogs' starting points are lost: say so and start normally.
-        showMessage(textOf(error), errorTitle());
+        showMessage(error.what(), kErrorTitle);
     }
 
     PaintDefaultSkin();
@@ -106,14 +110,29 @@ void Form1::Form_Load() {
 bool Form1::checkOwnFile(const char* fileName, const char* message, qint64 minimumLength) {
     const QString path = ownFile(fileName);
     if (isFilePresent(nativePath(path)) && QFileInfo(path).size() >= minimumLength) return true;
-    showMessage(QString::fromLatin1(message), errorTitle());
+    showMessage(message, kErrorTitle);
+    endProgram(1);
+    return false;
+}
+
+bool Form1::checkWorkTemplate() {
+    // A file of the right length that is no FIFA 2000 jersey (all zeros, another archive) would be
+    // patched without complaint into a jersey the game cannot read.
+    try {
+        if (isWorkTemplate(
+                readRegularFile(nativePath(ownFile(kWorkFile)), WorkFileCopy::kMaxWorkFileBytes)
+                    .bytes))
+            return true;
+    } catch (const FileAccessError&) {
+    }
+    showMessage(WorkFileError::kMessage, kErrorTitle);
     endProgram(1);
     return false;
 }
 
 void Form1::Command1_Click() {
     repaint();  // fully drawn behind the dialog
-    loadJersey(m_services.fileDialogs.openFileName(this, m_lastOpenPath));
+    loadJersey(fromNative(m_services.fileDialogs.openFileName(nativePath(m_lastOpenPath))));
 }
 
 void Form1::loadJersey(const QString& chosen) {
@@ -134,27 +153,26 @@ void Form1::loadJersey(const QString& chosen) {
 std::int16_t Form1::CheckJerseyFile(const QString& path) {
     try {
         if (isFifa99JerseyFile(nativePath(path))) return 0;
-        showMessage(QStringLiteral("Not a jersey file"), jerseyTitle());
+        showMessage("Not a jersey file", kJerseyTitle);
     } catch (const JerseyFileError& error) {
-        showMessage(textOf(error), jerseyTitle());
+        showMessage(error.what(), kJerseyTitle);
     }
     return 1;
 }
 
 void Form1::convertJersey(const QString& path) {
     setProgress(0);
-    QString failure;
-    QString title = errorTitle();
+    std::string failure;
+    const char* title = kErrorTitle;
     bool fatal = false;
     try {
         const std::string sourcePath = nativePath(path);
         const KitGaps gaps = KitGaps::of(SourceArchive::open(sourcePath));
-        if (gaps.missingPictures.size() == kSourcePictureCount) {
+        if (gaps.listsNoJerseyPicture()) {
             // The header looks right but nothing in it is a jersey: there is nothing to convert.
             setSaveEnabled(false);
-            showMessage(QStringLiteral("Not a jersey file: it holds none of the FIFA 99 jersey "
-                                       "pictures"),
-                        jerseyTitle());
+            showMessage("Not a jersey file: it holds none of the FIFA 99 jersey pictures",
+                        kJerseyTitle);
             return;
         }
         for (const ConversionTarget& target : conversionTable()) {
@@ -164,24 +182,21 @@ void Form1::convertJersey(const QString& path) {
         if (!gaps.damage.empty()) {
             // Converted all the same, as the game's own files are read; but the user should know
             // before saving that the black parts come from a file cut short.
-            QString text = QStringLiteral("This kit is damaged: ");
-            for (std::size_t i = 0; i < gaps.damage.size(); ++i) {
-                if (i > 0) text += QStringLiteral("; ");
-                text += QString::fromLocal8Bit(gaps.damage[i]);
-            }
-            showMessage(text + QStringLiteral(". What is missing was converted as black."),
-                        jerseyTitle());
+            std::string text = "This kit is damaged: ";
+            for (std::size_t i = 0; i < gaps.damage.size(); ++i)
+                text += (i > 0 ? "; " : "") + gaps.damage[i];
+            showMessage(text + ". What is missing was converted as black.", kJerseyTitle);
         }
         return;
     } catch (const PaletteFileError& error) {
         // Without a palette no jersey can be made: end as a failed start does.
-        failure = textOf(error);
+        failure = error.what();
         fatal = true;
     } catch (const SourceFileError& error) {
-        failure = textOf(error);
-        title = jerseyTitle();
+        failure = error.what();
+        title = kJerseyTitle;
     } catch (const std::exception& error) {
-        failure = textOf(error);
+        failure = error.what();
     }
     // The work file may now hold part of this jersey and part of the last: nothing to save.
     setSaveEnabled(false);
@@ -194,7 +209,8 @@ void Form1::ClearPreviews() {
 }
 
 void Form1::Command2_Click() {
-    const QString target = m_services.fileDialogs.saveFileName(this, m_lastSavePath);
+    const QString target =
+        fromNative(m_services.fileDialogs.saveFileName(nativePath(m_lastSavePath)));
     if (target.isEmpty()) return;
 
     // Remembered before the question, so a declined target is still the next dialog's start.
@@ -211,30 +227,30 @@ void Form1::Command2_Click() {
             own.addFile(nativePath(QCoreApplication::applicationFilePath()));
             if (own.find(*examined.key())) {
                 showMessage(
-                    QStringLiteral("Cannot write %1: it is one of Vestrix's own files").arg(target),
-                    jerseyTitle());
+                    "Cannot write " + examined.path() + ": it is one of Vestrix's own files",
+                    kJerseyTitle);
                 return;
             }
         }
         std::error_code noSize;
         if (examined.exists() && std::filesystem::file_size(nativePath(target), noSize) != 0 &&
-            m_services.messageBoxes.show(this, QStringLiteral("File Exists. Overwrite ?"),
-                                         jerseyTitle(), MessageButtons::YesNo,
+            m_services.messageBoxes.show("File Exists. Overwrite ?", kJerseyTitle,
+                                         MessageButtons::YesNo,
                                          MessageAnswer::Yes) != MessageAnswer::Yes) {
             return;
         }
         WorkFileCopy::copyFile(nativePath(ownFile(kWorkFile)), examined);
     } catch (const FileAccessError& error) {
-        showMessage(textOf(error), jerseyTitle());
+        showMessage(error.what(), kJerseyTitle);
         return;
     } catch (const WorkFileReadError& error) {
-        showMessage(textOf(error), errorTitle());
+        showMessage(error.what(), kErrorTitle);
         return;
     } catch (const SaveError& error) {
-        showMessage(textOf(error), jerseyTitle());
+        showMessage(error.what(), kJerseyTitle);
         return;
     }
-    showMessage(QStringLiteral("Jersey Saved !"), jerseyTitle());
+    showMessage("Jersey Saved !", kJerseyTitle);
 }
 
 void Form1::color64_Click() {
@@ -264,12 +280,13 @@ void Form1::readme_menu_Click() {
     try {
         // The viewer may give up after this handler has ended; the window may be gone by then.
         QPointer<Form1> window(this);
-        m_services.programStarter.showTextFile(
-            nativePath(ownFile("readme.txt")), [window](const std::string& message) {
-                if (window) window->showMessage(QString::fromLocal8Bit(message), errorTitle());
-            });
+        m_services.programStarter.showTextFile(nativePath(ownFile("readme.txt")),
+                                               [window](const std::string& message) {
+                                                   if (window)
+                                                       window->showMessage(message, kErrorTitle);
+                                               });
     } catch (const ProgramStartError& error) {
-        showMessage(textOf(error), errorTitle());
+        showMessage(error.what(), kErrorTitle);
     }
 }
 
@@ -292,7 +309,7 @@ void Form1::visitwebsiteMenu_Click() {
     try {
         m_layoutScaler.ResizeForm(form);
     } catch (const LayoutFailure& error) {
-        showMessage(textOf(error), errorTitle());
+        showMessage(error.what(), kErrorTitle);
     }
 }
 
@@ -303,10 +320,10 @@ void Form1::PaintDefaultSkin() {
     // lists it, and choosing it says it cannot be found.
     const QString skin = ownFile(kDefaultSkin);
     if (!isFilePresent(nativePath(skin))) {
-        showMessage(QStringLiteral("Can't find subzero.jpg"), errorTitle());
+        showMessage("Can't find subzero.jpg", kErrorTitle);
         return;
     }
-    SkinPainting::paintSkinFile(skin, *m_client, m_services.messageBoxes, this);
+    SkinPainting::paintSkinFile(skin, *m_client, m_services.messageBoxes);
 }
 
 void Form1::writeSettings() {
@@ -318,7 +335,7 @@ void Form1::writeSettings() {
         // on loading and saving as usual.
         if (m_settingsFailureShown) return;
         m_settingsFailureShown = true;
-        showMessage(textOf(error), errorTitle());
+        showMessage(error.what(), kErrorTitle);
     }
 }
 
@@ -331,8 +348,8 @@ QString Form1::ownFile(const char* fileName) const {
     return m_text1->text() + QString::fromLatin1(fileName);
 }
 
-void Form1::showMessage(const QString& text, const QString& title) {
-    m_services.messageBoxes.show(this, text, title);
+void Form1::showMessage(const std::string& text, const char* title) {
+    m_services.messageBoxes.show(text, title);
 }
 
 void Form1::endProgram(int status) {

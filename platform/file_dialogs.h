@@ -1,10 +1,12 @@
 // The open and save dialogs, behind an interface so that tests can answer them.
 #pragma once
 
-#include <QString>
+#include <string>
 
-class QWidget;
-
+/**
+ * Paths are in the system's encoding. The dialogs belong to whichever of the program's windows
+ * the user is working in: the toolkit's implementation picks it, not the caller.
+ */
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
@@ -13,6 +15,6 @@ public:
      * stands (empty: the dialog's own choice). Return the chosen full path, empty when cancelled.
      * The save dialog asks nothing about existing files: the caller does.
      */
-    virtual QString openFileName(QWidget* parent, const QString& initialPath) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& initialPath) = 0;
+    virtual std::string openFileName(const std::string& initialPath) = 0;
+    virtual std::string saveFileName(const std::string& initialPath) = 0;
 };

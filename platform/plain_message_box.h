@@ -1,5 +1,5 @@
 // A plain message box with an OK button and no title of its own (it shows the program's name),
-// behind an interface without Qt so that code built without Qt can tell the user something.
+// for code that has nothing else to say to the user: the browser launcher, System Info.
 #pragma once
 
 #include <string>
@@ -7,6 +7,6 @@
 class PlainMessageBox {
 public:
     virtual ~PlainMessageBox() = default;
-    /** Shows text (UTF-8) and returns once the user has closed the box. */
+    /** Shows text (in the system's encoding) and returns once the user has closed the box. */
     virtual void show(const std::string& text) = 0;
 };

@@ -1,14 +1,20 @@
 // Where the tool's own files (pk001.fsh, fifa2k.pal, jersey.cfg, the skins) live.
 #pragma once
 
-#include <QString>
+#include <string>
 
 class ProgramLocation {
 public:
     virtual ~ProgramLocation() = default;
     /**
-     * The program folder in native separators; a trailing separator may or may not be there. The
-     * executable's folder where the user may write it, otherwise the user's own copy.
+     * The program folder in the system's encoding and separators; a trailing separator may or may
+     * not be there. The executable's folder where the user may write it, otherwise the user's own
+     * copy.
      */
-    virtual QString programFolder() const = 0;
+    virtual std::string programFolder() const = 0;
+    /**
+     * Why the program cannot work in that folder (it could not be made, it cannot be written, the
+     * work file beside the program is empty), naming the folder; empty when it can.
+     */
+    virtual std::string problem() const { return {}; }
 };

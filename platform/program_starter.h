@@ -38,6 +38,13 @@ public:
      * a viewer that starts and then gives up (no text viewer installed) calls onFailure.
      */
     virtual void showTextFile(const std::string& path, ViewerFailed onFailure) = 0;
+
+    /**
+     * Shows a web page in the user's browser through the platform's own opener, for where no
+     * browser is reached over DDE. Throws ProgramStartError when the opener cannot be started; an
+     * opener that starts and then gives up (no browser installed) calls onFailure.
+     */
+    virtual void showWebPage(const std::string& address, ViewerFailed onFailure) = 0;
 };
 
 /** The starter of the platform this program is built for. */

@@ -10,8 +10,8 @@
 #include "file_presence.h"
 #include "message_boxes.h"
 #include "program_location.h"
+#include "qt_twips.h"
 #include "skin_painting.h"
-#include "twips.h"
 #include "url_opener.h"
 #include "web_addresses.h"
 
@@ -44,7 +44,7 @@ Form2::Form2(SkinCanvas& canvas, MessageBoxes& messages, UrlOpener& urlOpener,
       m_canvas(canvas),
       m_messages(messages),
       m_urlOpener(urlOpener),
-      m_folder(withoutTrailingSeparator(location.programFolder())) {
+      m_folder(withoutTrailingSeparator(QFile::decodeName(location.programFolder().c_str()))) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Skin Select"));
     // A fixed tool window: a small title bar with a close box, nothing else, no task-bar entry.
@@ -59,11 +59,11 @@ Form2::Form2(SkinCanvas& canvas, MessageBoxes& messages, UrlOpener& urlOpener,
 void Form2::buildControls() {
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(QStringLiteral("File1"));
-    m_file1->setGeometry(Twips::toPixels(0, 0, 2175, 675));
+    m_file1->setGeometry(QtTwips::toRect(0, 0, 2175, 675));
 
     m_label1 = new QLabel(QStringLiteral("Download more SKINS"), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(Twips::toPixels(120, 720, 1935, 255));
+    m_label1->setGeometry(QtTwips::toRect(120, 720, 1935, 255));
     m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont linkFont = sansSerif(QStringLiteral("MS Sans Serif"), 8.25);
     linkFont.setUnderline(true);
@@ -75,7 +75,7 @@ void Form2::buildControls() {
 
     m_label2 = new QLabel(QStringLiteral(" from the Vestrix's web page"), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setGeometry(Twips::toPixels(0, 960, 2175, 495));
+    m_label2->setGeometry(QtTwips::toRect(0, 960, 2175, 495));
     m_label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_label2->setWordWrap(true);  // two lines tall, to take the sentence where the font is wide
     m_label2->setFont(sansSerif(QStringLiteral("MS Sans Serif"), 8.25));
@@ -100,9 +100,9 @@ void Form2::File1_Click() {
     if (!item) return;
     const QString fullName = m_folder + QDir::separator() + item->text();
     if (isFilePresent(QFile::encodeName(fullName).toStdString())) {
-        SkinPainting::paintSkinFile(fullName, m_canvas, m_messages, this);
+        SkinPainting::paintSkinFile(fullName, m_canvas, m_messages);
     } else {
-        m_messages.show(this, QStringLiteral("Can't find ") + fullName, QStringLiteral("Error"));
+        m_messages.show("Can't find " + QFile::encodeName(fullName).toStdString(), "Error");
     }
 }
 

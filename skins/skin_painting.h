@@ -4,7 +4,6 @@
 #include <QString>
 
 class MessageBoxes;
-class QWidget;
 class SkinCanvas;
 
 namespace SkinPainting {
@@ -15,9 +14,8 @@ QString unreadableMessage(const QString& path);
 /**
  * Loads the picture in path (JPEG, or any other format the picture loader knows by its content)
  * and paints it on canvas. A file that is not a readable picture is reported in a message box
- * titled "Error" over parent, and the background stays as it was. True when it painted.
+ * titled "Error", and the background stays as it was. True when it painted.
  */
-bool paintSkinFile(const QString& path, SkinCanvas& canvas, MessageBoxes& messages,
-                   QWidget* parent);
+bool paintSkinFile(const QString& path, SkinCanvas& canvas, MessageBoxes& messages);
 
 }  // namespace SkinPainting

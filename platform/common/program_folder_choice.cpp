@@ -1,61 +1,112 @@
 // Choosing the program folder and seeding a per-user one from the installed shared files.
 #include "program_folder_choice.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+namespace fs = std::filesystem;
 
 namespace {
-constexpr auto kWorkFile = "pk001.fsh";
+constexpr const char* kWorkFile = "pk001.fsh";
 
-bool hasContent(const QString& path) { return QFileInfo(path).size() > 0; }
+std::uintmax_t sizeOf(const fs::path& file) {
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) return 0;
+    const std::uintmax_t size = fs::file_size(file, error);
+    return error ? 0 : size;
+}
+
+bool endsWithJpg(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string tail = name.substr(name.size() - 4);
+    for (char& c : tail) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return tail == ".jpg";
+}
+
+bool isShipped(const std::string& name) {
+    if (name.empty() || name.front() == '.') return false;  // hidden: nobody shipped it
+    return name == "pk001.fsh" || name == "fifa2k.pal" || name == "readme.txt" || endsWithJpg(name);
+}
+
+/**
+ * Why folder takes no new files, or empty when it does. Asks the file system itself: permission
+ * bits do not tell about read-only mounts or access lists.
+ */
+std::string refusesNewFiles(const fs::path& folder) {
+    std::random_device random;
+    const fs::path probe =
+        folder / (".vestrix-write-test-" + std::to_string(random()) + std::to_string(random()));
+    std::error_code error;
+    if (fs::exists(probe, error)) return {};  // somebody could make it: so can we
+    errno = 0;
+    std::FILE* file = std::fopen(probe.string().c_str(), "wb");
+    if (!file) return std::strerror(errno != 0 ? errno : EACCES);
+    std::fclose(file);
+    fs::remove(probe, error);
+    return {};
+}
 }  // namespace
 
 namespace ProgramFolderChoice {
 
-bool isUsable(const QString& folder) {
-    const QDir dir(folder);
-    const QString workFile = dir.filePath(QString::fromLatin1(kWorkFile));
-    if (!hasContent(workFile)) return false;
-    // Asking the file system itself: permission bits do not tell about read-only mounts or ACLs.
-    QFile work(workFile);
-    if (!work.open(QIODevice::ReadWrite)) return false;
-    work.close();
-    QTemporaryFile probe(dir.filePath(QStringLiteral(".vestrix-write-test-XXXXXX")));
-    return probe.open();
+bool isUsable(const fs::path& folder) {
+    const fs::path work = folder / kWorkFile;
+    if (sizeOf(work) == 0) return false;
+    std::FILE* file = std::fopen(work.string().c_str(), "r+b");
+    if (!file) return false;
+    std::fclose(file);
+    return refusesNewFiles(folder).empty();
 }
 
-void seed(const QString& from, const QString& to) {
-    const QDir source(from);
-    const QDir target(to);
-    // Only what the tool ships: an installed program's folder also holds the executable and its
-    // libraries, and perhaps someone's settings.
-    const QStringList shipped{QStringLiteral("pk001.fsh"), QStringLiteral("fifa2k.pal"),
-                              QStringLiteral("readme.txt"), QStringLiteral("*.jpg")};
-    for (const QFileInfo& file : source.entryInfoList(shipped, QDir::Files | QDir::Readable)) {
-        const QString copy = target.filePath(file.fileName());
-        if (hasContent(copy)) continue;
+void seed(const fs::path& from, const fs::path& to) {
+    std::error_code error;
+    for (fs::directory_iterator entry(from, error), end; !error && entry != end;
+         entry.increment(error)) {
+        // Only what the tool ships: an installed program's folder also holds the executable and
+        // its libraries, and perhaps someone's settings.
+        const std::string name = entry->path().filename().string();
+        if (!isShipped(name) || sizeOf(entry->path()) == 0) continue;
+        const fs::path copy = to / name;
         // An empty file is what a failed presence test leaves behind: it holds nothing to keep.
-        if (QFileInfo::exists(copy)) QFile::remove(copy);
-        if (QFile::copy(file.filePath(), copy)) {
+        std::error_code ignored;
+        if (fs::exists(copy, ignored) && sizeOf(copy) > 0) continue;
+        fs::remove(copy, ignored);
+        if (fs::copy_file(entry->path(), copy, ignored)) {
             // Installed files are read-only; the user's copies must not be, the work file least.
-            QFile::setPermissions(copy,
-                                  QFile::permissions(copy) | QFile::WriteOwner | QFile::ReadOwner);
+            fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write,
+                            fs::perm_options::add, ignored);
         }
     }
 }
 
-QString choose(const QString& executableFolder, const QStringList& sharedFolders,
-               const QString& userFolder) {
-    if (isUsable(executableFolder)) return executableFolder;
-    QDir().mkpath(userFolder);
-    const QString user = QFileInfo(userFolder).canonicalFilePath();
-    for (const QString& shared : sharedFolders) {
-        if (QFileInfo(shared).canonicalFilePath() == user) continue;
+Choice choose(const fs::path& executableFolder, const std::vector<fs::path>& sharedFolders,
+              const fs::path& userFolder) {
+    if (isUsable(executableFolder)) return {executableFolder, {}};
+    const fs::path work = executableFolder / kWorkFile;
+    std::error_code error;
+    if (fs::is_regular_file(work, error) && sizeOf(work) == 0) {
+        return {executableFolder, "The work file " + work.string() +
+                                      " is empty: put back the pk001.fsh that came with Vestrix."};
+    }
+
+    fs::create_directories(userFolder, error);
+    if (error) {
+        return {userFolder, "Cannot create the folder " + userFolder.string() +
+                                " for Vestrix's own files: " + error.message()};
+    }
+    const fs::path user = fs::weakly_canonical(userFolder, error);
+    for (const fs::path& shared : sharedFolders) {
+        std::error_code ignored;
+        if (fs::weakly_canonical(shared, ignored) == user) continue;
         seed(shared, userFolder);
     }
-    return userFolder;
+    if (const std::string refusal = refusesNewFiles(userFolder); !refusal.empty()) {
+        return {userFolder, "Cannot write into the folder " + userFolder.string() +
+                                " for Vestrix's own files: " + refusal};
+    }
+    return {userFolder, {}};
 }
 
 }  // namespace ProgramFolderChoice

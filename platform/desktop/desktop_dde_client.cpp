@@ -23,7 +23,7 @@ void DesktopDdeClient::setLinkMode(int mode) {
     }
 }
 
-void DesktopDdeClient::linkRequest() {
+void DesktopDdeClient::linkRequest(const LaterFailure& onLaterFailure) {
     if (m_opener.empty()) throw DdeError(DdeError::kRefused, "No conversation is open");
     const std::string_view item(m_item);
     if (item.size() <= kItemTail.size() || !item.ends_with(kItemTail)) {
@@ -31,7 +31,7 @@ void DesktopDdeClient::linkRequest() {
     }
     const std::string address(item.substr(0, item.size() - kItemTail.size()));
     try {
-        m_starter.start(m_opener, {address});
+        m_starter.showWebPage(address, onLaterFailure);
     } catch (const ProgramStartError& error) {
         throw DdeError(DdeError::kRefused, error.what());
     }

@@ -1,5 +1,6 @@
 // The DDE client on a Linux desktop: whatever the topic, the conversation is with the desktop's
-// URL opener, xdg-open, and a request hands it the address in the item.
+// URL opener, xdg-open, and a request hands it the address in the item through the program
+// starter.
 #pragma once
 
 #include "dde_client.h"
@@ -12,8 +13,11 @@ public:
     void setLinkItem(const std::string& item) override { m_item = item; }
     /** Mode 2 succeeds when xdg-open is on PATH (looked up now), else fails with kNoServer. */
     void setLinkMode(int mode) override;
-    /** Starts xdg-open with the item's address: the text before its final ",,-1". */
-    void linkRequest() override;
+    /**
+     * Hands the item's address (the text before its final ",,-1") to xdg-open; an xdg-open that
+     * finds no browser is heard of later, through onLaterFailure.
+     */
+    void linkRequest(const LaterFailure& onLaterFailure) override;
 
 private:
     ProgramStarter& m_starter;

@@ -32,16 +32,21 @@ void DesktopProgramStarter::startCommandLine(const std::string& commandLine) {
     start(QFile::encodeName(program).toStdString(), arguments);
 }
 
-void DesktopProgramStarter::showTextFile(const std::string& path, ViewerFailed onFailure) {
-    // Watched rather than detached: xdg-open only says by its exit status that no viewer took the
-    // file. The process object lets go of itself once it has ended.
+namespace {
+/**
+ * Hands target to xdg-open and watches it rather than detaching it: xdg-open only says by its exit
+ * status that no program took the target. viewer names what the user lacks then. The process
+ * object lets go of itself once it has ended.
+ */
+void openWithXdgOpen(const std::string& target, const std::string& viewer,
+                     ProgramStarter::ViewerFailed onFailure) {
     auto* opener = new QProcess;
     opener->setProgram(QStringLiteral("xdg-open"));
-    opener->setArguments({QFile::decodeName(path.c_str())});
+    opener->setArguments({QFile::decodeName(target.c_str())});
     opener->setStandardOutputFile(QProcess::nullDevice());
     QObject::connect(
         opener, &QProcess::finished, opener,
-        [opener, path, onFailure](int exitCode, QProcess::ExitStatus status) {
+        [opener, target, viewer, onFailure](int exitCode, QProcess::ExitStatus status) {
             opener->deleteLater();
             if ((status == QProcess::NormalExit && exitCode == 0) || !onFailure) return;
             // xdg-open's statuses: 2 the file is not there, 3 no program for it on this desktop.
@@ -49,12 +54,12 @@ void DesktopProgramStarter::showTextFile(const std::string& path, ViewerFailed o
                                         ? "status " + std::to_string(exitCode)
                                         : std::string("a crash");
             if (status == QProcess::NormalExit && exitCode == 2) {
-                onFailure("Cannot find " + path);
+                onFailure("Cannot find " + target);
             } else if (status == QProcess::NormalExit && exitCode == 3) {
-                onFailure("No program could show " + path + " (xdg-open ended with " + how +
-                          "). Please install a text viewer.");
+                onFailure("No program could show " + target + " (xdg-open ended with " + how +
+                          "). Please install " + viewer + ".");
             } else {
-                onFailure("Cannot show " + path + " (xdg-open ended with " + how + ")");
+                onFailure("Cannot show " + target + " (xdg-open ended with " + how + ")");
             }
         });
     opener->start();
@@ -62,6 +67,15 @@ void DesktopProgramStarter::showTextFile(const std::string& path, ViewerFailed o
         delete opener;
         throw ProgramStartError("Cannot start xdg-open");
     }
+}
+}  // namespace
+
+void DesktopProgramStarter::showTextFile(const std::string& path, ViewerFailed onFailure) {
+    openWithXdgOpen(path, "a text viewer", std::move(onFailure));
+}
+
+void DesktopProgramStarter::showWebPage(const std::string& address, ViewerFailed onFailure) {
+    openWithXdgOpen(address, "a web browser", std::move(onFailure));
 }
 
 std::unique_ptr<ProgramStarter> createProgramStarter() {

@@ -12,4 +12,6 @@ public:
      * status when there is none, which onFailure hears of. Needs a running event loop.
      */
     void showTextFile(const std::string& path, ViewerFailed onFailure) override;
+    /** The same through xdg-open, for the user's browser. */
+    void showWebPage(const std::string& address, ViewerFailed onFailure) override;
 };

@@ -57,7 +57,7 @@ void Win32DdeClient::setLinkMode(int mode) {
     }
 }
 
-void Win32DdeClient::linkRequest() {
+void Win32DdeClient::linkRequest(const LaterFailure&) {
     if (m_conversation == nullptr) throw DdeError(DdeError::kRefused, "No conversation is open");
     HSZ itemHandle = stringHandle(m_item);
     HDDEDATA answer = DdeClientTransaction(nullptr, 0, m_conversation, itemHandle, CF_TEXT,

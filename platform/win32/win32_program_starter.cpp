@@ -2,10 +2,10 @@
 #include "win32_program_starter.h"
 
 #include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 
-namespace {
-// Quotes one argument so that the program's C runtime splits it back as it was.
-std::string quoteArgument(const std::string& argument) {
+std::string Win32ProgramStarter::quoteArgument(const std::string& argument) {
     if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
     std::string quoted = "\"";
     std::size_t backslashes = 0;
@@ -21,7 +21,6 @@ std::string quoteArgument(const std::string& argument) {
     quoted.append(backslashes * 2, '\\');
     return quoted + '"';
 }
-}  // namespace
 
 void Win32ProgramStarter::start(const std::string& program,
                                 const std::vector<std::string>& arguments) {
@@ -33,6 +32,16 @@ void Win32ProgramStarter::start(const std::string& program,
 void Win32ProgramStarter::showTextFile(const std::string& path, ViewerFailed) {
     // Notepad is part of Windows: it either starts (and shows the file) or the start fails.
     startCommandLine("notepad.exe " + path);
+}
+
+void Win32ProgramStarter::showWebPage(const std::string& address, ViewerFailed) {
+    // Values up to 32 are the shell's error codes.
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result <= 32) {
+        throw ProgramStartError("Cannot open " + address + " (error " + std::to_string(result) +
+                                ")");
+    }
 }
 
 void Win32ProgramStarter::startCommandLine(const std::string& commandLine) {

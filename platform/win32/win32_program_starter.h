@@ -10,4 +10,9 @@ public:
     void showTextFile(const std::string& path, ViewerFailed onFailure) override;
     /** The line goes to CreateProcess unchanged: quotes and placeholders stay as they are. */
     void startCommandLine(const std::string& commandLine) override;
+    /** The shell's own "open" of the address: the default browser, or a failure at once. */
+    void showWebPage(const std::string& address, ViewerFailed onFailure) override;
+
+    /** One argument quoted so that the started program's C runtime splits it back as it was. */
+    static std::string quoteArgument(const std::string& argument);
 };

@@ -1,4 +1,4 @@
-// The presence test of the program's own files and the FIFA 99 jersey check.
+// The FIFA 99 jersey check.
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "file_presence.h"
 #include "jersey_file_check.h"
 
 namespace fs = std::filesystem;
@@ -37,18 +36,6 @@ std::string header(const std::string& magic, unsigned char countLow, unsigned ch
     return bytes + std::string("\0\0GIMX", 6);
 }
 }  // namespace
-
-TEST(FilePresence, CountsOnlyFilesThatHoldSomethingAndLeavesAbsentOnesEmpty) {
-    TempFolder folder;
-    const std::string empty, one = "x";
-    EXPECT_FALSE(isFilePresent(folder.file("absent", nullptr)));
-    EXPECT_TRUE(fs::exists(folder.path / "absent"));
-    EXPECT_EQ(fs::file_size(folder.path / "absent"), 0u);
-    EXPECT_FALSE(isFilePresent(folder.file("empty", &empty)));
-    EXPECT_TRUE(isFilePresent(folder.file("one", &one)));
-    EXPECT_EQ(fs::file_size(folder.path / "one"), 1u);  // opened, never changed
-    EXPECT_FALSE(isFilePresent((folder.path / "no-folder" / "pk001.fsh").string()));
-}
 
 TEST(JerseyFileCheck, WantsShpiAndFourteenInTheLowCountByte) {
     const struct {

@@ -71,7 +71,7 @@ TEST_F(Form1Load, ASecondLoadRunsTheProgressBarFromZeroAgain) {
     QObject::connect(bar, &QProgressBar::valueChanged, bar,
                      [&](int value) { values.push_back(value); });
 
-    m_fake.dialogs.openAnswers.push_back(jersey);
+    m_fake.dialogs.openAnswers.push_back(native(jersey));
     window->Command1_Click();
     std::vector<int> expected;
     for (int value = 0; value <= 90; value += 2) expected.push_back(value);
@@ -85,7 +85,7 @@ TEST_F(Form1Load, EveryBundledSampleConvertsAsTheConversionAlone) {
     const auto window = startWindow();
     for (const QString& name : names) {
         const QString jersey = samples.filePath(name);
-        m_fake.dialogs.openAnswers.push_back(jersey);
+        m_fake.dialogs.openAnswers.push_back(native(jersey));
         window->Command1_Click();
         EXPECT_EQ(read(path("pk001.fsh")), referenceConversion(jersey, 191)) << name.toStdString();
         EXPECT_TRUE(saveEnabled(*window));
@@ -98,15 +98,15 @@ TEST_F(Form1Load, CancelAfterALoadBlanksThePreviewsButKeepsSaveAndTheResult) {
     const auto window = startAndLoad(jersey);
     const QByteArray converted = read(path("pk001.fsh"));
 
-    m_fake.dialogs.openAnswers.push_back(QString());
+    m_fake.dialogs.openAnswers.push_back(std::string());
     window->Command1_Click();
 
     for (int i = 0; i < 8; ++i) EXPECT_TRUE(isBlank(window->picture(i))) << i;
     EXPECT_TRUE(saveEnabled(*window));
     EXPECT_EQ(read(path("jersey.cfg")), settingsText(jersey, QString()));
-    EXPECT_EQ(m_fake.dialogs.openInitialPaths.back(), jersey);
+    EXPECT_EQ(m_fake.dialogs.openInitialPaths.back(), native(jersey));
 
-    m_fake.dialogs.saveAnswers.push_back(path("saved.fsh"));
+    m_fake.dialogs.saveAnswers.push_back(native(path("saved.fsh")));
     window->Command2_Click();
     EXPECT_EQ(read(path("saved.fsh")), converted);
 }
@@ -118,22 +118,21 @@ TEST_F(Form1Load, AFileThatFailsTheCheckIsRememberedAndDisablesSave) {
     lowerCase.replace(0, 4, "shpi");
     QByteArray noPictures = jerseyBytes();  // the header passes; the directory names none of them
     for (int record = 0; record < 14; ++record) noPictures.replace(16 + 8 * record, 4, "none");
-    const QString noJersey = QStringLiteral("Not a jersey file");
+    const std::string noJersey = "Not a jersey file";
     const struct {
         const char* name;
         QByteArray bytes;  // null: the file does not exist
-        QString says;
+        std::string says;
     } cases[] = {
         {"thirteen.fsh", thirteen, noJersey},
         {"lower.fsh", lowerCase, noJersey},
         {"short.fsh", QByteArray("SHPI\0\0\0\0", 8), noJersey},
         {"empty.fsh", QByteArray(""), noJersey},
         {"no-pictures.fsh", noPictures,
-         QStringLiteral("Not a jersey file: it holds none of the FIFA 99 jersey pictures")},
+         "Not a jersey file: it holds none of the FIFA 99 jersey pictures"},
         // Refused for what it is, and not created.
         {"typed-by-hand.fsh", QByteArray(),
-         QStringLiteral("Cannot read %1: No such file or directory")
-             .arg(path("typed-by-hand.fsh"))},
+         "Cannot read " + path("typed-by-hand.fsh").toStdString() + ": No such file or directory"},
     };
     const QString good = putJersey("club.fsh");
     const auto window = startAndLoad(good);
@@ -143,19 +142,19 @@ TEST_F(Form1Load, AFileThatFailsTheCheckIsRememberedAndDisablesSave) {
         SCOPED_TRACE(c.name);
         const QString bad = c.bytes.isNull() ? path(c.name) : putJersey(c.name, c.bytes);
         m_fake.messages.shown.clear();
-        m_fake.dialogs.openAnswers.push_back(bad);
+        m_fake.dialogs.openAnswers.push_back(native(bad));
         window->Command1_Click();
 
         ASSERT_EQ(m_fake.messages.shown.size(), 1u);
         EXPECT_EQ(m_fake.messages.shown[0].text, c.says);
-        EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Tavrimel"));
+        EXPECT_EQ(m_fake.messages.shown[0].title, "Tavrimel");
         EXPECT_FALSE(saveEnabled(*window));
         EXPECT_EQ(read(path("jersey.cfg")), settingsText(bad, QString()));
         EXPECT_EQ(read(path("pk001.fsh")), converted);
         EXPECT_TRUE(isBlank(window->picture(0)));
 
         // Save comes back with the next good load.
-        m_fake.dialogs.openAnswers.push_back(good);
+        m_fake.dialogs.openAnswers.push_back(native(good));
         window->Command1_Click();
         EXPECT_TRUE(saveEnabled(*window));
     }
@@ -175,7 +174,7 @@ TEST_F(Form1Load, SixtyFourColourModeChangesTheNextLoadOnly) {
     EXPECT_EQ(read(path("pk001.fsh")), normal);
     EXPECT_EQ(window->picture(1).image(), preview);
 
-    m_fake.dialogs.openAnswers.push_back(jersey);
+    m_fake.dialogs.openAnswers.push_back(native(jersey));
     window->Command1_Click();
     const QByteArray sixtyFour = read(path("pk001.fsh"));
     EXPECT_EQ(sixtyFour, referenceConversion(jersey, 0));
@@ -197,17 +196,17 @@ TEST_F(Form1Load, MenuEntriesRunWhatTheButtonsRun) {
         m_fake.messages.shown.clear();
         const auto window = startWindow();
 
-        m_fake.dialogs.openAnswers.push_back(jersey);
+        m_fake.dialogs.openAnswers.push_back(native(jersey));
         viaMenu ? action(*window, "openfifa99menu")->trigger()
                 : button(*window, "Command1")->click();
         EXPECT_EQ(read(path("pk001.fsh")), expected);
         EXPECT_TRUE(saveEnabled(*window));
 
-        m_fake.dialogs.saveAnswers.push_back(path("saved.fsh"));
+        m_fake.dialogs.saveAnswers.push_back(native(path("saved.fsh")));
         viaMenu ? action(*window, "Savefifa2000menu")->trigger()
                 : button(*window, "Command2")->click();
         EXPECT_EQ(read(path("saved.fsh")), expected);
-        EXPECT_EQ(m_fake.messages.texts(), std::vector<QString>{QStringLiteral("Jersey Saved !")});
+        EXPECT_EQ(m_fake.messages.texts(), std::vector<std::string>{std::string("Jersey Saved !")});
         EXPECT_EQ(read(path("jersey.cfg")), settingsText(jersey, path("saved.fsh")));
     }
 }
@@ -230,19 +229,19 @@ TEST_F(Form1Load, FilesOfItsOwnThatBreakAfterStartUpAreReported) {
         SCOPED_TRACE(c.what);
         SetUp();
         FakeServices fake;
-        fake.location.folder = m_dir.path();
+        fake.location.folder = native(m_dir.path());
         Form1 window(fake.services);
-        fake.dialogs.openAnswers.push_back(jersey);
+        fake.dialogs.openAnswers.push_back(native(jersey));
         window.Command1_Click();
         ASSERT_TRUE(saveEnabled(window));
 
         write(path(c.file), c.bytes);
-        fake.dialogs.openAnswers.push_back(jersey);
+        fake.dialogs.openAnswers.push_back(native(jersey));
         window.Command1_Click();
 
         ASSERT_EQ(fake.messages.shown.size(), 1u);
-        EXPECT_EQ(fake.messages.shown[0].text, QString::fromLatin1(c.message));
-        EXPECT_EQ(fake.messages.shown[0].title, QStringLiteral("Error"));
+        EXPECT_EQ(fake.messages.shown[0].text, c.message);
+        EXPECT_EQ(fake.messages.shown[0].title, "Error");
         EXPECT_FALSE(saveEnabled(window));
         EXPECT_EQ(fake.exit.statuses.size(), c.ends ? 1u : 0u);
         EXPECT_EQ(window.isRunning(), !c.ends);
@@ -252,8 +251,7 @@ TEST_F(Form1Load, FilesOfItsOwnThatBreakAfterStartUpAreReported) {
 TEST_F(Form1Load, ReadmeGoesToTheViewerAndExitEndsWithoutWritingSettings) {
     const auto window = startWindow();
     window->findChild<QAction*>(QStringLiteral("readme_menu"))->trigger();
-    EXPECT_EQ(m_fake.starter.textFiles,
-              std::vector<std::string>{QFile::encodeName(path("readme.txt")).toStdString()});
+    EXPECT_EQ(m_fake.started, CallLog{"show " + native(path("readme.txt"))});
     EXPECT_TRUE(m_fake.messages.shown.empty());
 
     // A viewer that starts and later gives up is reported like one that cannot start.
@@ -261,9 +259,9 @@ TEST_F(Form1Load, ReadmeGoesToTheViewerAndExitEndsWithoutWritingSettings) {
     m_fake.starter.fails = true;
     window->readme_menu_Click();
     ASSERT_EQ(m_fake.messages.shown.size(), 2u);
-    EXPECT_EQ(m_fake.messages.shown[0].text, QStringLiteral("No program could show readme.txt"));
+    EXPECT_EQ(m_fake.messages.shown[0].text, "No program could show readme.txt");
     for (const ShownMessage& shown : m_fake.messages.shown) {
-        EXPECT_EQ(shown.title, QStringLiteral("Error"));
+        EXPECT_EQ(shown.title, "Error");
     }
     EXPECT_TRUE(window->isRunning());
 
@@ -305,7 +303,7 @@ TEST_F(Form1Load, AKitDroppedOnTheWindowIsLoadedAsIfOpened) {
     EXPECT_TRUE(m_fake.messages.shown.empty());
 
     EXPECT_TRUE(drop({QUrl::fromLocalFile(notAKit)}));
-    EXPECT_EQ(m_fake.messages.texts(), std::vector<QString>{QStringLiteral("Not a jersey file")});
+    EXPECT_EQ(m_fake.messages.texts(), std::vector<std::string>{std::string("Not a jersey file")});
     EXPECT_EQ(read(path("jersey.cfg")), settingsText(notAKit, QString()));
     EXPECT_FALSE(saveEnabled(*window));
 }

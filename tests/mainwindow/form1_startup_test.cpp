@@ -37,13 +37,13 @@ TEST_F(Form1StartUp, EndsWithTheRightMessageWhenAFileOfItsOwnIsMissingOrDamaged)
         if (c.length >= 0) write(path(c.file), templateBytes().left(c.length));
 
         FakeServices fake;
-        fake.location.folder = m_dir.path();
+        fake.location.folder = native(m_dir.path());
         const Form1 window(fake.services);
 
         ASSERT_EQ(fake.messages.shown.size(),
                   1u);  // the palette's box only when the work file passed
-        EXPECT_EQ(fake.messages.shown[0].text, QString::fromUtf8(c.message));
-        EXPECT_EQ(fake.messages.shown[0].title, QStringLiteral("Error"));
+        EXPECT_EQ(fake.messages.shown[0].text, c.message);
+        EXPECT_EQ(fake.messages.shown[0].title, "Error");
         EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::Ok);
         EXPECT_EQ(fake.exit.statuses.size(), 1u);
         EXPECT_FALSE(window.isRunning());
@@ -54,6 +54,14 @@ TEST_F(Form1StartUp, EndsWithTheRightMessageWhenAFileOfItsOwnIsMissingOrDamaged)
             EXPECT_FALSE(QFileInfo::exists(path(c.alsoAbsent))) << "never looked for";
         }
     }
+    // Of the right length but no FIFA 2000 jersey: patched, it would give one the game cannot read.
+    SetUp();
+    write(path("pk001.fsh"), QByteArray(templateBytes().size(), '\0'));
+    FakeServices fake;
+    fake.location.folder = native(m_dir.path());
+    const Form1 window(fake.services);
+    EXPECT_EQ(fake.messages.texts(), std::vector<std::string>{"PK001.FSH is missing or damaged !"});
+    EXPECT_FALSE(window.isRunning());
 }
 
 TEST_F(Form1StartUp, FirstRunInAFreshFolderLeavesAnEmptySettingsFileAndNormalColours) {
@@ -69,14 +77,14 @@ TEST_F(Form1StartUp, FirstRunInAFreshFolderLeavesAnEmptySettingsFileAndNormalCol
     EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("Command2"))->isEnabled());
 
     // The first open dialog starts wherever it likes.
-    m_fake.dialogs.openAnswers.push_back(QString());
+    m_fake.dialogs.openAnswers.push_back(std::string());
     window->Command1_Click();
-    EXPECT_EQ(m_fake.dialogs.openInitialPaths, std::vector<QString>{QString()});
+    EXPECT_EQ(m_fake.dialogs.openInitialPaths, std::vector<std::string>{std::string()});
 }
 
 TEST_F(Form1StartUp, ProgramFolderEndsInExactlyOneSeparator) {
     for (const QString& given : {m_dir.path(), m_dir.path() + QLatin1Char('/')}) {
-        m_fake.location.folder = given;
+        m_fake.location.folder = native(given);
         const auto window = startWindow();
         const QString expected = m_dir.path() + QLatin1Char('/');
         EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), expected);
@@ -90,10 +98,10 @@ TEST_F(Form1StartUp, StartsTheDialogsWhereTheSettingsFileSays) {
     EXPECT_EQ(window->lastOpenPath(), QStringLiteral("/kits/club, home.fsh"));
     EXPECT_EQ(window->lastSavePath(), QStringLiteral("/out/2000.fsh"));
 
-    m_fake.dialogs.openAnswers.push_back(QString());
+    m_fake.dialogs.openAnswers.push_back(std::string());
     window->Command1_Click();
-    m_fake.dialogs.saveAnswers.push_back(QString());
+    m_fake.dialogs.saveAnswers.push_back(std::string());
     window->Command2_Click();
-    EXPECT_EQ(m_fake.dialogs.openInitialPaths.at(0), QStringLiteral("/kits/club, home.fsh"));
-    EXPECT_EQ(m_fake.dialogs.saveInitialPaths.at(0), QStringLiteral("/out/2000.fsh"));
+    EXPECT_EQ(m_fake.dialogs.openInitialPaths.at(0), "/kits/club, home.fsh");
+    EXPECT_EQ(m_fake.dialogs.saveInitialPaths.at(0), "/out/2000.fsh");
 }

@@ -125,18 +125,17 @@ TEST_F(AboutWindow, SystemInfoStartsTheRegisteredToolOrSaysItIsUnavailable) {
     FrmAbout* window = openAbout();
     ASSERT_NE(window, nullptr);
     window->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
-    EXPECT_TRUE(m_fake.starter.commandLines.empty());
+    EXPECT_TRUE(m_fake.started.empty());
     ASSERT_EQ(m_fake.messages.shown.size(), 1u);
-    EXPECT_EQ(m_fake.messages.shown[0].text,
-              QStringLiteral("System Information Is Unavailable At This Time"));
-    EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Vestrix"));
+    EXPECT_EQ(m_fake.messages.shown[0].text, "System Information Is Unavailable At This Time");
+    EXPECT_EQ(m_fake.messages.shown[0].title, "Vestrix");
 
     m_fake.registry.set(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
                         "PATH", RegistryType::kString, std::string("/usr/bin/hardinfo", 18));
     ASSERT_TRUE(becomesActive(window));
     QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
     // A mnemonic shows the button pressed for a moment before it clicks.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_fake.starter.commandLines.empty(); }));
-    EXPECT_EQ(m_fake.starter.commandLines, std::vector<std::string>{"/usr/bin/hardinfo"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_fake.started.empty(); }));
+    EXPECT_EQ(m_fake.started, CallLog{"start /usr/bin/hardinfo"});
     EXPECT_TRUE(window->isVisible()) << "the window stays open";
 }

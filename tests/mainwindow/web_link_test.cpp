@@ -4,7 +4,7 @@
 
 #include "browser_launcher.h"
 #include "program_folder_fixture.h"
-#include "qt_plain_message_box.h"
+#include "program_name_message_box.h"
 #include "stand_in_programs.h"
 #include "web_addresses.h"
 
@@ -15,7 +15,7 @@ protected:
         const std::unique_ptr<ProgramStarter> starter = createProgramStarter();
         const std::unique_ptr<Registry> registry = createRegistry();
         const std::unique_ptr<DdeClient> dde = createDdeClient(*starter);
-        QtPlainMessageBox messages(m_fake.messages);
+        ProgramNameMessageBox messages(m_fake.messages);
         BrowserLauncher launcher({*registry, *dde, *starter, messages});
         const MainWindowServices services{m_fake.dialogs,  m_fake.messages,     m_fake.exit,
                                           *starter,        m_fake.location,     launcher,
@@ -42,6 +42,6 @@ TEST_F(WebLink, WithoutXdgOpenTheLinkEndsInTheFatalMessage) {
     StandInPrograms path(true);
     pressCtrlV();
     ASSERT_EQ(m_fake.messages.texts(),
-              std::vector<QString>{QStringLiteral("Fatal error while communicating to browser")});
-    EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Vestrix"));
+              std::vector<std::string>{std::string("Fatal error while communicating to browser")});
+    EXPECT_EQ(m_fake.messages.shown[0].title, "Vestrix");
 }

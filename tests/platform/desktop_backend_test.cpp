@@ -63,7 +63,7 @@ TEST(DesktopRegistry, NamesTheFirstInstalledSystemInformationToolAndNothingElse)
     }
 }
 
-TEST(DesktopDdeClient, HandsTheItemsAddressToXdgOpenFoundOnPathAtEachAttempt) {
+TEST(DesktopDdeClient, HandsTheItemsAddressToTheDesktopOpenerWhenXdgOpenIsOnPath) {
     StandInPrograms path(true);
     CallLog log;
     RecordingProgramStarter starter(log);
@@ -74,13 +74,15 @@ TEST(DesktopDdeClient, HandsTheItemsAddressToXdgOpenFoundOnPathAtEachAttempt) {
     path.add("xdg-open", "");
     dde.setLinkItem("https://example.test/a,b,,-1");
     EXPECT_EQ(ddeError([&] { dde.setLinkMode(2); }), 0);
-    dde.linkRequest();
-    EXPECT_EQ(log, CallLog{"run " + (path.folder() / "xdg-open").string() +
-                           " [https://example.test/a,b]"});
+    bool toldLater = false;
+    dde.linkRequest([&](const std::string&) { toldLater = true; });
+    EXPECT_EQ(log, CallLog{"web https://example.test/a,b"});
+    starter.viewerFailed("no browser");
+    EXPECT_TRUE(toldLater) << "a browser that fails later is reported through the request";
     // An item that carries no address is refused, and nothing is started.
     for (const char* item : {",,-1", "https://example.test/"}) {
         dde.setLinkItem(item);
-        EXPECT_EQ(ddeError([&] { dde.linkRequest(); }), DdeError::kRefused) << item;
+        EXPECT_EQ(ddeError([&] { dde.linkRequest({}); }), DdeError::kRefused) << item;
     }
     EXPECT_EQ(log.size(), 1u);
 }

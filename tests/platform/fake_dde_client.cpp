@@ -11,7 +11,8 @@ void FakeDdeClient::setLinkMode(int mode) {
     if (error != 0) throw DdeError(error, "scripted failure");
 }
 
-void FakeDdeClient::linkRequest() {
+void FakeDdeClient::linkRequest(const LaterFailure& onLaterFailure) {
+    laterFailure = onLaterFailure;
     m_log.push_back("request");
     if (requestError != 0) throw DdeError(requestError, "scripted failure");
 }

@@ -18,10 +18,19 @@ public:
         // As every real starter: there is no program in an empty line.
         if (commandLine.empty()) throw ProgramStartError("empty command line");
     }
-    void showTextFile(const std::string& path, ViewerFailed) override { record("show " + path); }
+    void showTextFile(const std::string& path, ViewerFailed onFailure) override {
+        viewerFailed = std::move(onFailure);
+        record("show " + path);
+    }
+    void showWebPage(const std::string& address, ViewerFailed onFailure) override {
+        viewerFailed = std::move(onFailure);
+        record("web " + address);
+    }
 
     /** Every start fails, as with a program that is missing. */
     bool fails = false;
+    /** What the last viewer was told to call when it gives up. */
+    ViewerFailed viewerFailed;
 
 private:
     void record(const std::string& line) {

@@ -66,8 +66,8 @@ TEST_F(Form2Test, AnEmptyPictureSaysItCannotBeFoundByItsFullNameAndPaintsNothing
 
     Form2& skinSelect = loadSkin(*window);
     ASSERT_EQ(m_fake.messages.shown.size(), 1u);
-    EXPECT_EQ(m_fake.messages.shown[0].text, QStringLiteral("Can't find ") + path("a.jpg"));
-    EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(m_fake.messages.shown[0].text, "Can't find " + native(path("a.jpg")));
+    EXPECT_EQ(m_fake.messages.shown[0].title, "Error");
     EXPECT_EQ(shownAt(*window), before);
     EXPECT_EQ(file1(skinSelect)->currentRow(), 0);  // the selection stays
 }

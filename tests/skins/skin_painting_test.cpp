@@ -52,14 +52,14 @@ TEST_F(SkinPaintingTest, MissingOrEmptyDefaultSkinIsReportedAndTheToolCarriesOn)
 
         const auto window = startWindow();
         ASSERT_EQ(m_fake.messages.texts(),
-                  std::vector<QString>{QStringLiteral("Can't find subzero.jpg")});
-        EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Error"));
+                  std::vector<std::string>{std::string("Can't find subzero.jpg")});
+        EXPECT_EQ(m_fake.messages.shown[0].title, "Error");
         EXPECT_TRUE(window->isRunning());
         EXPECT_EQ(QFileInfo(path("subzero.jpg")).size(), 0);  // left behind, empty
         EXPECT_EQ(clientShot(*window).pixel(kTopLeft), plainBackground(*window));
 
         // Loading works as ever.
-        m_fake.dialogs.openAnswers.push_back(putJersey("club.fsh"));
+        m_fake.dialogs.openAnswers.push_back(native(putJersey("club.fsh")));
         window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("Command2"))->isEnabled());
     }
@@ -71,8 +71,9 @@ TEST_F(SkinPaintingTest, DamagedDefaultSkinIsNamedAndLeavesThePlainBackground) {
 
     ASSERT_EQ(m_fake.messages.shown.size(), 1u);
     EXPECT_EQ(m_fake.messages.shown[0].text,
-              SkinPainting::unreadableMessage(m_dir.path() + QStringLiteral("/subzero.jpg")));
-    EXPECT_EQ(m_fake.messages.shown[0].title, QStringLiteral("Error"));
+              SkinPainting::unreadableMessage(m_dir.path() + QStringLiteral("/subzero.jpg"))
+                  .toStdString());
+    EXPECT_EQ(m_fake.messages.shown[0].title, "Error");
     EXPECT_TRUE(window->isRunning());
     EXPECT_EQ(clientShot(*window).pixel(kTopLeft), plainBackground(*window));
 }
@@ -84,10 +85,8 @@ TEST_F(SkinPaintingTest, SmallerSkinOverALargerOneLeavesTheLargerOnesMarginsAndL
     writePicture(path("large.jpg"), {600, 500}, blue, Qt::black);
     writePicture(path("small.jpg"), {100, 80}, yellow, Qt::red);
 
-    SkinPainting::paintSkinFile(path("large.jpg"), window->skinSurface(), m_fake.messages,
-                                window.get());
-    SkinPainting::paintSkinFile(path("small.jpg"), window->skinSurface(), m_fake.messages,
-                                window.get());
+    SkinPainting::paintSkinFile(path("large.jpg"), window->skinSurface(), m_fake.messages);
+    SkinPainting::paintSkinFile(path("small.jpg"), window->skinSurface(), m_fake.messages);
     EXPECT_TRUE(m_fake.messages.shown.empty());
 
     const QImage shot = clientShot(*window);

@@ -118,10 +118,10 @@ class StartUpOrder : public ProgramFolderTest {};
 namespace {
 class SplashWatchingMessages : public FakeMessageBoxes {
 public:
-    MessageAnswer show(QWidget* parent, const QString& text, const QString& title,
-                       MessageButtons buttons, MessageAnswer defaultAnswer) override {
+    MessageAnswer show(const std::string& text, const std::string& title, MessageButtons buttons,
+                       MessageAnswer defaultAnswer) override {
         splashVisible.push_back(splash && splash->isVisible());
-        return FakeMessageBoxes::show(parent, text, title, buttons, defaultAnswer);
+        return FakeMessageBoxes::show(text, title, buttons, defaultAnswer);
     }
     QPointer<FrmSplash> splash;
     std::vector<bool> splashVisible;
@@ -142,7 +142,7 @@ TEST_F(StartUpOrder, TheSplashIsGoneBeforeTheMainWindowChecksItsFiles) {
     QTest::keyClick(messages.splash.data(), Qt::Key_Space);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(messages.texts(),
-              std::vector<QString>{QStringLiteral("PK001.FSH is missing or damaged !")});
+              std::vector<std::string>{std::string("PK001.FSH is missing or damaged !")});
     EXPECT_EQ(messages.splashVisible, std::vector<bool>{false});
     EXPECT_FALSE(window->isRunning());
     delete messages.splash.data();

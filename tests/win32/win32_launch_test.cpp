@@ -9,12 +9,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "browser_launcher.h"
 #include "call_log.h"
 #include "dde_test_server.h"
 #include "recording_message_box.h"
 #include "scratch_key.h"
 #include "system_info.h"
-#include "url.h"
 #include "win32_dde_client.h"
 #include "win32_file_existence.h"
 #include "win32_program_starter.h"

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "browser_launcher.h"
 #include "registry_error.h"
 #include "scratch_key.h"
 #include "system_info.h"
-#include "url.h"
 
 namespace {
 const std::string kKey = "VestrixRegistryTest";

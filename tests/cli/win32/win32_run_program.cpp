@@ -6,28 +6,12 @@
 #include <iterator>
 
 #include "run_program.h"
+#include "win32_program_starter.h"
 
 namespace {
 std::string slurp(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// The quoting that the C runtime's argument splitting undoes.
-std::string quoted(const std::string& argument) {
-    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
-    std::string text = "\"";
-    std::size_t backslashes = 0;
-    for (const char c : argument) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        text.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-        backslashes = 0;
-        text += c;
-    }
-    return text.append(backslashes * 2, '\\') + '"';
 }
 
 HANDLE inheritable(const std::filesystem::path& path, DWORD access, DWORD disposition) {
@@ -41,8 +25,10 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
     const auto base = std::filesystem::temp_directory_path() /
                       ("vestrix-run-" + std::to_string(GetCurrentProcessId()));
     const auto outPath = base.string() + ".out", errPath = base.string() + ".err";
-    std::string commandLine = quoted(program);
-    for (const std::string& argument : arguments) commandLine += ' ' + quoted(argument);
+    std::string commandLine = Win32ProgramStarter::quoteArgument(program);
+    for (const std::string& argument : arguments) {
+        commandLine += ' ' + Win32ProgramStarter::quoteArgument(argument);
+    }
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

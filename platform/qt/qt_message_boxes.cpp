@@ -1,11 +1,15 @@
 // The real message boxes.
 #include "qt_message_boxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
-MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& text, const QString& title,
+MessageAnswer QtMessageBoxes::show(const std::string& text, const std::string& title,
                                    MessageButtons buttons, MessageAnswer defaultAnswer) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+    // Texts are in the system's encoding, as the file names in them are.
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLocal8Bit(title),
+                    QString::fromLocal8Bit(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(defaultAnswer == MessageAnswer::No ? QMessageBox::No

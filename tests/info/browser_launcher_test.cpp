@@ -1,5 +1,5 @@
 // The browser launcher against scripted registry, DDE client, program starter and message box.
-#include "url.h"
+#include "browser_launcher.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,8 @@ protected:
     void SetUp() override {
         const RegistryRoot root = RegistryRoot::ClassesRoot;
         registry.set(root, kKeys + "command", "", RegistryType::kString, kCommand + '\0');
-        registry.set(root, kKeys + "ddeexec\\Application", "", RegistryType::kString, "abc\0"s);
+        registry.set(root, kKeys + "ddeexec\\Application", "", RegistryType::kString,
+                     "a.b_z@`{\0"s);
         registry.set(root, kKeys + "ddeexec\\Topic", "", RegistryType::kString, "OpenPage\0"s);
     }
     /** What one call did from its first attempt to open the conversation on. */
@@ -47,14 +48,22 @@ CallLog operator+(CallLog a, const CallLog& b) {
 
 TEST_F(OpenUrlTest, AnAnsweringBrowserGetsTheItemAndIsNeverStarted) {
     EXPECT_EQ(open("a/b,c"), (CallLog{"mode 2", "request"}));
-    // Only the application is upper-cased; the address's comma is not escaped.
-    EXPECT_EQ(log.at(0), "topic ABC|OpenPage");
+    // Only the application is upper-cased, 'a' to 'z' and nothing around them; the address's
+    // comma is not escaped.
+    EXPECT_EQ(log.at(0), "topic A.B_Z@`{|OpenPage");
     EXPECT_EQ(log.at(1), "item a/b,c,,-1");
     const CallLog read = {"query  256 256", "close"};
     EXPECT_EQ(registry.calls,
               CallLog{"open HKCR\\" + kKeys + "command 0 0xF0063"} + read +
                   CallLog{"open HKCR\\" + kKeys + "ddeexec\\Application 0 0xF0063"} + read +
                   CallLog{"open HKCR\\" + kKeys + "ddeexec\\Topic 0 0xF0063"} + read);
+}
+
+TEST_F(OpenUrlTest, ABrowserThatFailsAfterTakingTheAddressIsReportedThen) {
+    EXPECT_EQ(open(), (CallLog{"mode 2", "request"}));
+    ASSERT_TRUE(dde.laterFailure);
+    dde.laterFailure("No program could show https://example.test/");
+    EXPECT_EQ(log.back(), "message No program could show https://example.test/");
 }
 
 TEST_F(OpenUrlTest, ABrowserThatIsNotRunningIsStartedOnceAndGetsSixMoreChances) {

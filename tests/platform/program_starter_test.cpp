@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <functional>
 #include <optional>
 
 #include "stand_in_programs.h"
@@ -44,24 +45,36 @@ TEST(DesktopProgramStarter, ACommandLineIsAWholePathOrWordsWithQuotes) {
 }
 
 TEST(DesktopProgramStarter, AViewerThatGivesUpIsToldLaterAndOneThatShowsTheFileIsNot) {
+    const auto showText = [](ProgramStarter& starter, ProgramStarter::ViewerFailed heard) {
+        starter.showTextFile("readme.txt", std::move(heard));
+    };
+    const auto showPage = [](ProgramStarter& starter, ProgramStarter::ViewerFailed heard) {
+        starter.showWebPage("https://example.test/", std::move(heard));
+    };
     const struct {
         const char* body;
+        std::function<void(ProgramStarter&, ProgramStarter::ViewerFailed)> show;
         std::optional<std::string> heard;
     } cases[] = {
-        {"exit 0", std::nullopt},
+        {"exit 0", showText, std::nullopt},
         // What xdg-open says when no program on the desktop takes text files.
-        {"echo 'xdg-open: no method available for opening' >&2; exit 3",
+        {"echo 'xdg-open: no method available for opening' >&2; exit 3", showText,
          "No program could show readme.txt (xdg-open ended with status 3). "
          "Please install a text viewer."},
-        {"exit 2", "Cannot find readme.txt"},
+        {"exit 2", showText, "Cannot find readme.txt"},
+        {"exit 0", showPage, std::nullopt},
+        {"exit 3", showPage,
+         "No program could show https://example.test/ (xdg-open ended with status 3). "
+         "Please install a web browser."},
+        {"exit 4", showPage, "Cannot show https://example.test/ (xdg-open ended with status 4)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.body);
         StandInPrograms path(true);
         path.add("xdg-open", c.body);
         std::optional<std::string> heard;
-        createProgramStarter()->showTextFile("readme.txt",
-                                             [&](const std::string& message) { heard = message; });
+        const std::unique_ptr<ProgramStarter> starter = createProgramStarter();
+        c.show(*starter, [&](const std::string& message) { heard = message; });
         // The starter returns at once; the viewer's end arrives later through the event loop.
         QTest::qWait(300);
         for (int i = 0; i < 200 && !heard && c.heard; ++i) QTest::qWait(20);

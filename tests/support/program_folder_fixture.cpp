@@ -23,7 +23,7 @@ void ProgramFolderTest::SetUp() {
     write(path("pk001.fsh"), templateBytes());
     write(path("fifa2k.pal"), paletteBytes());
     write(path("subzero.jpg"), shipped("subzero.jpg"));
-    m_fake.location.folder = m_dir.path();  // no trailing separator: the window adds it
+    m_fake.location.folder = native(m_dir.path());  // no trailing separator: the window adds it
 }
 
 QByteArray ProgramFolderTest::templateBytes() { return shipped("pk001.fsh"); }
@@ -75,7 +75,7 @@ std::unique_ptr<Form1> ProgramFolderTest::startWindow() {
 
 std::unique_ptr<Form1> ProgramFolderTest::startAndLoad(const QString& jerseyPath) {
     auto window = startWindow();
-    m_fake.dialogs.openAnswers.push_back(jerseyPath);
+    m_fake.dialogs.openAnswers.push_back(native(jerseyPath));
     window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     EXPECT_TRUE(m_fake.messages.shown.empty());
     return window;

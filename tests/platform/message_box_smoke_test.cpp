@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -36,22 +37,29 @@ void whenModalShows(const std::function<void(QMessageBox&)>& act) {
 }
 }  // namespace
 
-TEST(QtMessageBoxes, AYesNoQuestionIsPlainAndReturnsTheButtonPressed) {
+TEST(QtMessageBoxes, AYesNoQuestionIsPlainOverTheActiveWindowAndReturnsTheButtonPressed) {
+    // The box belongs to the window the user works in; its caller names none.
+    QWidget working;
+    working.show();
+    working.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&working));
     QtMessageBoxes boxes;
+    QWidget* owner = nullptr;
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::Critical;
     bool yesIsDefault = false;
     whenModalShows([&](QMessageBox& box) {
+        owner = box.parentWidget();
         title = box.windowTitle();
         text = box.text();
         icon = box.icon();
         yesIsDefault = box.defaultButton() == box.button(QMessageBox::Yes);
         box.button(QMessageBox::No)->click();
     });
-    const MessageAnswer answer =
-        boxes.show(nullptr, QStringLiteral("File Exists. Overwrite ?"), QStringLiteral("Tavrimel"),
-                   MessageButtons::YesNo, MessageAnswer::Yes);
+    const MessageAnswer answer = boxes.show("File Exists. Overwrite ?", "Tavrimel",
+                                            MessageButtons::YesNo, MessageAnswer::Yes);
     EXPECT_EQ(answer, MessageAnswer::No);
+    EXPECT_EQ(owner, &working);
     EXPECT_EQ(title, QStringLiteral("Tavrimel"));
     EXPECT_EQ(text, QStringLiteral("File Exists. Overwrite ?"));
     EXPECT_EQ(icon, QMessageBox::NoIcon);

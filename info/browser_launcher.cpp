@@ -1,5 +1,5 @@
 // The browser launcher: registry reads, the DDE conversation and its retries.
-#include "url.h"
+#include "browser_launcher.h"
 
 #include <algorithm>
 #include <array>
@@ -84,7 +84,9 @@ void OpenUrl(const std::string& url, const BrowserLauncherServices& services) {
         attempt([&] { dde.setLinkTopic(application + "|" + topic); });
         attempt([&] { dde.setLinkItem(item); });
         attempt([&] { dde.setLinkMode(2); });
-        attempt([&] { dde.linkRequest(); });
+        PlainMessageBox* box = &services.messageBox;
+        attempt(
+            [&] { dde.linkRequest([box](const std::string& failure) { box->show(failure); }); });
     } catch (const std::exception&) {
         // A failed start of the browser's command ends here too: nothing more can be tried.
         services.messageBox.show(kFatalMessage);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -23,6 +24,9 @@ protected:
     static QByteArray jerseyBytes();
     /** Its six colours, taken from the palette file's lower slots. */
     static Palette jerseyPalette();
+
+    /** A path as the windows' services take it: in the system's encoding. */
+    static std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
     QString path(const QString& name) const;
     QString path(const char* name) const { return path(QString::fromUtf8(name)); }

@@ -1,0 +1,16 @@
+// The twips helper's pixel places as Qt rectangles, for the Qt views.
+#pragma once
+
+#include <QRect>
+
+#include "twips.h"
+
+namespace QtTwips {
+
+/** A control's left, top, width and height in twips as a widget geometry. */
+inline QRect toRect(int left, int top, int width, int height) {
+    const Twips::PixelRect pixels = Twips::toPixels(left, top, width, height);
+    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
+}
+
+}  // namespace QtTwips

@@ -1,0 +1,22 @@
+// Scripted open and save dialogs: each answers with the next scripted path and records the
+// initial path it was given.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "file_dialogs.h"
+
+class FakeFileDialogs : public FileDialogs {
+public:
+    std::string openFileName(const std::string& initialPath) override;
+    std::string saveFileName(const std::string& initialPath) override;
+
+    /** What the next dialogs return; an empty string is a cancel. */
+    std::deque<std::string> openAnswers;
+    std::deque<std::string> saveAnswers;
+    /** The initial path each dialog was given. */
+    std::vector<std::string> openInitialPaths;
+    std::vector<std::string> saveInitialPaths;
+};

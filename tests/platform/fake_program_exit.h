@@ -1,0 +1,12 @@
+// A program end that only records that it was asked for.
+#pragma once
+
+#include <vector>
+
+#include "program_exit.h"
+
+class FakeProgramExit : public ProgramExit {
+public:
+    void exitNow(int status) override { statuses.push_back(status); }
+    std::vector<int> statuses;
+};
