@@ -1,7 +1,8 @@
 #!/bin/sh
 # vestrix-convert over COUNT richly shaded kits against a script that only reads each kit and the
 # template and writes the template's copy, in one hyperfine run on tmpfs, each run into a fresh
-# output folder; medians of 5. More converters (an older build, say) join the same run.
+# output folder; medians of 5 runs. Each converter runs with its default jobs and with -j 1; more
+# converters (an older build, say) join the same run.
 #   bench/batch_vs_copy.sh BUILD [COUNT] [OTHER-CONVERTER...]
 set -eu
 build=$1
@@ -27,9 +28,22 @@ set -- "$build/vestrix-convert" "$@"
 commands=""
 for converter in "$@"; do
     commands="$commands|$converter -q -d $scratch/out $scratch/in"
+    commands="$commands|$converter -q -j 1 -d $scratch/out $scratch/in"
 done
 IFS='|'
 # shellcheck disable=SC2086
-hyperfine --runs 5 --warmup 1 --prepare "$fresh" --export-markdown "$scratch/result.md" \
-    "python3 $scratch/copy.py $scratch/in $scratch/pk001.fsh $scratch/out" ${commands#|}
-cat "$scratch/result.md"
+hyperfine --runs 5 --warmup 1 --prepare "$fresh" --export-json "$scratch/result.json" \
+    "python3 $scratch/copy.py $scratch/in $scratch/pk001.fsh $scratch/out" ${commands#|} >/dev/null
+python3 - "$scratch/result.json" <<'PY'
+import json, statistics, sys
+results = json.load(open(sys.argv[1]))["results"]
+copy = statistics.median(results[0]["times"])
+print("| run | median wall | mean user | mean system | wall / copy script |")
+print("|---|---|---|---|---|")
+for r in results:
+    wall = statistics.median(r["times"])
+    words = r["command"].split()
+    name = "copy script" if words[0] == "python3" else " ".join(words[:1] + words[2:4] * ("-j" in words))
+    print(f"| {name} | {wall * 1000:.1f} ms | {r['user'] * 1000:.1f} ms | "
+          f"{r['system'] * 1000:.1f} ms | {wall / copy:.2f} |")
+PY
