@@ -1,7 +1,8 @@
 #!/bin/sh
 # vestrix-convert over COUNT richly shaded kits against a script that only reads each kit and the
-# template and writes the template's copy, in one hyperfine run on tmpfs, each run into a fresh
-# output folder; medians of 5. More converters (an older build, say) join the same run.
+# template and writes the template's copy, on tmpfs, each run into a fresh output folder. The
+# runs take turns (copy script, each converter with its default jobs and with -j 1, again...), so
+# a machine that gets busier meanwhile slows them all alike; medians of RUNS (default 5).
 #   bench/batch_vs_copy.sh BUILD [COUNT] [OTHER-CONVERTER...]
 set -eu
 build=$1
@@ -22,14 +23,33 @@ for name in sorted(os.listdir(source)):
     with open(os.path.join(out, name), "wb") as f:
         f.write(copy)
 PY
-fresh="rm -rf $scratch/out && mkdir $scratch/out"
-set -- "$build/vestrix-convert" "$@"
-commands=""
-for converter in "$@"; do
-    commands="$commands|$converter -q -d $scratch/out $scratch/in"
-done
-IFS='|'
-# shellcheck disable=SC2086
-hyperfine --runs 5 --warmup 1 --prepare "$fresh" --export-markdown "$scratch/result.md" \
-    "python3 $scratch/copy.py $scratch/in $scratch/pk001.fsh $scratch/out" ${commands#|}
-cat "$scratch/result.md"
+python3 - "$scratch" "${RUNS:-5}" "$build/vestrix-convert" "$@" <<'PY'
+import os, resource, shutil, statistics, subprocess, sys, time
+scratch, runs, converters = sys.argv[1], int(sys.argv[2]), sys.argv[3:]
+out = os.path.join(scratch, "out")
+commands = [("copy script", ["python3", f"{scratch}/copy.py", f"{scratch}/in",
+                             f"{scratch}/pk001.fsh", out])]
+for converter in converters:
+    commands.append((converter, [converter, "-q", "-d", out, f"{scratch}/in"]))
+    commands.append((converter + " -j 1", [converter, "-q", "-j", "1", "-d", out, f"{scratch}/in"]))
+measured = {name: [] for name, _ in commands}
+for run in range(runs + 1):  # the first round only warms the caches
+    for name, command in commands:
+        shutil.rmtree(out, ignore_errors=True)
+        os.mkdir(out)
+        before = resource.getrusage(resource.RUSAGE_CHILDREN)
+        start = time.perf_counter()
+        subprocess.run(command, check=True)
+        wall = time.perf_counter() - start
+        after = resource.getrusage(resource.RUSAGE_CHILDREN)
+        if run > 0:
+            measured[name].append((wall, after.ru_utime - before.ru_utime,
+                                   after.ru_stime - before.ru_stime))
+copy = statistics.median(w for w, _, _ in measured["copy script"])
+print(f"| {runs} runs each, medians | wall | user | system | wall / copy script")
+print("|---|---|---|---|---|")
+for name, _ in commands:
+    wall, user, system = (statistics.median(x[i] for x in measured[name]) for i in range(3))
+    print(f"| {name} | {wall * 1000:.0f} ms | {user * 1000:.0f} ms | {system * 1000:.0f} ms "
+          f"| {wall / copy:.2f} |")
+PY

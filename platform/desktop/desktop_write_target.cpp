@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -54,6 +55,36 @@ int createTemporary(int folder, const std::string& name, std::string& temporary,
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+enum class Unnamed { Written, Unsupported, Failed };
+
+/**
+ * A new file made without a name (O_TMPFILE), written whole and only then given its name inside
+ * folder: there is no temporary name at all, so an interrupted or killed run leaves nothing
+ * behind, and the folder changes once instead of twice. Failed leaves errno set.
+ */
+Unnamed writeUnnamed(int folder, const std::string& name, std::span<const std::uint8_t> bytes,
+                     std::size_t piece) {
+    const std::string beside = std::filesystem::path(name).parent_path().string();
+    const int fd = ::openat(folder, beside.empty() ? "." : beside.c_str(),
+                            O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? Unnamed::Unsupported
+                                                                         : Unnamed::Failed;
+    char self[32];
+    std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+    const bool named = writeAll(fd, bytes, 0, piece) &&
+                       ::linkat(AT_FDCWD, self, folder, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && named) {
+        error = errno;  // a late write error: the name must not keep what may be incomplete
+        ::unlinkat(folder, name.c_str(), 0);
+    } else if (named) {
+        return Unnamed::Written;
+    }
+    errno = error;
+    return Unnamed::Failed;
 }
 
 /** True when the space for length bytes is certain; errno tells why not otherwise. */
@@ -120,6 +151,11 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
     const std::size_t piece = pieceBytes == 0 ? bytes.size() : pieceBytes;
     const auto length = static_cast<off_t>(bytes.size());
     const int folder = m_folder == kWholePath ? AT_FDCWD : m_folder;
+    if (!exists()) {
+        const Unnamed made = writeUnnamed(folder, m_writtenPath, bytes, piece);
+        if (made == Unnamed::Written) return;
+        if (made == Unnamed::Failed) refuse(m_path, std::strerror(errno));
+    }
     if (!m_inPlace) {
         std::string temporary;
         const int fd = createTemporary(folder, m_writtenPath, temporary, exists() ? m_mode : 0666);

@@ -6,7 +6,6 @@
 #include <set>
 
 #include "cli_fixture.h"
-#include "conversion_error.h"
 #include "file_access_error.h"
 #include "jersey_builder.h"
 #include "preview_colours.h"
@@ -69,14 +68,6 @@ TEST_F(BatchConverterTest, KeepsTheOldOutputWhenAKitFails) {
     EXPECT_EQ(noFolder, "Cannot write " + path("no/such/out.fsh") + ": " + missingFolderReason());
     EXPECT_EQ(read("out.fsh"), (Bytes{1, 2, 3}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 5);  // no leftovers
-}
-
-TEST_F(BatchConverterTest, RefusesUnusableProgramFiles) {
-    write("res/pk001.fsh", Bytes(100, 0));
-    EXPECT_THROW(converter(), WorkFileError);
-    write("res/pk001.fsh", templateBytes());
-    write("res/fifa2k.pal", Bytes{'x'});
-    EXPECT_THROW(converter(), PaletteFileError);
 }
 
 TEST_F(BatchConverterTest, DamagedKitsAreRefusedUnlessForced) {

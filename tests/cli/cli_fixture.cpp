@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "embedded_resources.h"
 #include "entry_converter.h"
@@ -15,7 +16,9 @@ namespace fs = std::filesystem;
 void CliFixture::SetUp() {
     m_folder = fs::temp_directory_path() /
                ("vestrix-cli-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                // Two builds' tests may run at once: each its own folder.
+                std::to_string(std::random_device{}()));
     fs::remove_all(m_folder);
     fs::create_directories(m_folder / "res");
     write("res/pk001.fsh", templateBytes());
