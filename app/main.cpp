@@ -3,18 +3,19 @@
 // (as a desktop does when the user opens a .fsh file with us) is loaded once the window is up.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QTimer>
 #include <memory>
 
 #include "browser_launcher.h"
 #include "dde_client.h"
 #include "file_existence.h"
-#include "form1.h"
 #include "immediate_exit.h"
 #include "kit_argument.h"
 #include "program_name_message_box.h"
 #include "program_starter.h"
 #include "qt_file_dialogs.h"
+#include "qt_form1.h"
 #include "qt_frm_splash.h"
 #include "qt_message_boxes.h"
 #include "qt_program_location.h"
@@ -55,15 +56,17 @@ int main(int argc, char* argv[]) {
     // The splash alone until the user answers it; only then does the main window exist and run its
     // start-up checks. Closing the splash by other means closes the program's only window: the
     // program ends.
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<QtForm1> window;
     auto* splash = new QtFrmSplash(programExit, [&] {
-        window = std::make_unique<Form1>(services);
-        if (!window->isRunning()) return;
+        window = std::make_unique<QtForm1>(services);
+        if (!window->logic().isRunning()) return;
         window->show();
         window->activateWindow();  // the key that dismissed the splash was meant for us
         // Loaded from the event loop, with the window drawn, as if the open dialog had named it.
         if (!kit.isEmpty()) {
-            QTimer::singleShot(0, window.get(), [w = window.get(), kit] { w->loadJersey(kit); });
+            QTimer::singleShot(0, window.get(), [w = window.get(), kit] {
+                w->logic().loadJersey(QFile::encodeName(kit).toStdString());
+            });
         }
     });
     splash->setAttribute(Qt::WA_DeleteOnClose);

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "form1.h"
+#include "qt_form1.h"
 #include "qt_skin_picture_reader.h"
 
 namespace {
@@ -37,6 +37,7 @@ struct QuietServices : FileDialogs,
     void showTextFile(const std::string&, ViewerFailed) override {}
     void showWebPage(const std::string&, ViewerFailed) override {}
     std::string programFolder() const override { return folder; }
+    std::string executablePath() const override { return {}; }
     void openUrl(const std::string&) override {}
     long openKey(RegistryRoot, const std::string&, std::uint32_t, std::uint32_t,
                  RegistryKey&) override {
@@ -78,7 +79,7 @@ struct ProgramFolder {
 void StartUpToWindowShown(benchmark::State& state) {
     ProgramFolder folder;
     for (auto _ : state) {
-        auto window = std::make_unique<Form1>(folder.quiet.services);
+        auto window = std::make_unique<QtForm1>(folder.quiet.services);
         window->show();
         QApplication::processEvents();  // laid out and painted
         state.PauseTiming();
@@ -92,14 +93,14 @@ BENCHMARK(StartUpToWindowShown)->Unit(benchmark::kMillisecond);
 
 void LoadWithPreviews(benchmark::State& state) {
     ProgramFolder folder;
-    Form1 window(folder.quiet.services);
+    QtForm1 window(folder.quiet.services);
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        window.Command1_Click();
+        window.logic().Command1_Click();
         QApplication::processEvents();  // the previews painted
     }
-    if (folder.quiet.messages != 0 || window.progress() != 90)
+    if (folder.quiet.messages != 0 || window.logic().progress() != 90)
         state.SkipWithError("the load failed");
 }
 BENCHMARK(LoadWithPreviews)->Unit(benchmark::kMillisecond);

@@ -1,28 +1,24 @@
-// Preview pictures as PNG. The sizes are the window's preview boxes, given in twips as the window
-// lays them out (15 twips to a pixel), so the files show what the window shows.
+// Preview pictures as PNG. The sizes are the window's preview boxes, converted from their twips as
+// the window converts them, so the files show what the window shows.
 #include "preview_set.h"
 
-#include <cmath>
-
 #include "png_encoder.h"
+#include "preview_boxes.h"
+#include "twips.h"
 #include "whole_file.h"
 
 namespace {
-// Width and height in twips of preview boxes 0 to 7.
-constexpr int kBoxTwips[8][2] = {{1984, 1984}, {1550, 1550}, {540, 540}, {540, 540},
-                                 {992, 992},   {992, 992},   {992, 744}, {992, 744}};
 // The boxes' background before anything is drawn: the window's light grey.
 constexpr std::uint32_t kBackground = 0xC0C0C0;
-
-int twipsToPixels(int twips) { return static_cast<int>(std::nearbyint(twips / 15.0)); }
 }  // namespace
 
 PreviewSet::PreviewSet() { clear(); }
 
 void PreviewSet::clear() {
     for (std::size_t i = 0; i < m_previews.size(); ++i) {
-        m_previews[i] = std::make_unique<MemoryPreview>(
-            twipsToPixels(kBoxTwips[i][0]), twipsToPixels(kBoxTwips[i][1]), kBackground);
+        const PreviewBoxes::Box& box = PreviewBoxes::kTwips[i];
+        m_previews[i] = std::make_unique<MemoryPreview>(Twips::toPixels(box.width),
+                                                        Twips::toPixels(box.height), kBackground);
     }
 }
 

@@ -1,153 +1,308 @@
-// The main window's controls, menus and what it offers the conversion.
+// The main window's event procedures: start-up, load, save and the menu entries.
 #include "form1.h"
 
-#include <QAction>
-#include <QFile>
-#include <QLayout>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QProgressBar>
-#include <QPushButton>
+#include <filesystem>
 
-#include "picture_box.h"
-#include "preview_boxes.h"
-#include "qt_skin_surface.h"
-#include "qt_twips.h"
-#include "window_icon.h"
+#include "conversion_error.h"
+#include "conversion_table.h"
+#include "entry_converter.h"
+#include "file_access_error.h"
+#include "file_presence.h"
+#include "jersey_file_check.h"
+#include "kit_gaps.h"
+#include "layout_failure.h"
+#include "program_own_files.h"
+#include "regular_file.h"
+#include "settings_file.h"
+#include "skin_painting.h"
+#include "source_archive.h"
+#include "web_addresses.h"
+#include "work_file_copy.h"
+#include "work_file_layout.h"
+#include "work_template_check.h"
+#include "write_target.h"
+
+namespace fs = std::filesystem;
 
 namespace {
-constexpr int kClientWidthTwips = 6915;
-constexpr int kClientHeightTwips = 5610;
-constexpr int kProgressMaximum = 90;
-constexpr qint64 kProgressPaintMs = 40;
+// Problems with the program's own files carry this title, those with the user's jerseys the other.
+constexpr const char* kErrorTitle = "Error";
+constexpr const char* kJerseyTitle = "Tavrimel";
+
+constexpr const char* kWorkFile = "pk001.fsh";
+constexpr const char* kPaletteFile = "fifa2k.pal";
+constexpr const char* kDefaultSkin = "subzero.jpg";
+constexpr const char* kReadme = "readme.txt";
+constexpr int kProgressStart = 0;
+
+std::uintmax_t fileSize(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    return error ? 0 : size;
+}
 }  // namespace
 
-Form1::Form1(const MainWindowServices& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vestrix"));
-    setWindowIcon(makeWindowIcon());
-    // A fixed single border: minimise, no maximise.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    buildControls();
-    buildMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setAcceptDrops(true);
-    Form_Load();
-}
+Form1::Form1(Form1View& view, const MainWindowServices& services)
+    : m_view(view), m_services(services) {}
 
-Form1::~Form1() = default;
+void Form1::Form_Load() {
+    m_color64 = false;
+    m_view.setChecked(Form1View::Control::color64, false);
+    m_paletteBase = 191;
+    setSaveEnabled(false);
 
-void Form1::buildControls() {
-    auto* client = new QtSkinSurface(this);
-    m_client = client;
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(Twips::toPixels(kClientWidthTwips), Twips::toPixels(kClientHeightTwips));
-    setCentralWidget(client);
-
-    m_command1 = new QPushButton(QStringLiteral("Load FIFA99 Jersey"), client);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(QtTwips::toRect(120, 2400, 1935, 375));
-    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-
-    m_command2 = new QPushButton(QStringLiteral("Save FIFA2000 jersey"), client);
-    m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setGeometry(QtTwips::toRect(120, 5040, 1935, 375));
-    m_command2->setEnabled(false);
-    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-
-    for (int i = 0; i < kPreviewCount; ++i) {
-        const PreviewBoxes::Box& box = PreviewBoxes::kTwips[static_cast<std::size_t>(i)];
-        auto* picture = new PictureBox(i, client);
-        picture->setGeometry(QtTwips::toRect(box.left, box.top, box.width, box.height));
-        m_pictures[static_cast<std::size_t>(i)] = picture;
+    std::string folder = m_services.programLocation.programFolder();
+    const char separator = static_cast<char>(fs::path::preferred_separator);
+    if (folder.empty() || (folder.back() != separator && folder.back() != '/')) folder += separator;
+    m_programFolder = folder;
+    m_view.setText(Form1View::Control::Text1, folder);
+    // The folder could not be made or is damaged: say which and why, and end as a failed check.
+    if (const std::string problem = m_services.programLocation.problem(); !problem.empty()) {
+        showMessage(problem, kErrorTitle);
+        endProgram(1);
+        return;
     }
 
-    m_progressBar1 = new QProgressBar(client);
-    m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progressBar1->setGeometry(QtTwips::toRect(2160, 2520, 3255, 255));
-    m_progressBar1->setRange(0, kProgressMaximum);
-    m_progressBar1->setValue(0);
-    m_progressBar1->setTextVisible(false);
+    // A work file too short for the nine pictures would be stretched by the first load instead of
+    // patched: refuse it like a missing one.
+    if (!checkOwnFile(kWorkFile, WorkFileError::kMessage, WorkFileLayout::kMinimumLength) ||
+        !checkWorkTemplate() || !checkOwnFile(kPaletteFile, PaletteFileError::kMessage, 1)) {
+        return;
+    }
 
-    // Hidden text boxes: Text1 holds the program folder, DDEtext serves the web links later.
-    m_text1 = new QLineEdit(QStringLiteral("Text1"), client);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(QtTwips::toRect(3480, 5160, 3135, 285));
-    m_text1->hide();
+    try {
+        const Settings settings = SettingsFile(m_programFolder).read();
+        m_lastOpenPath = settings.lastOpenPath;
+        m_lastSavePath = settings.lastSavePath;
+    } catch (const SettingsFileError& error) {
+        // Only the dialogs' starting points are lost: say so and start normally.
+        showMessage(error.what(), kErrorTitle);
+    }
 
-    m_ddeText = new QLineEdit(QStringLiteral("INVISIBLE -- for URL lunching"), client);
-    m_ddeText->setObjectName(QStringLiteral("DDEtext"));
-    m_ddeText->setGeometry(QtTwips::toRect(3120, 5280, 3135, 285));
-    m_ddeText->hide();
-
-    setTabOrder(m_command1, m_command2);
+    PaintDefaultSkin();
 }
 
-void Form1::buildMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("menuBar"));
-
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("FileMenu"));
-    m_openMenu =
-        addMenuEntry(file, QStringLiteral("Open Fifa99 Jersey"), QStringLiteral("openfifa99menu"),
-                     QKeySequence(Qt::CTRL | Qt::Key_O), &Form1::Command1_Click);
-    m_saveMenu = addMenuEntry(file, QStringLiteral("Save Fifa2000 Jersey"),
-                              QStringLiteral("Savefifa2000menu"),
-                              QKeySequence(Qt::CTRL | Qt::Key_S), &Form1::Command2_Click);
-    addMenuEntry(file, QStringLiteral("Exit"), QStringLiteral("ExitMenu"),
-                 QKeySequence(Qt::CTRL | Qt::Key_X), &Form1::ExitMenu_Click);
-
-    QMenu* options = bar->addMenu(QStringLiteral("Options"));
-    options->setObjectName(QStringLiteral("viewmenu"));
-    m_color64 = addMenuEntry(options, QStringLiteral("Make 64 Color Jersey"),
-                             QStringLiteral("color64"), QKeySequence(), nullptr);
-    m_color64->setCheckable(true);
-    // Qt flips a checkable entry before telling us; undo that so color64_Click alone decides, the
-    // same whether the user picks the entry or code calls the handler.
-    connect(m_color64, &QAction::triggered, this, [this] {
-        m_color64->setChecked(!m_color64->isChecked());
-        color64_Click();
-    });
-    addMenuEntry(options, QStringLiteral("Load Skin"), QStringLiteral("LoadSkinMenu"),
-                 QKeySequence(Qt::Key_F2), &Form1::LoadSkinMenu_Click);
-
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("HelpMenu"));
-    addMenuEntry(help, QStringLiteral("ReadMe.TXT"), QStringLiteral("readme_menu"),
-                 QKeySequence(Qt::Key_F1), &Form1::readme_menu_Click);
-    addMenuEntry(help, QStringLiteral("About"), QStringLiteral("AboutMenu"),
-                 QKeySequence(Qt::CTRL | Qt::Key_A), &Form1::AboutMenu_Click);
-    addMenuEntry(help, QStringLiteral("Visit Our Website"), QStringLiteral("visitwebsiteMenu"),
-                 QKeySequence(Qt::CTRL | Qt::Key_V), &Form1::visitwebsiteMenu_Click);
+bool Form1::checkOwnFile(const char* fileName, const char* message, std::uintmax_t minimumLength) {
+    const std::string path = ownFile(fileName);
+    if (isFilePresent(path) && fileSize(path) >= minimumLength) return true;
+    showMessage(message, kErrorTitle);
+    endProgram(1);
+    return false;
 }
 
-QAction* Form1::addMenuEntry(QMenu* menu, const QString& caption, const QString& name,
-                             const QKeySequence& shortcut, void (Form1::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    if (handler) connect(action, &QAction::triggered, this, handler);
-    return action;
+bool Form1::checkWorkTemplate() {
+    // A file of the right length that is no FIFA 2000 jersey (all zeros, another archive) would be
+    // patched without complaint into a jersey the game cannot read.
+    try {
+        if (isWorkTemplate(
+                readRegularFile(ownFile(kWorkFile), WorkFileCopy::kMaxWorkFileBytes).bytes))
+            return true;
+    } catch (const FileAccessError&) {
+    }
+    showMessage(WorkFileError::kMessage, kErrorTitle);
+    endProgram(1);
+    return false;
 }
 
-std::string Form1::programFolder() const {
-    return QFile::encodeName(m_text1->text()).toStdString();
+void Form1::Command1_Click() {
+    m_view.repaintNow();  // fully drawn behind the dialog
+    loadJersey(m_services.fileDialogs.openFileName(m_lastOpenPath));
 }
 
-PreviewSurface& Form1::preview(int index) { return picture(index); }
+void Form1::loadJersey(const std::string& chosen) {
+    ClearPreviews();
+    if (chosen.empty()) return;
 
-int Form1::progress() const { return m_progressBar1->value(); }
+    // Remembered before the check, so a file that fails it is still the next dialog's start.
+    m_lastOpenPath = chosen;
+    writeSettings();
+
+    if (CheckJerseyFile(chosen) != 0) {
+        setSaveEnabled(false);
+        return;
+    }
+    convertJersey(chosen);
+}
+
+std::int16_t Form1::CheckJerseyFile(const std::string& path) {
+    try {
+        if (isFifa99JerseyFile(path)) return 0;
+        showMessage("Not a jersey file", kJerseyTitle);
+    } catch (const JerseyFileError& error) {
+        showMessage(error.what(), kJerseyTitle);
+    }
+    return 1;
+}
+
+void Form1::convertJersey(const std::string& path) {
+    setProgress(kProgressStart);
+    std::string failure;
+    const char* title = kErrorTitle;
+    bool fatal = false;
+    try {
+        const KitGaps gaps = KitGaps::of(SourceArchive::open(path));
+        if (gaps.listsNoJerseyPicture()) {
+            // The header looks right but nothing in it is a jersey: there is nothing to convert.
+            setSaveEnabled(false);
+            showMessage("Not a jersey file: it holds none of the FIFA 99 jersey pictures",
+                        kJerseyTitle);
+            return;
+        }
+        for (const ConversionTarget& target : conversionTable()) {
+            ConvertEntry(path, target.targetTag, *this);
+        }
+        setSaveEnabled(true);
+        if (!gaps.damage.empty()) {
+            // Converted all the same, as the game's own files are read; but the user should know
+            // before saving that the black parts come from a file cut short.
+            std::string text = "This kit is damaged: ";
+            for (std::size_t i = 0; i < gaps.damage.size(); ++i) {
+                if (i > 0) text += "; ";
+                text += gaps.damage[i];
+            }
+            showMessage(text + ". What is missing was converted as black.", kJerseyTitle);
+        }
+        return;
+    } catch (const PaletteFileError& error) {
+        // Without a palette no jersey can be made: end as a failed start does.
+        failure = error.what();
+        fatal = true;
+    } catch (const SourceFileError& error) {
+        failure = error.what();
+        title = kJerseyTitle;
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
+    // The work file may now hold part of this jersey and part of the last: nothing to save.
+    setSaveEnabled(false);
+    showMessage(failure, title);
+    if (fatal) endProgram(1);
+}
+
+void Form1::ClearPreviews() {
+    for (int index = 0; index < kPreviewCount; ++index) m_view.clearPreview(index);
+}
 
 void Form1::setProgress(int value) {
-    m_progressBar1->setValue(value);
-    // A load keeps the event loop waiting, and the bar is the user's only sign that it works: on a
-    // slow disk paint it now and then; a quick load is simply painted when it ends.
-    if (!m_progressPainted.isValid() || m_progressPainted.hasExpired(kProgressPaintMs)) {
-        m_progressBar1->repaint();
-        m_progressPainted.start();
+    m_progress = value;
+    m_view.setProgress(value);
+}
+
+void Form1::Command2_Click() {
+    const std::string target = m_services.fileDialogs.saveFileName(m_lastSavePath);
+    if (target.empty()) return;
+
+    // Remembered before the question, so a declined target is still the next dialog's start.
+    m_lastSavePath = target;
+    writeSettings();
+    saveJersey(target);
+}
+
+void Form1::saveJersey(const std::string& target) {
+    try {
+        // Devices, FIFOs, folders, write-protected files and the program's own files are refused
+        // before the question: overwriting them would not save a jersey, or would break the tool.
+        const WriteTarget examined = WriteTarget::examine(target);
+        if (examined.exists()) {
+            ProgramOwnFiles own;
+            own.addFolder(m_programFolder);
+            own.addFile(m_services.programLocation.executablePath());
+            if (own.find(*examined.key())) {
+                showMessage("Cannot write " + target + ": it is one of Vestrix's own files",
+                            kJerseyTitle);
+                return;
+            }
+        }
+        if (examined.exists() && fileSize(target) != 0 &&
+            m_services.messageBoxes.show("File Exists. Overwrite ?", kJerseyTitle,
+                                         MessageButtons::YesNo,
+                                         MessageAnswer::Yes) != MessageAnswer::Yes) {
+            return;
+        }
+        WorkFileCopy::copyFile(ownFile(kWorkFile), examined);
+    } catch (const FileAccessError& error) {
+        showMessage(error.what(), kJerseyTitle);
+        return;
+    } catch (const WorkFileReadError& error) {
+        showMessage(error.what(), kErrorTitle);
+        return;
+    } catch (const SaveError& error) {
+        showMessage(error.what(), kJerseyTitle);
+        return;
     }
+    showMessage("Jersey Saved !", kJerseyTitle);
+}
+
+void Form1::color64_Click() {
+    m_color64 = !m_color64;
+    m_paletteBase = m_color64 ? 0 : 191;
+    m_view.setChecked(Form1View::Control::color64, m_color64);
+}
+
+void Form1::LoadSkinMenu_Click() { m_view.showSkinSelect(); }
+
+void Form1::readme_menu_Click() {
+    try {
+        // The viewer may give up after this handler has ended; the window may be gone by then.
+        const std::weak_ptr<bool> alive = m_alive;
+        m_services.programStarter.showTextFile(ownFile(kReadme),
+                                               [alive, this](const std::string& message) {
+                                                   if (alive.lock())
+                                                       showMessage(message, kErrorTitle);
+                                               });
+    } catch (const ProgramStartError& error) {
+        showMessage(error.what(), kErrorTitle);
+    }
+}
+
+void Form1::AboutMenu_Click() { m_view.showAbout(); }
+
+void Form1::visitwebsiteMenu_Click() {
+    m_services.urlOpener.openUrl(WebAddresses::kHomePage);
+    // The window keeps its size, so this only records the layout and puts everything back.
+    try {
+        m_layoutScaler.ResizeForm(m_view.layoutForm());
+    } catch (const LayoutFailure& error) {
+        showMessage(error.what(), kErrorTitle);
+    }
+}
+
+void Form1::ExitMenu_Click() { endProgram(0); }
+
+void Form1::PaintDefaultSkin() {
+    // The presence test leaves an empty subzero.jpg behind when there was none; Skin Select then
+    // lists it, and choosing it says it cannot be found.
+    const std::string skin = ownFile(kDefaultSkin);
+    if (!isFilePresent(skin)) {
+        showMessage("Can't find subzero.jpg", kErrorTitle);
+        return;
+    }
+    SkinPainting::paintSkinFile(skin, m_services.skinReader, m_view.background(),
+                                m_services.messageBoxes);
+}
+
+void Form1::writeSettings() {
+    try {
+        SettingsFile(m_programFolder).write({m_lastOpenPath, m_lastSavePath});
+    } catch (const SettingsFileError& error) {
+        // The file only remembers where the dialogs start: say once that it cannot, then carry
+        // on loading and saving as usual.
+        if (m_settingsFailureShown) return;
+        m_settingsFailureShown = true;
+        showMessage(error.what(), kErrorTitle);
+    }
+}
+
+void Form1::setSaveEnabled(bool enabled) {
+    m_view.setEnabled(Form1View::Control::Command2, enabled);
+    m_view.setEnabled(Form1View::Control::Savefifa2000menu, enabled);
+}
+
+void Form1::showMessage(const std::string& text, const char* title) {
+    m_services.messageBoxes.show(text, title);
+}
+
+void Form1::endProgram(int status) {
+    m_ended = true;
+    m_services.programExit.exitNow(status);
 }

@@ -1,55 +1,46 @@
-// The main window: load a FIFA 99 jersey, watch the previews, save the FIFA 2000 jersey.
+// The main window (Form1): load a FIFA 99 jersey, watch the previews, save the FIFA 2000 jersey.
+// Its state, start-up and event procedures, free of any toolkit; the window is a Form1View.
 #pragma once
 
-#include <QElapsedTimer>
-#include <QMainWindow>
-#include <QPointer>
-#include <QString>
-#include <array>
 #include <cstdint>
+#include <memory>
+#include <string>
 
 #include "conversion_host.h"
+#include "form1_view.h"
 #include "layout_scaler.h"
 #include "main_window_services.h"
 
-class QAction;
-class QLineEdit;
-class QMenu;
-class QProgressBar;
-class QPushButton;
-class QtFrmAbout;
-class PictureBox;
-class QtForm2;
-class QtSkinSurface;
-
 /**
  * The event procedures keep the names the window's controls give them (Command1_Click is the
- * "Load FIFA99 Jersey" button), so a control, its objectName and its handler read alike.
+ * "Load FIFA99 Jersey" button), so a control, its objectName and its handler read alike. The
+ * window supplies the conversion's previews and progress bar through its view; the logic is the
+ * conversion's host.
  */
-class Form1 : public QMainWindow, public ConversionHost {
-    Q_OBJECT
+class Form1 : public ConversionHost {
 public:
-    /** Runs the start-up checks; when they end the program the window must not be shown. */
-    explicit Form1(const MainWindowServices& services, QWidget* parent = nullptr);
-    ~Form1() override;
+    /** Nothing runs yet: the window calls Form_Load once its controls stand. */
+    Form1(Form1View& view, const MainWindowServices& services);
 
     /** False once the program was told to end (start-up check failed, Exit, bad palette). */
     bool isRunning() const { return !m_ended; }
 
-    const QString& lastOpenPath() const { return m_lastOpenPath; }
-    const QString& lastSavePath() const { return m_lastSavePath; }
+    const std::string& lastOpenPath() const { return m_lastOpenPath; }
+    const std::string& lastSavePath() const { return m_lastSavePath; }
     /** The window's reference layout, recorded by the first "Visit Our Website". */
     const LayoutScaler& layoutScaler() const { return m_layoutScaler; }
-    PictureBox& picture(int index) { return *m_pictures.at(static_cast<std::size_t>(index)); }
 
     // What the conversion asks of its host.
-    std::string programFolder() const override;
+    /** The text of Text1: the program folder, ending in exactly one separator. */
+    std::string programFolder() const override { return m_programFolder; }
     std::int16_t paletteBase() const override { return m_paletteBase; }
-    PreviewSurface& preview(int index) override;
-    int progress() const override;
+    PreviewSurface& preview(int index) override { return m_view.preview(index); }
+    int progress() const override { return m_progress; }
     void setProgress(int value) override;
 
     // Event procedures.
+    /** The start-up: colour mode, Save disabled, program folder, the checks, settings, skin. */
+    void Form_Load();
     void Command1_Click();
     void Command2_Click();
     void color64_Click();
@@ -64,62 +55,40 @@ public:
      * settings written, the check, the conversion. For a kit named on the command line or dropped
      * on the window; an empty path is a cancelled dialog.
      */
-    void loadJersey(const QString& path);
+    void loadJersey(const std::string& path);
 
     /** 0 when path is a FIFA 99 jersey file; otherwise tells the user and returns 1. */
-    std::int16_t CheckJerseyFile(const QString& path);
+    std::int16_t CheckJerseyFile(const std::string& path);
     void ClearPreviews();
     /** Paints subzero.jpg from the program folder on the window's background. */
     void PaintDefaultSkin();
 
-    /** The client area, whose background carries the skins. */
-    QtSkinSurface& skinSurface() { return *m_client; }
-
-protected:
-    // A kit dropped on the window from a file manager is loaded as if it had been opened.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
 private:
-    void buildControls();
-    void buildMenus();
-    QAction* addMenuEntry(QMenu* menu, const QString& caption, const QString& name,
-                          const QKeySequence& shortcut, void (Form1::*handler)());
-
-    void Form_Load();
     /** Presence test plus the length the conversion needs; shows the message and ends if absent. */
-    bool checkOwnFile(const char* fileName, const char* message, qint64 minimumLength);
+    bool checkOwnFile(const char* fileName, const char* message, std::uintmax_t minimumLength);
     /** The work file must be laid out as a FIFA 2000 jersey; otherwise as checkOwnFile. */
     bool checkWorkTemplate();
-    void convertJersey(const QString& path);
+    void convertJersey(const std::string& path);
+    /** The save after the dialog: the target's rules, the question, the copy. */
+    void saveJersey(const std::string& target);
     /** Remembers the dialogs' paths; a failure is told once and does not stop the command. */
     void writeSettings();
     void setSaveEnabled(bool enabled);
-    QString ownFile(const char* fileName) const;
+    std::string ownFile(const char* fileName) const { return m_programFolder + fileName; }
     void showMessage(const std::string& text, const char* title);
     void endProgram(int status);
 
+    Form1View& m_view;
     MainWindowServices m_services;
-    QString m_lastOpenPath;
-    QString m_lastSavePath;
+    std::string m_programFolder;
+    std::string m_lastOpenPath;
+    std::string m_lastSavePath;
     std::int16_t m_paletteBase = 191;
+    bool m_color64 = false;
+    int m_progress = 0;
     bool m_ended = false;
     bool m_settingsFailureShown = false;
-    QElapsedTimer m_progressPainted;
     LayoutScaler m_layoutScaler;
-
-    QtSkinSurface* m_client = nullptr;
-    /** Skin Select while it is open; it deletes itself when closed. */
-    QPointer<QtForm2> m_form2;
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    std::array<PictureBox*, kPreviewCount> m_pictures{};
-    QProgressBar* m_progressBar1 = nullptr;
-    QLineEdit* m_text1 = nullptr;
-    QLineEdit* m_ddeText = nullptr;
-    QAction* m_openMenu = nullptr;
-    QAction* m_saveMenu = nullptr;
-    QAction* m_color64 = nullptr;
-    QPointer<QtFrmAbout> m_about;  // while the About window is open
+    /** Watched by reports that may come after the window is gone (a viewer giving up later). */
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -17,4 +17,6 @@ public:
      * work file beside the program is empty), naming the folder; empty when it can.
      */
     virtual std::string problem() const { return {}; }
+    /** The running program's own file, which no jersey may be saved over. */
+    virtual std::string executablePath() const = 0;
 };

@@ -34,3 +34,7 @@ QtProgramLocation::QtProgramLocation() {
     m_folder = choice.folder.string();
     m_problem = choice.problem;
 }
+
+std::string QtProgramLocation::executablePath() const {
+    return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+}

@@ -10,6 +10,7 @@ public:
     QtProgramLocation();
     std::string programFolder() const override { return m_folder; }
     std::string problem() const override { return m_problem; }
+    std::string executablePath() const override;
 
 private:
     std::string m_folder;

@@ -1,29 +1,28 @@
 // The damaged kits and palette files of tests/data/damaged through the window's Load command:
 // a kit that fails the check is refused, anything that passes it is converted with the missing
 // bytes read as zero, and a palette file that cannot be read ends the program.
-#include <QDir>
-#include <QFile>
+#include <filesystem>
 
-#include "program_folder_fixture.h"
+#include "form1_fixture.h"
+
+namespace fs = std::filesystem;
 
 namespace {
-QString corpus(const QString& name) {
-    return QStringLiteral(VESTRIX_SOURCE_DIR "/tests/data/damaged/") + name;
+std::string corpus(const std::string& name) {
+    return VESTRIX_SOURCE_DIR "/tests/data/damaged/" + name;
 }
 }  // namespace
 
-class DamagedCorpusLoad : public ProgramFolderTest {
+class DamagedCorpusLoad : public Form1Test {
 protected:
     /** A fresh program folder and window (each load patches the work file), then the load. */
-    std::unique_ptr<Form1> load(const QString& kit, FakeServices& fake) {
+    std::unique_ptr<Form1> load(const std::string& kit) {
         SetUp();
-        fake.location.folder = native(m_dir.path());
-        auto window = std::make_unique<Form1>(fake.services);
+        m_fake.messages.shown.clear();
+        m_fake.exit.statuses.clear();
+        auto window = startWindow();
         window->loadJersey(kit);
         return window;
-    }
-    bool saveEnabled(Form1& window) {
-        return window.findChild<QWidget*>(QStringLiteral("Command2"))->isEnabled();
     }
 };
 
@@ -40,13 +39,12 @@ TEST_F(DamagedCorpusLoad, AKitIsRefusedWhenItFailsTheCheckAndConvertedOtherwise)
     for (const auto& [outcome, kits] : groups)
         for (const char* name : kits) {
             SCOPED_TRACE(name);
-            const QString kit = putJersey(
-                name, read(corpus(QStringLiteral("kits/%1.fsh").arg(QString::fromLatin1(name)))));
-            FakeServices fake;
-            const auto window = load(kit, fake);
+            const std::string kit =
+                putJersey(name, read(corpus("kits/" + std::string(name) + ".fsh")));
+            const auto window = load(kit);
 
             const bool refused = outcome == Refused;
-            const std::vector<std::string> texts = fake.messages.texts();
+            const std::vector<std::string> texts = m_fake.messages.texts();
             if (outcome == ConvertedDamaged) {
                 ASSERT_EQ(texts.size(), 1u);
                 EXPECT_TRUE(texts[0].starts_with("This kit is damaged: the file has ")) << texts[0];
@@ -56,32 +54,33 @@ TEST_F(DamagedCorpusLoad, AKitIsRefusedWhenItFailsTheCheckAndConvertedOtherwise)
             }
             EXPECT_EQ(read(path("pk001.fsh")),
                       refused ? templateBytes() : referenceConversion(kit, 191));
-            EXPECT_EQ(saveEnabled(*window), !refused);
+            EXPECT_EQ(m_view.saveEnabled(), !refused);
             EXPECT_TRUE(window->isRunning());
-            EXPECT_TRUE(read(path("jersey.cfg")).startsWith('"' + kit.toUtf8() + '"'));
+            EXPECT_TRUE(read(path("jersey.cfg")).starts_with('"' + kit + '"'));
         }
     // Only the count's low byte is looked at: otherwise count_270 is the sample itself.
     EXPECT_EQ(read(path("pk001.fsh")),
-              read(QStringLiteral(VESTRIX_SOURCE_DIR "/tests/data/golden/stripes-normal.fsh")));
+              read(VESTRIX_SOURCE_DIR "/tests/data/golden/stripes-normal.fsh"));
 }
 
 TEST_F(DamagedCorpusLoad, APaletteFileThatCannotBeReadEndsTheProgramAtTheNextLoad) {
-    const QStringList palettes = QDir(corpus(QStringLiteral("palettes"))).entryList(QDir::Files);
-    ASSERT_GE(palettes.size(), 8);
-    for (const QString& palette : palettes) {
-        SCOPED_TRACE(palette.toStdString());
-        const QString kit = putJersey("club.fsh");
-        FakeServices fake;
+    int count = 0;
+    for (const auto& palette : fs::directory_iterator(corpus("palettes"))) {
+        const std::string name = palette.path().filename().string();
+        SCOPED_TRACE(name);
+        ++count;
         // Broken after start-up, so the load is the first to meet it.
-        auto window = load(QString(), fake);
-        write(path("fifa2k.pal"), read(corpus(QStringLiteral("palettes/") + palette)));
+        auto window = load("");
+        const std::string kit = putJersey("club.fsh");
+        write(path("fifa2k.pal"), read(palette.path().string()));
         window->loadJersey(kit);
 
         // A colour written as a word reads as 0, as the format has always read it.
-        const bool readable = palette == QStringLiteral("word_for_a_value.pal");
+        const bool readable = name == "word_for_a_value.pal";
         const std::vector<std::string> says{"FIFA2K.PAL is missing or damaged !"};
-        EXPECT_EQ(fake.messages.texts(), readable ? std::vector<std::string>{} : says);
-        EXPECT_EQ(fake.exit.statuses, readable ? std::vector<int>{} : std::vector<int>{1});
-        EXPECT_EQ(saveEnabled(*window), readable);
+        EXPECT_EQ(m_fake.messages.texts(), readable ? std::vector<std::string>{} : says);
+        EXPECT_EQ(m_fake.exit.statuses, readable ? std::vector<int>{} : std::vector<int>{1});
+        EXPECT_EQ(m_view.saveEnabled(), readable);
     }
+    EXPECT_GE(count, 8);
 }

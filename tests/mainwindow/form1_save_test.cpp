@@ -1,40 +1,42 @@
-// Saving the FIFA 2000 jersey: the question before overwriting, the copy, the settings file.
-#include <sys/stat.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+// Saving the FIFA 2000 jersey: the question before overwriting, the copy, the settings file, and
+// the targets that are refused.
 #include <filesystem>
 
-#include "ordinary_user.h"
-#include "program_folder_fixture.h"
+#include "form1_fixture.h"
+#ifndef _WIN32
+#include <sys/stat.h>
 
-class Form1Save : public ProgramFolderTest {
+#include "ordinary_user.h"
+#endif
+
+namespace fs = std::filesystem;
+
+class Form1Save : public Form1Test {
 protected:
     void SetUp() override {
-        ProgramFolderTest::SetUp();
+        Form1Test::SetUp();
         m_jersey = putJersey("club.fsh");
         m_window = startAndLoad(m_jersey);
         m_converted = read(path("pk001.fsh"));
     }
-    void saveAs(const QString& target) {
-        m_fake.dialogs.saveAnswers.push_back(native(target));
+    void saveAs(const std::string& target) {
+        m_fake.dialogs.saveAnswers.push_back(target);
         m_window->Command2_Click();
     }
-    QByteArray settingsWith(const QString& saved) const {
-        return '"' + m_jersey.toUtf8() + "\"\r\n\"" + saved.toUtf8() + "\"\r\n";
+    std::string settingsWith(const std::string& saved) const {
+        return settingsText(m_jersey, saved);
     }
 
-    QString m_jersey;
+    std::string m_jersey;
     std::unique_ptr<Form1> m_window;
-    QByteArray m_converted;
+    std::string m_converted;
 };
 
 TEST_F(Form1Save, ANewNameIsWrittenWithoutAQuestion) {
     for (const bool existsEmpty : {false, true}) {
         SCOPED_TRACE(existsEmpty ? "empty file there" : "new name");
-        const QString target = path(existsEmpty ? "empty.fsh" : "new.fsh");
-        if (existsEmpty) write(target, QByteArray());
+        const std::string target = path(existsEmpty ? "empty.fsh" : "new.fsh");
+        if (existsEmpty) write(target, "");
         m_fake.messages.shown.clear();
 
         saveAs(target);
@@ -49,11 +51,11 @@ TEST_F(Form1Save, ANewNameIsWrittenWithoutAQuestion) {
 }
 
 TEST_F(Form1Save, AsksBeforeReplacingAFileAndObeysTheAnswer) {
-    const QByteArray longer(20000, 'x');
+    const std::string longer(20000, 'x');
     for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
         const bool yes = answer == MessageAnswer::Yes;
         SCOPED_TRACE(yes ? "Yes" : "No");
-        const QString target = path("existing.fsh");
+        const std::string target = path("existing.fsh");
         write(target, longer);
         m_fake.messages.shown.clear();
         m_fake.messages.answers.push_back(answer);
@@ -79,22 +81,22 @@ TEST_F(Form1Save, AsksBeforeReplacingAFileAndObeysTheAnswer) {
 
 TEST_F(Form1Save, CancellingTouchesNothing) {
     saveAs(path("first.fsh"));
-    const QByteArray settings = read(path("jersey.cfg"));
+    const std::string settings = read(path("jersey.cfg"));
     m_fake.messages.shown.clear();
 
-    saveAs(QString());
+    saveAs("");
 
     EXPECT_EQ(read(path("jersey.cfg")), settings);
     EXPECT_TRUE(m_fake.messages.shown.empty());
-    EXPECT_EQ(m_fake.dialogs.saveInitialPaths.back(), native(path("first.fsh")));
+    EXPECT_EQ(m_fake.dialogs.saveInitialPaths.back(), path("first.fsh"));
 }
 
 TEST_F(Form1Save, AFailedCopyIsReportedAndLeavesTheTargetAsItWas) {
-    const QString existing = path("existing.fsh");
+    const std::string existing = path("existing.fsh");
     write(existing, "an older jersey");
     const struct {
         const char* what;
-        QString target;
+        std::string target;
         bool removeWorkFile;
         const char* title;  // the work file is the tool's own: its problems are errors
     } cases[] = {
@@ -103,7 +105,7 @@ TEST_F(Form1Save, AFailedCopyIsReportedAndLeavesTheTargetAsItWas) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        if (c.removeWorkFile) QFile::remove(path("pk001.fsh"));
+        if (c.removeWorkFile) fs::remove(path("pk001.fsh"));
         m_fake.messages.shown.clear();
         m_fake.messages.answers.assign({MessageAnswer::Yes});
 
@@ -113,97 +115,105 @@ TEST_F(Form1Save, AFailedCopyIsReportedAndLeavesTheTargetAsItWas) {
         const ShownMessage& report = m_fake.messages.shown.back();
         EXPECT_NE(report.text, "Jersey Saved !");
         EXPECT_EQ(report.title, c.title);
-        EXPECT_NE(report.text.find(native(c.removeWorkFile ? path("pk001.fsh") : c.target)),
+        EXPECT_NE(report.text.find(c.removeWorkFile ? path("pk001.fsh") : c.target),
                   std::string::npos)
             << report.text;
         EXPECT_TRUE(m_window->isRunning());
     }
-    EXPECT_FALSE(QFileInfo::exists(path("no-such-folder")));
-    EXPECT_EQ(read(existing), QByteArray("an older jersey"));
+    EXPECT_FALSE(fs::exists(path("no-such-folder")));
+    EXPECT_EQ(read(existing), "an older jersey");
 }
 
 TEST_F(Form1Save, ATargetWithOtherHardLinksIsWrittenInPlace) {
     // A second name for the target: replacing the file would leave that name on the old jersey.
-    const QString target = path("kit.fsh");
-    write(target, QByteArray(20000, 'x'));
-    const std::filesystem::path other = QFile::encodeName(path("also-kit.fsh")).toStdString();
-    std::filesystem::create_hard_link(QFile::encodeName(target).toStdString(), other);
+    const std::string target = path("kit.fsh");
+    write(target, std::string(20000, 'x'));
+    fs::create_hard_link(target, path("also-kit.fsh"));
     m_fake.messages.answers.assign({MessageAnswer::Yes});
     saveAs(target);
     EXPECT_EQ(read(target), m_converted);
-    EXPECT_EQ(read(QFile::decodeName(other.c_str())), m_converted);
-}
-
-TEST_F(Form1Save, AnExistingTargetInAFolderThatTakesNoNewFilesIsStillWritten) {
-    if (ranAsOrdinaryUser()) return;
-    const QString locked = path("locked");
-    QDir().mkpath(locked);
-    const QString inLocked = locked + QStringLiteral("/kit.fsh");
-    write(inLocked, "an older jersey");
-    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-    m_fake.messages.answers.assign({MessageAnswer::Yes});
-    saveAs(inLocked);
-    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(read(inLocked), m_converted);
-    EXPECT_EQ(m_fake.messages.texts().back(), std::string("Jersey Saved !"));
-    EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList{QStringLiteral("kit.fsh")});
+    EXPECT_EQ(read(path("also-kit.fsh")), m_converted);
 }
 
 TEST_F(Form1Save, TargetsThatMustNotBeReplacedAreRefusedBeforeTheQuestion) {
-    namespace fs = std::filesystem;
-    ::mkfifo(native(path("pipe.fsh")).c_str(), 0666);
-    fs::create_symlink("/dev/null", native(path("null.fsh")));
-    QDir().mkpath(path("folder.fsh"));
+    fs::create_directory(path("folder.fsh"));
     write(path("protected.fsh"), "an older jersey");
-    QFile::setPermissions(path("protected.fsh"), QFile::ReadOwner);
-    const struct {
-        const char* target;
-        const char* reason;
-    } cases[] = {
-        {"pipe.fsh", "it is a FIFO, not a file"},
-        {"null.fsh", "it is a device, not a file"},
-        {"folder.fsh", "it is a folder"},
-        {"protected.fsh", "it is write-protected"},
-        // Overwritten, these would end the program at the next load or start.
-        {"fifa2k.pal", "it is one of Vestrix's own files"},
-        {"pk001.fsh", "it is one of Vestrix's own files"},
-        {"jersey.cfg", "it is one of Vestrix's own files"},
-        {"subzero.jpg", "it is one of Vestrix's own files"},
+    fs::permissions(path("protected.fsh"), fs::perms::owner_read);
+    // The running program, wherever it was installed.
+    const TempFolder installed;
+    m_fake.location.executable = installed.write("vestrix", "the program");
+    const std::string own = "it is one of Vestrix's own files";
+    struct Case {
+        std::string target;
+        std::string reason;
     };
+    std::vector<Case> cases = {
+        {path("folder.fsh"), "it is a folder"},
+        {path("protected.fsh"), "it is write-protected"},
+        // Overwritten, these would end the program at the next load or start.
+        {path("fifa2k.pal"), own},
+        {path("pk001.fsh"), own},
+        {path("jersey.cfg"), own},
+        {path("subzero.jpg"), own},
+        {m_fake.location.executable, own},
+    };
+#ifndef _WIN32
+    ::mkfifo(path("pipe.fsh").c_str(), 0666);
+    fs::create_symlink("/dev/null", path("null.fsh"));
+    cases.push_back({path("pipe.fsh"), "it is a FIFO, not a file"});
+    cases.push_back({path("null.fsh"), "it is a device, not a file"});
+#endif
     for (const auto& c : cases) {
         SCOPED_TRACE(c.target);
-        const QString target = path(c.target);
-        const QByteArray before = QFileInfo(target).isFile() ? read(target) : QByteArray();
+        const std::string before = fs::is_regular_file(c.target) ? read(c.target) : "";
         m_fake.messages.shown.clear();
         m_fake.messages.answers.assign({MessageAnswer::Yes});
 
-        saveAs(target);
+        saveAs(c.target);
 
         ASSERT_EQ(m_fake.messages.shown.size(), 1u);  // no question before the refusal
-        EXPECT_EQ(m_fake.messages.shown[0].text,
-                  "Cannot write " + native(target) + ": " + c.reason);
+        EXPECT_EQ(m_fake.messages.shown[0].text, "Cannot write " + c.target + ": " + c.reason);
         EXPECT_EQ(m_fake.messages.shown[0].title, "Tavrimel");
-        if (QFileInfo(target).isFile() && std::string(c.target) != "jersey.cfg") {
-            EXPECT_EQ(read(target), before);
+        if (fs::is_regular_file(c.target) && c.target != path("jersey.cfg")) {
+            EXPECT_EQ(read(c.target), before);
         }
     }
-    EXPECT_TRUE(fs::is_fifo(native(path("pipe.fsh"))));
-    EXPECT_TRUE(fs::is_symlink(native(path("null.fsh"))));
+#ifndef _WIN32
+    EXPECT_TRUE(fs::is_fifo(path("pipe.fsh")));
+    EXPECT_TRUE(fs::is_symlink(path("null.fsh")));
+#endif
+    fs::permissions(path("protected.fsh"), fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST_F(Form1Save, ASettingsFileThatCannotBeWrittenIsToldOnceAndStopsNothing) {
-    QFile::remove(path("jersey.cfg"));
-    QDir().mkpath(path("jersey.cfg"));
+    fs::remove(path("jersey.cfg"));
+    fs::create_directory(path("jersey.cfg"));
     m_fake.messages.shown.clear();
-    m_fake.dialogs.openAnswers.push_back(native(m_jersey));
+    m_fake.dialogs.openAnswers.push_back(m_jersey);
     m_window->Command1_Click();
     saveAs(path("saved.fsh"));
     saveAs(path("again.fsh"));
 
     const std::vector<std::string> texts = m_fake.messages.texts();
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0], "Cannot write " + native(path("jersey.cfg")) + ": it is a folder");
+    EXPECT_EQ(texts[0], "Cannot write " + path("jersey.cfg") + ": it is a folder");
     EXPECT_EQ(texts[1], "Jersey Saved !");
     EXPECT_EQ(texts[2], "Jersey Saved !");
     EXPECT_EQ(read(path("again.fsh")), m_converted);
 }
+
+#ifndef _WIN32
+TEST_F(Form1Save, AnExistingTargetInAFolderThatTakesNoNewFilesIsStillWritten) {
+    if (ranAsOrdinaryUser()) return;
+    const fs::path locked = path("locked");
+    fs::create_directory(locked);
+    const std::string inLocked = (locked / "kit.fsh").string();
+    write(inLocked, "an older jersey");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    m_fake.messages.answers.assign({MessageAnswer::Yes});
+    saveAs(inLocked);
+    EXPECT_EQ(read(inLocked), m_converted);
+    EXPECT_EQ(m_fake.messages.texts().back(), "Jersey Saved !");
+    EXPECT_EQ(std::distance(fs::directory_iterator(locked), fs::directory_iterator()), 1);
+}
+#endif

@@ -1,67 +1,75 @@
-// Starting the window: the checks of the program's own files, the program folder, the settings.
-#include <QAction>
-#include <QFile>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
+// Starting the main window: the checks of the program's own files, the program folder, the
+// settings, the default skin.
+#include <filesystem>
 
-#include "program_folder_fixture.h"
+#include "form1_fixture.h"
+#include "skin_painting.h"
 
-namespace {
-struct BrokenStart {
-    const char* what;
-    const char* file;
-    int length;  // -1: absent
-    const char* message;
-    const char* alsoAbsent = nullptr;
-};
-}  // namespace
+namespace fs = std::filesystem;
 
-class Form1StartUp : public ProgramFolderTest {};
+using Form1StartUp = Form1Test;
+using Control = Form1View::Control;
 
 TEST_F(Form1StartUp, EndsWithTheRightMessageWhenAFileOfItsOwnIsMissingOrDamaged) {
-    const BrokenStart cases[] = {
-        {"work file absent", "pk001.fsh", -1, "PK001.FSH is missing or damaged !"},
-        {"work file empty", "pk001.fsh", 0, "PK001.FSH is missing or damaged !"},
-        {"work file one byte short", "pk001.fsh", 24215, "PK001.FSH is missing or damaged !"},
-        {"palette absent", "fifa2k.pal", -1, "FIFA2K.PAL is missing or damaged !"},
-        {"palette empty", "fifa2k.pal", 0, "FIFA2K.PAL is missing or damaged !"},
-        {"both absent", "pk001.fsh", -1, "PK001.FSH is missing or damaged !", "fifa2k.pal"},
+    const std::string work = "PK001.FSH is missing or damaged !";
+    const struct {
+        const char* what;
+        const char* file;
+        std::string bytes;
+        bool absent;
+        const char* message;
+        const char* alsoAbsent = nullptr;
+    } cases[] = {
+        {"work file absent", "pk001.fsh", "", true, work.c_str()},
+        {"work file empty", "pk001.fsh", "", false, work.c_str()},
+        {"work file one byte short", "pk001.fsh", templateBytes().substr(0, 24215), false,
+         work.c_str()},
+        // Of the right length but no FIFA 2000 jersey: patched, it would give one the game
+        // cannot read.
+        {"work file all zeros", "pk001.fsh", std::string(templateBytes().size(), '\0'), false,
+         work.c_str()},
+        {"palette absent", "fifa2k.pal", "", true, "FIFA2K.PAL is missing or damaged !"},
+        {"palette empty", "fifa2k.pal", "", false, "FIFA2K.PAL is missing or damaged !"},
+        {"both absent", "pk001.fsh", "", true, work.c_str(), "fifa2k.pal"},
     };
-    for (const BrokenStart& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         SetUp();  // both files whole again
-        QFile::remove(path("jersey.cfg"));
-        QFile::remove(path(c.file));
-        if (c.alsoAbsent) QFile::remove(path(c.alsoAbsent));
-        if (c.length >= 0) write(path(c.file), templateBytes().left(c.length));
+        fs::remove(path("jersey.cfg"));
+        fs::remove(path(c.file));
+        if (c.alsoAbsent) fs::remove(path(c.alsoAbsent));
+        if (!c.absent) write(path(c.file), c.bytes);
+        m_fake.messages.shown.clear();
+        m_fake.exit.statuses.clear();
 
-        FakeServices fake;
-        fake.location.folder = native(m_dir.path());
-        const Form1 window(fake.services);
+        const auto window = startWindow();
 
-        ASSERT_EQ(fake.messages.shown.size(),
-                  1u);  // the palette's box only when the work file passed
-        EXPECT_EQ(fake.messages.shown[0].text, c.message);
-        EXPECT_EQ(fake.messages.shown[0].title, "Error");
-        EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::Ok);
-        EXPECT_EQ(fake.exit.statuses.size(), 1u);
-        EXPECT_FALSE(window.isRunning());
+        ASSERT_EQ(m_fake.messages.shown.size(),
+                  1u);  // the palette's only when the work file passed
+        EXPECT_EQ(m_fake.messages.shown[0].text, c.message);
+        EXPECT_EQ(m_fake.messages.shown[0].title, "Error");
+        EXPECT_EQ(m_fake.messages.shown[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(m_fake.exit.statuses, std::vector<int>{1});
+        EXPECT_FALSE(window->isRunning());
         // An absent file is left behind empty, and the settings were never read.
-        EXPECT_EQ(QFileInfo(path(c.file)).size(), std::max(c.length, 0));
-        EXPECT_FALSE(QFileInfo::exists(path("jersey.cfg")));
+        EXPECT_EQ(read(path(c.file)), c.bytes);
+        EXPECT_FALSE(fs::exists(path("jersey.cfg")));
+        EXPECT_TRUE(m_view.painted.empty());
         if (c.alsoAbsent) {
-            EXPECT_FALSE(QFileInfo::exists(path(c.alsoAbsent))) << "never looked for";
+            EXPECT_FALSE(fs::exists(path(c.alsoAbsent))) << "never looked for";
         }
     }
-    // Of the right length but no FIFA 2000 jersey: patched, it would give one the game cannot read.
-    SetUp();
-    write(path("pk001.fsh"), QByteArray(templateBytes().size(), '\0'));
-    FakeServices fake;
-    fake.location.folder = native(m_dir.path());
-    const Form1 window(fake.services);
-    EXPECT_EQ(fake.messages.texts(), std::vector<std::string>{"PK001.FSH is missing or damaged !"});
-    EXPECT_FALSE(window.isRunning());
+}
+
+TEST_F(Form1StartUp, AProgramFolderThatCannotBeUsedIsNamedWithItsReason) {
+    m_fake.location.folderProblem =
+        "Cannot create the folder /home/u/.local/share/vestrix for "
+        "Vestrix's own files: Permission denied";
+    const auto window = startWindow();
+    EXPECT_EQ(m_fake.messages.texts(), std::vector<std::string>{m_fake.location.folderProblem});
+    EXPECT_EQ(m_fake.messages.shown[0].title, "Error");
+    EXPECT_EQ(m_fake.exit.statuses, std::vector<int>{1});
+    EXPECT_FALSE(fs::exists(path("jersey.cfg"))) << "nothing read or made there";
 }
 
 TEST_F(Form1StartUp, FirstRunInAFreshFolderLeavesAnEmptySettingsFileAndNormalColours) {
@@ -69,39 +77,75 @@ TEST_F(Form1StartUp, FirstRunInAFreshFolderLeavesAnEmptySettingsFileAndNormalCol
 
     EXPECT_TRUE(window->isRunning());
     EXPECT_TRUE(m_fake.messages.shown.empty());
-    EXPECT_TRUE(QFileInfo::exists(path("jersey.cfg")));
-    EXPECT_EQ(QFileInfo(path("jersey.cfg")).size(), 0);
+    EXPECT_EQ(read(path("jersey.cfg")), "");
+    EXPECT_TRUE(fs::exists(path("jersey.cfg")));
     EXPECT_EQ(window->paletteBase(), 191);
-    EXPECT_FALSE(window->findChild<QAction*>(QStringLiteral("color64"))->isChecked());
-    EXPECT_FALSE(window->findChild<QAction*>(QStringLiteral("Savefifa2000menu"))->isEnabled());
-    EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("Command2"))->isEnabled());
+    EXPECT_FALSE(m_view.checked.at(Control::color64));
+    EXPECT_FALSE(m_view.saveEnabled());
+    // The default skin, painted last.
+    EXPECT_EQ(m_fake.skinReader.reads, std::vector<std::string>{path("subzero.jpg")});
+    EXPECT_EQ(m_view.painted.size(), 1u);
 
     // The first open dialog starts wherever it likes.
-    m_fake.dialogs.openAnswers.push_back(std::string());
+    m_fake.dialogs.openAnswers.push_back({});
     window->Command1_Click();
-    EXPECT_EQ(m_fake.dialogs.openInitialPaths, std::vector<std::string>{std::string()});
+    EXPECT_EQ(m_fake.dialogs.openInitialPaths, std::vector<std::string>{""});
 }
 
 TEST_F(Form1StartUp, ProgramFolderEndsInExactlyOneSeparator) {
-    for (const QString& given : {m_dir.path(), m_dir.path() + QLatin1Char('/')}) {
-        m_fake.location.folder = native(given);
+    const std::string separator(1, static_cast<char>(fs::path::preferred_separator));
+    const std::string folder = m_dir.path().string();
+    for (const std::string& given : {folder, folder + separator}) {
+        m_fake.location.folder = given;
         const auto window = startWindow();
-        const QString expected = m_dir.path() + QLatin1Char('/');
-        EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), expected);
-        EXPECT_EQ(window->programFolder(), QFile::encodeName(expected).toStdString());
+        EXPECT_EQ(window->programFolder(), folder + separator);
+        EXPECT_EQ(m_view.texts.at(Control::Text1), folder + separator);
     }
 }
 
 TEST_F(Form1StartUp, StartsTheDialogsWhereTheSettingsFileSays) {
     write(path("jersey.cfg"), "\"/kits/club, home.fsh\"\r\n\"/out/2000.fsh\"\r\n");
     const auto window = startWindow();
-    EXPECT_EQ(window->lastOpenPath(), QStringLiteral("/kits/club, home.fsh"));
-    EXPECT_EQ(window->lastSavePath(), QStringLiteral("/out/2000.fsh"));
+    EXPECT_EQ(window->lastOpenPath(), "/kits/club, home.fsh");
+    EXPECT_EQ(window->lastSavePath(), "/out/2000.fsh");
 
-    m_fake.dialogs.openAnswers.push_back(std::string());
+    m_fake.dialogs.openAnswers.push_back({});
     window->Command1_Click();
-    m_fake.dialogs.saveAnswers.push_back(std::string());
+    m_fake.dialogs.saveAnswers.push_back({});
     window->Command2_Click();
-    EXPECT_EQ(m_fake.dialogs.openInitialPaths.at(0), "/kits/club, home.fsh");
-    EXPECT_EQ(m_fake.dialogs.saveInitialPaths.at(0), "/out/2000.fsh");
+    EXPECT_EQ(m_fake.dialogs.openInitialPaths, std::vector<std::string>{"/kits/club, home.fsh"});
+    EXPECT_EQ(m_fake.dialogs.saveInitialPaths, std::vector<std::string>{"/out/2000.fsh"});
+}
+
+TEST_F(Form1StartUp, ADefaultSkinThatCannotBeShownIsReportedAndTheToolCarriesOn) {
+    const struct {
+        const char* what;
+        bool present;
+        bool readable;
+        std::string message;
+    } cases[] = {
+        {"absent", false, true, "Can't find subzero.jpg"},
+        {"empty", true, true, "Can't find subzero.jpg"},
+        {"no picture", true, false, SkinPainting::unreadableMessage(path("subzero.jpg"))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(path("subzero.jpg"));
+        if (c.present) write(path("subzero.jpg"), c.readable ? "" : "not a picture");
+        if (!c.readable) m_fake.skinReader.pictures[path("subzero.jpg")] = std::nullopt;
+        m_fake.messages.shown.clear();
+        m_view.painted.clear();
+
+        const auto window = startWindow();
+        ASSERT_EQ(m_fake.messages.texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(m_fake.messages.shown[0].title, "Error");
+        EXPECT_TRUE(window->isRunning());
+        EXPECT_TRUE(m_view.painted.empty()) << "the plain background stays";
+        EXPECT_TRUE(fs::exists(path("subzero.jpg"))) << "left behind, for Skin Select to list";
+
+        // Loading works as ever.
+        m_fake.dialogs.openAnswers.push_back(putJersey("club.fsh"));
+        window->Command1_Click();
+        EXPECT_TRUE(m_view.saveEnabled());
+    }
 }

@@ -7,6 +7,8 @@ class FakeProgramLocation : public ProgramLocation {
 public:
     std::string programFolder() const override { return folder; }
     std::string problem() const override { return folderProblem; }
+    std::string executablePath() const override { return executable; }
     std::string folder;
+    std::string executable;
     std::string folderProblem;
 };

@@ -1,8 +1,7 @@
 // A temporary program folder for the window tests.
 #include "program_folder_fixture.h"
 
-#include <QFile>
-#include <QPushButton>
+#include <fstream>
 
 #include "conversion_table.h"
 #include "entry_converter.h"
@@ -10,99 +9,63 @@
 #include "palette_file.h"
 #include "test_host.h"
 
-namespace {
-QByteArray shipped(const char* name) {
-    QFile file(QStringLiteral(VESTRIX_SOURCE_DIR "/resources/") + QString::fromLatin1(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    return file.readAll();
+std::string ProgramFolderTest::shipped(const std::string& name) {
+    const std::string bytes = TempFolder::read(VESTRIX_SOURCE_DIR "/resources/" + name);
+    EXPECT_FALSE(bytes.empty()) << name;
+    return bytes;
 }
-}  // namespace
 
 void ProgramFolderTest::SetUp() {
-    ASSERT_TRUE(m_dir.isValid());
     write(path("pk001.fsh"), templateBytes());
     write(path("fifa2k.pal"), paletteBytes());
     write(path("subzero.jpg"), shipped("subzero.jpg"));
-    m_fake.location.folder = native(m_dir.path());  // no trailing separator: the window adds it
+    m_fake.location.folder = m_dir.path().string();  // no trailing separator: the window adds it
+    m_fake.location.executable = path("vestrix");
 }
-
-QByteArray ProgramFolderTest::templateBytes() { return shipped("pk001.fsh"); }
-
-QByteArray ProgramFolderTest::paletteBytes() { return shipped("fifa2k.pal"); }
 
 Palette ProgramFolderTest::jerseyPalette() {
     // Colours that stand in the palette file below slot 191, so the colour mode decides whether
     // they are matched there or get slots of their own.
-    const Palette file = ParsePaletteFile(paletteBytes().toStdString());
+    const Palette file = ParsePaletteFile(paletteBytes());
     Palette palette{};
     for (std::size_t k = 0; k < 6; ++k) palette[k] = file[10 + 30 * k];
     return palette;
 }
 
-QByteArray ProgramFolderTest::jerseyBytes() {
+std::string ProgramFolderTest::jerseyBytes() {
     const std::vector<std::uint8_t> bytes =
         JerseyBuilder::standard(
             [](int x, int y) { return static_cast<std::uint8_t>((x / 8 + y / 16) % 6); },
             jerseyPalette())
             .build();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
+    return std::string(bytes.begin(), bytes.end());
 }
 
-QString ProgramFolderTest::path(const QString& name) const { return m_dir.filePath(name); }
-
-QByteArray ProgramFolderTest::read(const QString& filePath) const {
-    QFile file(filePath);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << filePath.toStdString();
-    return file.readAll();
+void ProgramFolderTest::write(const std::string& filePath, const std::string& bytes) const {
+    std::ofstream file(filePath, std::ios::binary | std::ios::trunc);
+    ASSERT_TRUE(file) << filePath;
+    file << bytes;
 }
 
-void ProgramFolderTest::write(const QString& filePath, const QByteArray& bytes) const {
-    QFile file(filePath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << filePath.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QString ProgramFolderTest::putJersey(const char* name, const QByteArray& bytes) const {
-    const QString jersey = path(name);
+std::string ProgramFolderTest::putJersey(const std::string& name, const std::string& bytes) const {
+    const std::string jersey = path(name);
     write(jersey, bytes);
     return jersey;
 }
 
-MainWindowServices ProgramFolderTest::services() {
-    MainWindowServices services = m_fake.services;
-    return {services.fileDialogs,
-            services.messageBoxes,
-            services.programExit,
-            services.programStarter,
-            services.programLocation,
-            services.urlOpener,
-            m_skinReader,
-            services.registry,
-            services.fileExistence};
+std::string ProgramFolderTest::settingsText(const std::string& line1, const std::string& line2) {
+    return '"' + line1 + "\"\r\n\"" + line2 + "\"\r\n";
 }
 
-std::unique_ptr<Form1> ProgramFolderTest::startWindow() {
-    return std::make_unique<Form1>(services());
-}
-
-std::unique_ptr<Form1> ProgramFolderTest::startAndLoad(const QString& jerseyPath) {
-    auto window = startWindow();
-    m_fake.dialogs.openAnswers.push_back(native(jerseyPath));
-    window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    EXPECT_TRUE(m_fake.messages.shown.empty());
-    return window;
-}
-
-QByteArray ProgramFolderTest::referenceConversion(const QString& jerseyPath,
-                                                  std::int16_t paletteBase) const {
-    QTemporaryDir elsewhere;
-    const QString folder = elsewhere.path() + QLatin1Char('/');
-    write(folder + QStringLiteral("pk001.fsh"), templateBytes());
-    write(folder + QStringLiteral("fifa2k.pal"), paletteBytes());
-    TestHost host(paletteBase, QFile::encodeName(folder).toStdString());
+std::string ProgramFolderTest::referenceConversion(const std::string& jerseyPath,
+                                                   std::int16_t paletteBase) {
+    TempFolder elsewhere;
+    elsewhere.write("pk001.fsh", templateBytes());
+    elsewhere.write("fifa2k.pal", paletteBytes());
+    TestHost host(paletteBase, elsewhere.path().string() +
+                                   static_cast<char>(std::filesystem::path::preferred_separator));
     for (const ConversionTarget& target : conversionTable()) {
-        ConvertEntry(QFile::encodeName(jerseyPath).toStdString(), target.targetTag, host);
+        ConvertEntry(jerseyPath, target.targetTag, host);
     }
-    return read(folder + QStringLiteral("pk001.fsh"));
+    return TempFolder::read(elsewhere.file("pk001.fsh"));
 }

@@ -1,53 +1,43 @@
-// A temporary program folder with a work file and a palette of our own, and the window's fakes.
+// A temporary program folder with the shipped work file, palette and default skin, the windows'
+// scripted services, and kits and reference conversions to compare the windows' work with.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
-#include <memory>
+#include <cstdint>
+#include <string>
 
 #include "fake_services.h"
-#include "form1.h"
 #include "palette_color.h"
-#include "qt_skin_picture_reader.h"
+#include "temp_folder.h"
 
 class ProgramFolderTest : public ::testing::Test {
 protected:
+    /** Puts the shipped files (back) into the folder and points the fake location at it. */
     void SetUp() override;
 
+    /** A shipped file of resources/, whole. */
+    static std::string shipped(const std::string& name);
     /** The shipped work-file template and palette file. */
-    static QByteArray templateBytes();
-    static QByteArray paletteBytes();
+    static std::string templateBytes() { return shipped("pk001.fsh"); }
+    static std::string paletteBytes() { return shipped("fifa2k.pal"); }
     /** A FIFA 99 kit with all five pictures: stripes of 8 x 16 pixels in six colours. */
-    static QByteArray jerseyBytes();
+    static std::string jerseyBytes();
     /** Its six colours, taken from the palette file's lower slots. */
     static Palette jerseyPalette();
 
-    /** A path as the windows' services take it: in the system's encoding. */
-    static std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-    QString path(const QString& name) const;
-    QString path(const char* name) const { return path(QString::fromUtf8(name)); }
-    QByteArray read(const QString& filePath) const;
-    void write(const QString& filePath, const QByteArray& bytes) const;
+    /** A file of the program folder, as the windows name files: a plain string. */
+    std::string path(const std::string& name) const { return m_dir.file(name); }
+    static std::string read(const std::string& filePath) { return TempFolder::read(filePath); }
+    void write(const std::string& filePath, const std::string& bytes) const;
     /** Writes jerseyBytes() (or other bytes) under name and returns its path. */
-    QString putJersey(const char* name, const QByteArray& bytes = jerseyBytes()) const;
-
-    /** The window, started on the folder; the start-up may have ended it. */
-    std::unique_ptr<Form1> startWindow();
-    /** Starts the window and loads a jersey through the button; expects no message. */
-    std::unique_ptr<Form1> startAndLoad(const QString& jerseyPath);
+    std::string putJersey(const std::string& name, const std::string& bytes = jerseyBytes()) const;
+    /** What jersey.cfg holds after these two values were written. */
+    static std::string settingsText(const std::string& line1, const std::string& line2);
 
     /** The work file that a conversion outside the window makes from jersey in this mode. */
-    QByteArray referenceConversion(const QString& jerseyPath, std::int16_t paletteBase) const;
+    static std::string referenceConversion(const std::string& jerseyPath, std::int16_t paletteBase);
 
-    /** The fakes, with Qt's own picture reader: the window's skins are real pictures here. */
-    MainWindowServices services();
-
-    QTemporaryDir m_dir;
+    TempFolder m_dir;
     FakeServices m_fake;
-    QtSkinPictureReader m_skinReader;
 };

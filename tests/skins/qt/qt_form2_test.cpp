@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "program_folder_fixture.h"
+#include "qt_window_fixture.h"
 #include "skin_test_support.h"
 #include "web_addresses.h"
 
@@ -27,16 +27,16 @@ QStringList listed(QtForm2& skinSelect) {
 }
 }  // namespace
 
-class Form2Test : public ProgramFolderTest {
+class Form2Test : public QtWindowTest {
 protected:
     /** Chooses "Load Skin" and returns the Skin Select window it shows. */
-    QtForm2& loadSkin(Form1& window) {
-        window.LoadSkinMenu_Click();
+    QtForm2& loadSkin(QtForm1& window) {
+        window.logic().LoadSkinMenu_Click();
         const QList<QtForm2*> open = window.findChildren<QtForm2*>();
         EXPECT_EQ(open.size(), 1);
         return *open.front();
     }
-    QRgb shownAt(Form1& window, QPoint at = kTopLeft) { return clientShot(window).pixel(at); }
+    QRgb shownAt(QtForm1& window, QPoint at = kTopLeft) { return clientShot(window).pixel(at); }
 };
 
 TEST_F(Form2Test, StandsWithItsControlsAndTakesTheKeyboardAtOnce) {

@@ -1,25 +1,38 @@
-// The window as the user sees it: controls, captions, places, menus, shortcuts.
+// The main window drawn by Qt: controls, captions, places, menus and shortcuts, and that every
+// button, menu entry and dropped kit reaches the logic.
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
+#include <filesystem>
 
 #include "picture_box.h"
-#include "program_folder_fixture.h"
+#include "qt_form2.h"
 #include "qt_frm_about.h"
+#include "qt_window_fixture.h"
+#include "web_addresses.h"
 
-class Form1Layout : public ProgramFolderTest {
+class Form1Layout : public QtWindowTest {
 protected:
     void SetUp() override {
-        ProgramFolderTest::SetUp();
+        QtWindowTest::SetUp();
         m_window = startWindow();
         m_window->show();
     }
-    std::unique_ptr<Form1> m_window;
+    QAction* action(const char* name) {
+        return m_window->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    QPushButton* button(const char* name) {
+        return m_window->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    std::unique_ptr<QtForm1> m_window;
 };
 
 TEST_F(Form1Layout, ControlsStandWhereTheyBelongWithTheirCaptions) {
@@ -34,7 +47,11 @@ TEST_F(Form1Layout, ControlsStandWhereTheyBelongWithTheirCaptions) {
         {"Command1", QStringLiteral("Load FIFA99 Jersey"), {8, 160, 129, 25}, true, true},
         {"Command2", QStringLiteral("Save FIFA2000 jersey"), {8, 336, 129, 25}, false, true},
         {"ProgressBar1", QString(), {144, 168, 217, 17}, true, true},
-        {"Text1", m_dir.path() + QLatin1Char('/'), {232, 344, 209, 19}, true, false},
+        {"Text1",
+         QFile::decodeName(m_fake.location.folder.c_str()) + QLatin1Char('/'),
+         {232, 344, 209, 19},
+         true,
+         false},
         {"DDEtext",
          QStringLiteral("INVISIBLE -- for URL lunching"),
          {208, 352, 209, 19},
@@ -68,7 +85,7 @@ TEST_F(Form1Layout, ControlsStandWhereTheyBelongWithTheirCaptions) {
     for (PictureBox* box : boxes) {
         EXPECT_EQ(box->geometry(), pictures[box->index()]) << box->index();
         EXPECT_EQ(box->property("index").toInt(), box->index());
-        EXPECT_EQ(&m_window->preview(box->index()), box);
+        EXPECT_EQ(&m_window->picture(box->index()), box);
     }
 }
 
@@ -79,6 +96,7 @@ TEST_F(Form1Layout, WindowIsFixedWithAMinimiseButtonOnly) {
     EXPECT_EQ(m_window->minimumSize(), m_window->maximumSize());
     EXPECT_EQ(m_window->height(), 374 + m_window->menuBar()->height());
     const Qt::WindowFlags flags = m_window->windowFlags();
+    EXPECT_TRUE(m_window->acceptDrops());
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(m_window->windowIcon().pixmap(32, 32).isNull());
@@ -143,4 +161,68 @@ TEST_F(Form1Layout, CtrlAShowsOneAboutWindowAndBringsItForward) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == open[0]; }));
         m_window->activateWindow();
     }
+}
+
+TEST_F(Form1Layout, ButtonsMenuEntriesAndShortcutsReachTheLogic) {
+    const std::string jersey = putJersey("club.fsh");
+    for (const bool viaMenu : {false, true}) {
+        SCOPED_TRACE(viaMenu ? "menu" : "button");
+        m_fake.dialogs.openAnswers.push_back(jersey);
+        viaMenu ? action("openfifa99menu")->trigger() : button("Command1")->click();
+        EXPECT_EQ(read(path("pk001.fsh")), referenceConversion(jersey, 191));
+        EXPECT_TRUE(button("Command2")->isEnabled());
+        EXPECT_TRUE(action("Savefifa2000menu")->isEnabled());
+
+        m_fake.dialogs.saveAnswers.push_back(path("saved.fsh"));
+        viaMenu ? action("Savefifa2000menu")->trigger() : button("Command2")->click();
+        EXPECT_EQ(read(path("saved.fsh")), read(path("pk001.fsh")));
+        std::filesystem::remove(path("saved.fsh"));
+    }
+    // The previews reach the window's boxes; box 2 is never drawn.
+    EXPECT_NE(m_window->picture(0).image().pixel(5, 5), PictureBox::kBackground);
+    EXPECT_EQ(m_window->picture(2).image().pixel(5, 5), PictureBox::kBackground);
+    EXPECT_EQ(m_window->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->value(), 90);
+
+    action("color64")->trigger();
+    EXPECT_TRUE(action("color64")->isChecked());
+    EXPECT_EQ(m_window->logic().paletteBase(), 0);
+    action("readme_menu")->trigger();
+    EXPECT_EQ(m_fake.started, CallLog{"show " + path("readme.txt")});
+    action("LoadSkinMenu")->trigger();
+    EXPECT_EQ(m_window->findChildren<QtForm2*>().size(), 1);
+    action("visitwebsiteMenu")->trigger();
+    EXPECT_EQ(m_fake.urlOpener.addresses, std::vector<std::string>{WebAddresses::kHomePage});
+    action("ExitMenu")->trigger();
+    EXPECT_EQ(m_fake.exit.statuses, std::vector<int>{0});
+}
+
+TEST_F(Form1Layout, AKitDroppedOnTheWindowIsLoadedAsIfOpened) {
+    const std::string jersey = putJersey("dropped kit.fsh");
+    const std::string other = putJersey("other.fsh");
+    const auto url = [](const std::string& file) {
+        return QUrl::fromLocalFile(QFile::decodeName(file.c_str()));
+    };
+    const auto drop = [&](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &enter);
+        if (enter.isAccepted()) {
+            QDropEvent dropped({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_window.get(), &dropped);
+        }
+        QTest::qWait(0);  // the load runs once the drop has ended
+        return enter.isAccepted();
+    };
+    // Folders, remote files and several files at once are refused before anything happens.
+    EXPECT_FALSE(drop({url(m_dir.path().string())}));
+    EXPECT_FALSE(drop({QUrl(QStringLiteral("https://www.tavrimel.example/kit.fsh"))}));
+    EXPECT_FALSE(drop({url(jersey), url(other)}));
+    EXPECT_EQ(read(path("pk001.fsh")), templateBytes());
+
+    EXPECT_TRUE(drop({url(jersey)}));
+    EXPECT_TRUE(m_fake.dialogs.openInitialPaths.empty()) << "no dialog for a dropped kit";
+    EXPECT_EQ(read(path("pk001.fsh")), referenceConversion(jersey, 191));
+    EXPECT_EQ(read(path("jersey.cfg")), settingsText(jersey, ""));
+    EXPECT_TRUE(m_fake.messages.shown.empty());
 }

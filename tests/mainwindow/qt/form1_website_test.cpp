@@ -4,13 +4,15 @@
 #include <array>
 
 #include "layout_scaler.h"
-#include "program_folder_fixture.h"
+#include "qt_window_fixture.h"
 #include "web_addresses.h"
 
-using Form1Website = ProgramFolderTest;
+using Form1Website = QtWindowTest;
 
 TEST_F(Form1Website, OpensTheHomePageAndLeavesEveryPixelInPlace) {
-    const std::unique_ptr<Form1> window = startAndLoad(putJersey("kit.fsh"));
+    const std::unique_ptr<QtForm1> window = startWindow();
+    m_fake.dialogs.openAnswers.push_back(putJersey("kit.fsh"));
+    window->logic().Command1_Click();
     window->show();
     const QList<QWidget*> widgets = window->centralWidget()->findChildren<QWidget*>();
     std::vector<QRect> places;
@@ -31,8 +33,8 @@ TEST_F(Form1Website, OpensTheHomePageAndLeavesEveryPixelInPlace) {
     EXPECT_TRUE(m_fake.messages.shown.empty());
 
     // The window's client area and its controls in twips, menu entries without geometry.
-    const GeometryRegistry& registry = window->layoutScaler().registry();
-    EXPECT_FALSE(window->layoutScaler().Resizing());
+    const GeometryRegistry& registry = window->logic().layoutScaler().registry();
+    EXPECT_FALSE(window->logic().layoutScaler().Resizing());
     ASSERT_EQ(registry.FormCount(), 1);
     EXPECT_EQ(registry.FormRecords()[0].Name, "Form1");
     EXPECT_EQ(registry.FormRecords()[0].ScaleWidth, 6915);

@@ -1,0 +1,51 @@
+// The main window as its logic's tests see it: the state the logic set, the previews in memory,
+// the skins painted, the windows asked for.
+#pragma once
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fake_layout.h"
+#include "form1_view.h"
+#include "memory_preview.h"
+
+class FakeForm1View : public Form1View, public SkinCanvas {
+public:
+    /** What a cleared box shows, as the window's boxes do. */
+    static constexpr std::uint32_t kBackground = 0xC0C0C0;
+
+    FakeForm1View();
+
+    void setEnabled(Control control, bool enabled) override { this->enabled[control] = enabled; }
+    void setChecked(Control control, bool checked) override { this->checked[control] = checked; }
+    void setText(Control control, const std::string& text) override { texts[control] = text; }
+    void setProgress(int value) override { progress.push_back(value); }
+    PreviewSurface& preview(int index) override { return picture(index); }
+    void clearPreview(int index) override;
+    SkinCanvas& background() override { return *this; }
+    void paintSkin(const SkinPicture& picture) override { painted.push_back(picture); }
+    void repaintNow() override { ++repaints; }
+    void showSkinSelect() override { shown.push_back("Skin Select"); }
+    void showAbout() override { shown.push_back("About"); }
+    LayoutForm& layoutForm() override { return *form; }
+
+    MemoryPreview& picture(int index) { return *pictures.at(static_cast<std::size_t>(index)); }
+    /** True when the box holds nothing but its background colour. */
+    bool isBlank(int index);
+    /** Command2 and Savefifa2000menu, which must agree. */
+    bool saveEnabled();
+
+    std::map<Control, bool> enabled;
+    std::map<Control, bool> checked;
+    std::map<Control, std::string> texts;
+    std::vector<int> progress;
+    std::array<std::unique_ptr<MemoryPreview>, ConversionHost::kPreviewCount> pictures;
+    std::vector<SkinPicture> painted;
+    int repaints = 0;
+    std::vector<std::string> shown;
+    /** A form named Form1 whose one control is Command1. */
+    std::shared_ptr<FakeObject> form;
+};
