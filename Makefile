@@ -62,7 +62,7 @@ test-sanitize: deps
 # builder are switched off there: nothing reaches the host's desktop.
 WIN_BUILD ?= build-windows
 WINDOWS_PACKAGES := cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
-                    libz-mingw-w64-dev googletest libcli11-dev wine64 wine
+                    libz-mingw-w64-dev googletest libcli11-dev wine64 wine fonts-wine
 WINE64 ?= /usr/lib/wine/wine64
 WINE_ENV := WINEPREFIX=$(abspath $(WIN_BUILD))/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winebrowser.exe,winemenubuilder.exe=d" DISPLAY=
 

@@ -14,11 +14,26 @@
 #include "registry.h"
 #include "wic_skin_picture_reader.h"
 #include "win32_file_dialogs.h"
+#include "win32_form1.h"
 #include "win32_frm_splash.h"
 #include "win32_message_boxes.h"
 #include "win32_program_location.h"
 
 namespace {
+/**
+ * The full path of the kit named on the command line (`vestrix.exe KIT.fsh`, or what Explorer
+ * hands over when a kit is opened with us); empty when none is. A relative name counts from the
+ * current folder.
+ */
+std::string kitArgument() {
+    if (__argc < 2 || !__argv[1] || !*__argv[1]) return {};
+    const DWORD length = GetFullPathNameA(__argv[1], 0, nullptr, nullptr);
+    if (length == 0) return __argv[1];
+    std::string path(length, '\0');
+    path.resize(GetFullPathNameA(__argv[1], length, path.data(), nullptr));
+    return path;
+}
+
 /** The dialog keys (Enter, Escape, Tab, Alt+letter) for the windows that ask for them. */
 bool isDialogKeyMessage(MSG& message) {
     HWND window = GetAncestor(message.hwnd, GA_ROOT);
@@ -44,17 +59,30 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ProgramNameMessageBox browserMessages(messageBoxes);
     BrowserLauncher urlOpener({*registry, *ddeClient, *programStarter, browserMessages});
     WicSkinPictureReader skinReader;
+    const MainWindowServices services{fileDialogs,     messageBoxes,    programExit,
+                                      *programStarter, programLocation, urlOpener,
+                                      skinReader,      *registry,       *fileExistence};
+    const std::string kit = kitArgument();
     // A failure no event procedure expected: told in a plain box, and the window carries on.
     Win32Window::setFailureReporter(
         [&boxes = static_cast<MessageBoxes&>(messageBoxes)](const std::string& message) {
             boxes.show(message, ProgramNameMessageBox::kTitle);
         });
 
-    // The splash alone until the user answers it; closing it by other means ends the program.
-    Win32FrmSplash splash(programExit, [] { PostQuitMessage(0); });
+    // The splash alone until the user answers it; only then does the main window exist and run
+    // its start-up checks. Closing the splash by other means ends the program.
+    std::unique_ptr<Win32Form1> window;
+    Win32FrmSplash splash(programExit, [&] {
+        window = std::make_unique<Win32Form1>(services);
+        if (!window->logic().isRunning()) return;
+        window->show();
+        // Loaded from the message loop, with the window drawn, as if the open dialog had named it.
+        if (!kit.empty()) window->loadLater(kit);
+    });
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (window && window->translateAccelerator(message)) continue;
         if (isDialogKeyMessage(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

@@ -10,7 +10,7 @@
 #include "program_folder_choice.h"
 
 namespace {
-std::filesystem::path executablePath() {
+std::filesystem::path runningExecutable() {
     std::vector<char> path(MAX_PATH);
     for (;;) {
         const DWORD length =
@@ -32,7 +32,9 @@ std::filesystem::path userFolder() {
 }  // namespace
 
 Win32ProgramLocation::Win32ProgramLocation() {
-    const std::filesystem::path executableFolder = executablePath().parent_path();
+    const std::filesystem::path executable = runningExecutable();
+    m_executable = executable.string();
+    const std::filesystem::path executableFolder = executable.parent_path();
     // Installed under Program Files, the shipped files lie beside the executable, which the user
     // may not write: they seed the user's own folder.
     const ProgramFolderChoice::Choice choice =

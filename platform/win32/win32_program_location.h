@@ -10,8 +10,10 @@ public:
     Win32ProgramLocation();
     std::string programFolder() const override { return m_folder; }
     std::string problem() const override { return m_problem; }
+    std::string executablePath() const override { return m_executable; }
 
 private:
+    std::string m_executable;
     std::string m_folder;
     std::string m_problem;
 };
