@@ -92,13 +92,17 @@ test-windows: windows
 	    status=$$?; $(WINE_ENV) wineserver -k >/dev/null 2>&1; exit $$status
 
 # vestrix.exe under Wine on the current display, for developers without Windows: a prefix of its
-# own (Wine's usual display driver; the test prefix has none), made on first use. Links open in
-# the host's browser through Wine's.
+# own (Wine's usual display driver; the test prefix has none), made on first use, with Wine's own
+# fonts, which Debian's Wine does not find by itself. Links open in the host's browser through
+# Wine's. KIT=path/to/kit.fsh loads a kit once the splash is answered.
 WINE_RUN_ENV := WINEPREFIX=$(abspath $(WIN_BUILD))/wine-run-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 run-windows: windows
-	@mkdir -p $(WIN_BUILD)/wine-run-prefix
-	@test -f $(WIN_BUILD)/wine-run-prefix/system.reg || $(WINE_RUN_ENV) $(WINE64) wineboot -i >/dev/null 2>&1
-	cd $(WIN_BUILD) && $(WINE_RUN_ENV) $(WINE64) vestrix.exe
+	@if [ ! -f $(WIN_BUILD)/wine-run-prefix/system.reg ]; then \
+	    mkdir -p $(WIN_BUILD)/wine-run-prefix && \
+	    $(WINE_RUN_ENV) $(WINE64) wineboot -i >/dev/null 2>&1; \
+	    cp /usr/share/wine/fonts/* $(WIN_BUILD)/wine-run-prefix/drive_c/windows/Fonts/ 2>/dev/null || true; \
+	fi
+	cd $(WIN_BUILD) && $(WINE_RUN_ENV) $(WINE64) vestrix.exe $(if $(KIT),"$$($(WINE_RUN_ENV) winepath -w '$(abspath $(KIT))')")
 
 bench: build
 	$(BUILD)/bench/vestrix-bench --benchmark_min_time=1

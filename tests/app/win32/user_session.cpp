@@ -222,8 +222,9 @@ void run(Session& session, const std::string& folder, const std::string& kit,
     if (!session.screenshots.empty()) {
         press(VK_F2);
         HWND skins = waitForWindow(session, "VestrixForm2", "Skin Select");
-        press(VK_DOWN);  // the next skin, painted at once
-        screenshot(session, "skin-select");
+        screenshot(session, "skin-select");  // the first skin, smaller than the default one
+        press(VK_DOWN);                      // the next skin, painted at once
+        screenshot(session, "skin-select-down");
         PostMessageA(skins, WM_CLOSE, 0, 0);
         waitFor("Skin Select to close", [&] { return !IsWindow(skins); });
         SetForegroundWindow(main);
