@@ -10,7 +10,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenc
             libcli11-dev libpng-dev zlib1g-dev \
             desktop-file-utils appstream
 
-.PHONY: all deps configure build run test test-sanitize windows test-windows run-windows bench fuzz format check-format clean package
+.PHONY: all deps configure build run test test-sanitize windows-configure windows test-windows run-windows bench fuzz format check-format clean package
 
 all: build
 
@@ -36,7 +36,9 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The window when a display is there; otherwise the command-line converter on the bundled samples.
-run: build
+# Only the programs and the files beside them are built; the tests and benchmarks are not.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target programs
 	@if [ -x $(BUILD)/vestrix ] && { [ -n "$${DISPLAY:-}" ] || [ -n "$${WAYLAND_DISPLAY:-}" ]; }; then \
 	    $(BUILD)/vestrix; \
 	else \
@@ -66,13 +68,15 @@ WINDOWS_PACKAGES := cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-6
 WINE64 ?= /usr/lib/wine/wine64
 WINE_ENV := WINEPREFIX=$(abspath $(WIN_BUILD))/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winebrowser.exe,winemenubuilder.exe=d" DISPLAY=
 
-windows: configure
+windows-configure: configure
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_PACKAGES)"
-	cmake --build $(BUILD) -j $(JOBS) --target vestrix-convert
 	@test -f $(WIN_BUILD)/build.ninja || cmake -S . -B $(WIN_BUILD) -G Ninja \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DVESTRIX_WERROR=ON -DVESTRIX_GUI=OFF -DVESTRIX_BENCH=OFF \
 	    -DVESTRIX_GTEST_SOURCES=/usr/src/googletest -DVESTRIX_LINUX_CONVERTER=$(abspath $(BUILD))/vestrix-convert
+
+windows: windows-configure
+	cmake --build $(BUILD) -j $(JOBS) --target vestrix-convert
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 
 test-windows: windows
@@ -96,7 +100,8 @@ test-windows: windows
 # fonts, which Debian's Wine does not find by itself. Links open in the host's browser through
 # Wine's. KIT=path/to/kit.fsh loads a kit once the splash is answered.
 WINE_RUN_ENV := WINEPREFIX=$(abspath $(WIN_BUILD))/wine-run-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-run-windows: windows
+run-windows: windows-configure
+	cmake --build $(WIN_BUILD) -j $(JOBS) --target programs
 	@if [ ! -f $(WIN_BUILD)/wine-run-prefix/system.reg ]; then \
 	    mkdir -p $(WIN_BUILD)/wine-run-prefix && \
 	    $(WINE_RUN_ENV) $(WINE64) wineboot -i >/dev/null 2>&1; \

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "batch_converter.h"
+#include "batch_plan.h"
 #include "entry_converter.h"
 #include "fsh_blocks.h"
 #include "memory_work_file.h"
@@ -149,29 +150,33 @@ void freshOutputFolder(benchmark::State& state, const Scratch& scratch) {
 }
 }  // namespace
 
-// vestrix-convert's work over 1000 kits: read, check, convert, write each result safely, on
-// range(1) threads; range(0) 1 for richly shaded kits, 0 for the sample.
+// vestrix-convert's work over 1000 kits: plan the outputs (folder opened, every output
+// examined), read, check, convert and write each result safely, on range(1) threads; range(0) 1
+// for richly shaded kits, 0 for the sample.
 static void BM_Batch1000(benchmark::State& state) {
     Scratch scratch;
-    const auto inputs = makeBatch(scratch, state.range(0) != 0);
+    makeBatch(scratch, state.range(0) != 0);
     const int threads = static_cast<int>(state.range(1));
-    std::vector<KitJob> jobs;
-    for (const auto& input : inputs)
-        jobs.push_back(
-            {input.string(), (scratch.folder / "out" / input.filename()).string(), {}, {}});
+    CommandLine line;
+    line.inputs = {(scratch.folder / "in").string()};
+    line.outputFolder = (scratch.folder / "out").string();
     const BatchConverter converter =
         BatchConverter::fromFolder(scratch.folder.string(), false, false);
     std::vector<BatchConverter> converters(static_cast<std::size_t>(threads), converter);
     for (auto _ : state) {
         freshOutputFolder(state, scratch);
+        std::string error;
+        const BatchPlan plan = BatchPlan::make(line, {}, {}, error);
+        if (!error.empty()) std::abort();
         ParallelBatch::run(
-            jobs.size(), threads,
+            plan.jobs().size(), threads,
             [&](int worker, std::size_t job) {
-                return converters[static_cast<std::size_t>(worker)].convert(jobs[job]);
+                return converters[static_cast<std::size_t>(worker)].convert(plan.jobs()[job]);
             },
             [](std::size_t, const KitResult& result) {
                 if (!result.error.empty()) std::abort();
-            });
+            },
+            [] { return false; });
     }
     state.SetItemsProcessed(state.iterations() * kBatchSize);
 }

@@ -2,19 +2,19 @@
 // memory, and the finished copy goes to disk in one piece.
 #include "batch_converter.h"
 
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 
 #include "conversion_error.h"
 #include "conversion_host.h"
 #include "conversion_table.h"
 #include "embedded_resources.h"
 #include "entry_converter.h"
+#include "file_access_error.h"
 #include "kit_gaps.h"
 #include "memory_work_file.h"
 #include "palette_file.h"
+#include "regular_file.h"
 #include "source_archive.h"
-#include "whole_file.h"
 #include "work_template_check.h"
 
 namespace {
@@ -39,10 +39,9 @@ private:
     bool m_slotsRanOut = false;
 };
 
-std::vector<std::uint8_t> readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
+// The template is 24216 bytes and a palette file a few thousand; a file far beyond either is
+// not one of them, and reading it whole would only fill the memory.
+constexpr std::uint64_t kMostResourceBytes = 1 << 20;
 
 std::string joined(const std::vector<std::string>& parts) {
     std::string text;
@@ -78,12 +77,19 @@ BatchConverter::BatchConverter(std::vector<std::uint8_t> templateBytes,
 }
 
 BatchConverter BatchConverter::fromFolder(const std::string& folder, bool sixtyFourColors,
-                                          bool force) {
-    const std::vector<std::uint8_t> palette = readWhole(folder + "/fifa2k.pal");
-    if (palette.empty()) throw PaletteFileError();
+                                          bool force, std::vector<ReadFile>* read) {
+    const std::string templatePath = (std::filesystem::path(folder) / "pk001.fsh").string();
+    const std::string palettePath = (std::filesystem::path(folder) / "fifa2k.pal").string();
+    RegularFile templateFile = readRegularFile(templatePath, kMostResourceBytes);
+    const RegularFile palette = readRegularFile(palettePath, kMostResourceBytes);
+    if (read) {
+        read->push_back({templateFile.key, templatePath});
+        read->push_back({palette.key, palettePath});
+    }
+    if (palette.bytes.empty()) throw PaletteFileError();
     return BatchConverter(
-        readWhole(folder + "/pk001.fsh"),
-        std::string_view(reinterpret_cast<const char*>(palette.data()), palette.size()),
+        std::move(templateFile.bytes),
+        std::string_view(reinterpret_cast<const char*>(palette.bytes.data()), palette.bytes.size()),
         sixtyFourColors, force);
 }
 
@@ -99,7 +105,10 @@ BatchConverter BatchConverter::fromEmbedded(bool sixtyFourColors, bool force) {
 KitResult BatchConverter::convert(const KitJob& job) {
     KitResult result;
     try {
-        const SourceArchive source = SourceArchive::open(job.input);
+        RegularFile input = readRegularFileStart(job.input, SourceArchive::kFarthestReachableByte);
+        if (job.inputKey && *job.inputKey != input.key)
+            return {"it was replaced by another file after the outputs were checked", {}};
+        const SourceArchive source(std::move(input.bytes));
         if (!source.isFifa99Jersey()) return {"Not a jersey file", {}};
 
         const KitGaps gaps = KitGaps::of(source);
@@ -119,7 +128,7 @@ KitResult BatchConverter::convert(const KitJob& job) {
         }
 
         MemoryWorkFile work(m_template);
-        const bool withPreviews = !job.previewsFolder.empty();
+        const bool withPreviews = !job.previews.empty();
         if (withPreviews) m_previews.clear();
         BatchHost host(m_paletteBase, withPreviews ? &m_previews : nullptr);
         ConvertJersey(
@@ -130,10 +139,12 @@ KitResult BatchConverter::convert(const KitJob& job) {
                 "(--64-color may keep more of them)");
         }
 
-        result.error = writeWholeFile(job.output, work.bytes());
-        if (result.error.empty() && withPreviews)
-            result.error = m_previews.writePng(BatchPlan::previewFiles(job));
+        job.jersey.write(work.bytes());
+        result.jerseyWritten = true;
+        if (withPreviews) result.error = m_previews.writePng(job.previews);
     } catch (const ConversionError& error) {
+        result.error = error.what();
+    } catch (const FileAccessError& error) {
         result.error = error.what();
     }
     return result;

@@ -11,10 +11,14 @@
 #include "palette_color.h"
 #include "preview_set.h"
 
-/** What became of one kit: an error (nothing written) or success, with warnings either way. */
+/**
+ * What became of one kit: success, or an error, with warnings either way. A jersey may have been
+ * written when its previews could not: its error then says so.
+ */
 struct KitResult {
     std::string error;
     std::vector<std::string> warnings;
+    bool jerseyWritten = false;
 };
 
 class BatchConverter {
@@ -22,14 +26,18 @@ public:
     /** Throws ConversionError when the template or the palette file's text is unusable. */
     BatchConverter(std::vector<std::uint8_t> templateBytes, std::string_view paletteFileText,
                    bool sixtyFourColors, bool force);
-    /** The same from folder's pk001.fsh and fifa2k.pal, which are only read. */
-    static BatchConverter fromFolder(const std::string& folder, bool sixtyFourColors, bool force);
+    /**
+     * The same from folder's pk001.fsh and fifa2k.pal, which are only read; their identities go
+     * to read. Throws FileAccessError when either is no ordinary file or too long to be one.
+     */
+    static BatchConverter fromFolder(const std::string& folder, bool sixtyFourColors, bool force,
+                                     std::vector<ReadFile>* read = nullptr);
     /** The template and palette built into the program. */
     static BatchConverter fromEmbedded(bool sixtyFourColors, bool force);
 
     /**
-     * Converts job.input into a new FIFA 2000 jersey at job.output, replacing it only once it is
-     * complete, and the eight previews when the job asks for them.
+     * Converts job.input into a FIFA 2000 jersey at job.jersey, replacing it only once it is
+     * complete, and the eight previews when the job asks for them: all eight, or none.
      */
     KitResult convert(const KitJob& job);
 

@@ -3,133 +3,214 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <map>
 #include <set>
-#include <system_error>
 
-#include "file_identity.h"
-#include "whole_file.h"
+#include "file_access_error.h"
+#include "folder_maker.h"
+#include "kit_search.h"
+#include "program_own_files.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-bool isJerseyFileName(const fs::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
+/** A kit to convert: its path, and where it lies below the folder given ("club/home.fsh"). */
+using Kit = std::pair<std::string, std::string>;
+
+/**
+ * What tells outputs apart: an existing file by its identity; a new one by its open folder and its
+ * name. Names that differ only in case are one file on Windows and on the FAT file systems of
+ * memory sticks, so they count as one everywhere.
+ */
+struct OutputIdentity {
+    FileKey key;
+    std::string name;  // empty for an existing file
+    auto operator<=>(const OutputIdentity&) const = default;
+};
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".fsh";
+    return text;
 }
 
-/** Every *.fsh below folder, relative to it, in name order so runs are repeatable. */
-std::vector<fs::path> kitsBelow(const fs::path& folder, std::string& error) {
-    std::vector<fs::path> kits;
-    std::error_code code;
-    fs::recursive_directory_iterator it(folder, code), end;
-    for (; !code && it != end; it.increment(code)) {
-        if (it->is_regular_file(code) && isJerseyFileName(it->path())) {
-            kits.push_back(it->path().lexically_relative(folder));
-        }
-    }
-    if (code) error = "Cannot read folder " + folder.string() + ": " + code.message();
-    std::sort(kits.begin(), kits.end());
-    return kits;
-}
-
-KitJob jobFor(const CommandLine& line, const fs::path& input, const fs::path& relative) {
-    KitJob job;
-    job.input = input.string();
-    const fs::path name = fs::path(relative.stem()).concat(".fsh");
-    job.output = line.outputFile.empty()
-                     ? (fs::path(line.outputFolder) / relative.parent_path() / name).string()
-                     : line.outputFile;
-    if (!line.previewsFolder.empty())
-        job.previewsFolder = (fs::path(line.previewsFolder) / relative.parent_path()).string();
-    job.previewName = relative.stem().string();
-    return job;
-}
+std::string fileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
 
 }  // namespace
 
-BatchPlan BatchPlan::make(const CommandLine& line, std::string& error) {
+BatchPlan BatchPlan::make(const CommandLine& line, const std::vector<ReadFile>& readFiles,
+                          const ProgramLocations& program, std::string& error) {
     BatchPlan plan;
     error.clear();
+    std::vector<Kit> kits;
     for (const std::string& input : line.inputs) {
-        std::error_code code;
-        if (!fs::is_directory(input, code)) {
-            plan.m_jobs.push_back(jobFor(line, input, fs::path(input).filename()));
+        std::error_code notAFolder;
+        if (!fs::is_directory(input, notAFolder)) {
+            kits.emplace_back(input, fileNameOf(input));
             continue;
         }
         if (!line.outputFile.empty()) {
             error = input + " is a folder; -o takes one kit, use -d OUTDIR for folders";
             return plan;
         }
-        const std::vector<fs::path> kits = kitsBelow(input, error);
-        if (!error.empty()) return plan;
-        if (kits.empty()) plan.m_notes.push_back(input + ": no *.fsh files inside");
-        for (const fs::path& kit : kits)
-            plan.m_jobs.push_back(jobFor(line, fs::path(input) / kit, kit));
+        KitSearch search = KitSearch::below(input);
+        if (search.kits.empty() && search.failures.empty())
+            plan.m_notes.push_back(input + ": no *.fsh files inside");
+        for (FoundKit& kit : search.kits) kits.emplace_back(std::move(kit.path), kit.relative);
+        plan.m_notes.insert(plan.m_notes.end(), search.notes.begin(), search.notes.end());
+        plan.m_failures.insert(plan.m_failures.end(), search.failures.begin(),
+                               search.failures.end());
     }
-    if (plan.m_jobs.empty()) error = "No FIFA 99 jersey file found";
+    if (kits.empty()) {
+        if (plan.m_failures.empty()) error = "No FIFA 99 jersey file found";
+        return plan;
+    }
+
+    FolderMaker maker;
+    error = plan.planOutputs(line, kits, maker);
+    if (error.empty()) error = plan.findClash(readFiles, program);
+    if (!error.empty()) {
+        plan.m_jobs.clear();
+        plan.m_folders.clear();
+        maker.undo();
+    }
     return plan;
 }
 
-std::vector<fs::path> BatchPlan::previewFiles(const KitJob& job) {
-    std::vector<fs::path> files;
-    if (job.previewsFolder.empty()) return files;
-    for (int i = 0; i < 8; ++i) {
-        files.push_back(fs::path(job.previewsFolder) /
-                        (job.previewName + "-preview-" + std::to_string(i) + ".png"));
+std::string BatchPlan::planOutputs(const CommandLine& line, const std::vector<Kit>& kits,
+                                   FolderMaker& maker) {
+    if (!line.outputFile.empty()) {
+        const std::string name = fileNameOf(line.outputFile);
+        if (name.empty() || name == "." || name == "..")
+            return "Cannot write " + line.outputFile + ": it names a folder; -o takes a file name";
     }
-    return files;
-}
-
-std::string BatchPlan::findClash(const std::vector<fs::path>& resourceFiles,
-                                 const std::vector<fs::path>& programFiles) const {
-    FileIdentity kept;
-    for (const KitJob& job : m_jobs) kept.add(job.input, job.input + ", which this run reads");
-    for (const fs::path& resource : resourceFiles)
-        kept.add(resource, resource.string() + ", which this run reads");
-    for (const fs::path& own : programFiles)
-        kept.add(own, own.string() + ", one of the program's own files");
-
-    FileIdentity written;
-    auto check = [&](const fs::path& output, const KitJob& job) -> std::string {
-        if (const auto input = kept.sameAs(output)) {
-            return "Writing " + output.string() + " would replace " + *input +
-                   "; choose another output";
-        }
-        if (const auto other = written.sameAs(output)) {
-            return *other + " and " + job.input + " would both be written to " + output.string();
-        }
-        std::error_code code;
-        if (fs::is_directory(output, code))
-            return "Cannot write " + output.string() + ": it is a folder";
-        written.add(output, job.input);
-        return {};
+    // Every folder is made (or found) and opened once, in the order first needed.
+    std::map<std::string, std::size_t> folderIndex;
+    std::vector<std::string> folderPaths;
+    auto folderOf = [&](const fs::path& folder) {
+        const std::string path = folder.empty() ? "." : folder.string();
+        const auto [at, isNew] = folderIndex.emplace(path, folderPaths.size());
+        if (isNew) folderPaths.push_back(path);
+        return at->second;
     };
-    for (const KitJob& job : m_jobs) {
-        std::string clash = check(job.output, job);
-        for (const fs::path& preview : previewFiles(job)) {
-            if (clash.empty()) clash = check(preview, job);
+    struct Output {
+        std::size_t folder;
+        std::string name;
+        std::string shown;  // the path as the user would write it, for messages
+    };
+    std::vector<Output> jerseys, previewFolders;
+    for (const auto& [input, relative] : kits) {
+        const fs::path below = fs::path(relative).parent_path();
+        const std::string stem = fs::path(relative).stem().string();
+        if (!line.outputFile.empty()) {
+            jerseys.push_back({folderOf(fs::path(line.outputFile).parent_path()),
+                               fileNameOf(line.outputFile), line.outputFile});
+        } else {
+            const fs::path folder =
+                below.empty() ? fs::path(line.outputFolder) : fs::path(line.outputFolder) / below;
+            jerseys.push_back(
+                {folderOf(folder), stem + ".fsh", (folder / (stem + ".fsh")).string()});
         }
-        if (!clash.empty()) return clash;
+        if (!line.previewsFolder.empty()) {
+            const fs::path folder = below.empty() ? fs::path(line.previewsFolder)
+                                                  : fs::path(line.previewsFolder) / below;
+            previewFolders.push_back({folderOf(folder), stem, folder.string()});
+        }
+    }
+
+    try {
+        for (const std::string& path : folderPaths) {
+            if (std::string problem = maker.make(path); !problem.empty()) return problem;
+            m_folders.emplace_back(path).checkTakesFiles();
+        }
+        for (std::size_t kit = 0; kit < kits.size(); ++kit) {
+            const Output& jersey = jerseys[kit];
+            KitJob job{kits[kit].first,
+                       m_folders[jersey.folder].examine(jersey.name, jersey.shown),
+                       {},
+                       std::nullopt};
+            m_jerseyFolder.push_back(jersey.folder);
+            if (!previewFolders.empty()) {
+                const Output& previews = previewFolders[kit];
+                for (int i = 0; i < 8; ++i) {
+                    const std::string name =
+                        previews.name + "-preview-" + std::to_string(i) + ".png";
+                    job.previews.push_back(m_folders[previews.folder].examine(
+                        name, (fs::path(previews.shown) / name).string()));
+                }
+                m_previewFolder.push_back(previews.folder);
+            }
+            m_jobs.push_back(std::move(job));
+        }
+    } catch (const FileAccessError& refused) {
+        return refused.what();
     }
     return {};
 }
 
-std::string BatchPlan::prepareFolders() const {
-    std::set<fs::path> folders;
-    for (const KitJob& job : m_jobs) {
-        const fs::path folder = fs::path(job.output).parent_path();
-        folders.insert(folder.empty() ? fs::path(".") : folder);
-        if (!job.previewsFolder.empty()) folders.insert(job.previewsFolder);
+std::string BatchPlan::findClash(const std::vector<ReadFile>& readFiles,
+                                 const ProgramLocations& program) {
+    const bool anyExists = std::any_of(m_jobs.begin(), m_jobs.end(), [](const KitJob& job) {
+        return job.jersey.exists() ||
+               std::any_of(job.previews.begin(), job.previews.end(),
+                           [](const WriteTarget& preview) { return preview.exists(); });
+    });
+    // Only a file that exists can be one the run reads or one of the program's: so the inputs'
+    // identities and the program folders' files are looked up only when some output exists.
+    ProgramOwnFiles own;
+    std::map<FileKey, std::string> kept;
+    if (anyExists) {
+        for (const std::string& folder : program.folders) own.addFolder(folder);
+        if (!program.executable.empty()) own.addFile(program.executable);
+        for (KitJob& job : m_jobs) {
+            job.inputKey = fileKey(job.input);
+            if (job.inputKey) kept.emplace(*job.inputKey, job.input + ", which this run reads");
+        }
+        for (const ReadFile& file : readFiles)
+            kept.emplace(file.key, file.path + ", which this run reads");
     }
-    for (const fs::path& folder : folders) {
-        std::error_code code;
-        fs::create_directories(folder, code);
-        if (code) return "Cannot create folder " + folder.string() + ": " + code.message();
-        if (std::string problem = checkFolderTakesFiles(folder); !problem.empty()) return problem;
+    std::map<FileKey, std::string> programFolders;
+    for (const std::string& folder : program.folders) {
+        if (const auto key = fileKey(folder)) programFolders.emplace(*key, folder);
+    }
+
+    std::map<OutputIdentity, std::string> written;  // -> the input written there
+    auto check = [&](const WriteTarget& target, std::size_t folder,
+                     const std::string& input) -> std::string {
+        const std::string name = fileNameOf(target.path());
+        const FileKey& folderKey = m_folders[folder].key();
+        std::optional<std::string> replaced;
+        if (const auto programFolder = programFolders.find(folderKey);
+            programFolder != programFolders.end() && ProgramOwnFiles::isOwnName(name)) {
+            replaced = (fs::path(programFolder->second) / name).string() +
+                       ", one of the program's own files";
+        } else if (target.exists()) {
+            if (const auto file = own.find(*target.key()))
+                replaced = *file + ", one of the program's own files";
+            else if (const auto read = kept.find(*target.key()); read != kept.end())
+                replaced = read->second;
+        }
+        if (replaced)
+            return "Writing " + target.path() + " would replace " + *replaced +
+                   "; choose another output";
+        const OutputIdentity identity = target.exists()
+                                            ? OutputIdentity{*target.key(), {}}
+                                            : OutputIdentity{folderKey, lowerCase(name)};
+        const auto [other, isNew] = written.emplace(identity, input);
+        if (!isNew)
+            return other->second + " and " + input + " would both be written to " + target.path();
+        return {};
+    };
+    for (std::size_t job = 0; job < m_jobs.size(); ++job) {
+        const KitJob& kit = m_jobs[job];
+        std::string clash = check(kit.jersey, m_jerseyFolder[job], kit.input);
+        for (const WriteTarget& preview : kit.previews) {
+            if (!clash.empty()) break;
+            clash = check(preview, m_previewFolder[job], kit.input);
+        }
+        if (!clash.empty()) return clash;
     }
     return {};
 }

@@ -1,45 +1,62 @@
 // What one run of vestrix-convert will do, worked out before anything is written: each kit, where
-// its jersey and previews go, and the check that no output replaces a file the run reads.
+// its jersey and previews go, and the checks that every output may be written (the write rule)
+// and replaces no file the run reads, none of the program's own files and no other output.
 #pragma once
 
-#include <filesystem>
+#include <deque>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "command_line.h"
+#include "file_key.h"
+#include "folder_maker.h"
+#include "output_folder.h"
+#include "program_locations.h"
+#include "write_target.h"
 
-/** Paths are kept as plain strings: a batch of ten thousand kits then costs a few hundred KB. */
 struct KitJob {
     std::string input;
-    std::string output;
-    std::string previewsFolder;  // empty: no previews
-    std::string previewName;     // NAME of NAME-preview-N.png
+    WriteTarget jersey;
+    std::vector<WriteTarget> previews;  // none, or the eight PNG files 0..7
+    /** The input's identity, when some output existed already and it had to be looked up. */
+    std::optional<FileKey> inputKey;
+};
+
+/** A file the run reads besides the kits (the template, the palette file), by identity. */
+struct ReadFile {
+    FileKey key;
+    std::string path;
 };
 
 class BatchPlan {
 public:
-    /** Expands folders into their kits; error gets a message for the user (a usage error). */
-    static BatchPlan make(const CommandLine& line, std::string& error);
-
-    /** The preview files of a job, 0 to 7. */
-    static std::vector<std::filesystem::path> previewFiles(const KitJob& job);
-
     /**
-     * Empty when no output of the run is one of its inputs, a resource it reads, one of the
-     * program's own files (the window's work file and palette beside it), an existing folder, or
-     * another output; otherwise a message naming both files.
+     * Finds the kits, creates and opens the output folders and examines every output. error gets
+     * a message for the user (a usage error, exit status 2); nothing is left created then.
      */
-    std::string findClash(const std::vector<std::filesystem::path>& resourceFiles,
-                          const std::vector<std::filesystem::path>& programFiles) const;
-
-    /** Creates every output folder and checks that it takes new files; a message on failure. */
-    std::string prepareFolders() const;
+    static BatchPlan make(const CommandLine& line, const std::vector<ReadFile>& readFiles,
+                          const ProgramLocations& program, std::string& error);
 
     const std::vector<KitJob>& jobs() const { return m_jobs; }
-    /** Messages about inputs that turned out empty (folders without any *.fsh). */
+    /** Entries of input folders passed over on purpose, each named. */
     const std::vector<std::string>& notes() const { return m_notes; }
+    /** Folders among the inputs that could not be read, each with the reason: failures. */
+    const std::vector<std::string>& failures() const { return m_failures; }
 
 private:
+    std::string planOutputs(const CommandLine& line,
+                            const std::vector<std::pair<std::string, std::string>>& kits,
+                            FolderMaker& maker);
+    std::string findClash(const std::vector<ReadFile>& readFiles, const ProgramLocations& program);
+
+    // Open for the whole run: the targets are written relative to them. A deque, so that the
+    // targets' folders stay where they are while more are opened.
+    std::deque<OutputFolder> m_folders;
     std::vector<KitJob> m_jobs;
+    std::vector<std::size_t> m_jerseyFolder;   // per job, its jersey's folder in m_folders
+    std::vector<std::size_t> m_previewFolder;  // per job, its previews' folder
     std::vector<std::string> m_notes;
+    std::vector<std::string> m_failures;
 };

@@ -72,10 +72,13 @@ std::string CommandLine::usage() {
            "  -h, --help              show this text\n"
            "      --version           show the version\n"
            "\n"
-           "Nothing is written over an input, the template or the palette file, and a jersey\n"
+           "An output must be new or an ordinary file that is not write-protected. Nothing is\n"
+           "written over a file the run reads or over the program's own files, and a jersey\n"
            "file appears only once it is complete.\n"
            "\n"
            "Exit status: 0 when every jersey was converted, 1 when some were not (damaged,\n"
-           "unreadable or not a FIFA 99 jersey), 2 on a usage error, unusable program files\n"
-           "or an output folder that cannot be created or written.\n";
+           "unreadable or not a FIFA 99 jersey), their previews could not be written or a\n"
+           "folder of kits could not be read, 2 on a usage error, unusable program files, an\n"
+           "output that may not be written, or an output folder that cannot be created or\n"
+           "written (nothing is written then).\n";
 }

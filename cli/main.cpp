@@ -1,10 +1,11 @@
 // vestrix-convert: FIFA 99 jerseys to FIFA 2000 jerseys from the command line, for whole
 // collections at once. Everything that can go wrong before the first kit (arguments, program
-// files, outputs that would replace a file the run reads, folders that cannot take files) is
-// found first, with nothing written: exit status 2.
+// files, outputs that may not be written or would replace a file the run reads, folders that
+// cannot take files) is found first, with nothing written: exit status 2.
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,44 +16,42 @@
 #include "batch_plan.h"
 #include "command_line.h"
 #include "conversion_error.h"
+#include "file_access_error.h"
+#include "interruption.h"
 #include "parallel_batch.h"
+#include "printable_text.h"
+#include "program_locations.h"
 #include "terminal_progress.h"
 
 namespace {
 
-int usageError(const std::string& message) {
-    const std::string usage = CommandLine::usage();
-    std::fprintf(stderr, "vestrix-convert: %s\n%s\nRun vestrix-convert --help for more.\n",
-                 message.c_str(), usage.substr(0, usage.find("\n\n")).c_str());
-    return 2;
+/** Every message names files, and a file name may hold terminal control sequences. */
+void printLine(const std::string& text) {
+    std::fprintf(stderr, "%s\n", printableText(text).c_str());
 }
 
-/**
- * The window's work file and palette: beside this program, or in the user's own program folder
- * when the program is installed where its user cannot write. A converted kit written onto one of
- * them would take away the window's palette or its last load.
- */
-std::vector<std::filesystem::path> windowFiles() {
-    std::vector<std::filesystem::path> folders;
-    std::error_code noExecutable;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", noExecutable);
-    if (!noExecutable) folders.push_back(executable.parent_path());
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
-        folders.push_back(std::filesystem::path(data) / "vestrix");
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        folders.push_back(std::filesystem::path(home) / ".local/share/vestrix");
-    }
-    std::vector<std::filesystem::path> files;
-    for (const auto& folder : folders) {
-        files.push_back(folder / "pk001.fsh");
-        files.push_back(folder / "fifa2k.pal");
-    }
-    return files;
+int usageError(const std::string& message) {
+    const std::string usage = CommandLine::usage();
+    printLine("vestrix-convert: " + message);
+    std::fprintf(stderr, "%s\nRun vestrix-convert --help for more.\n",
+                 usage.substr(0, usage.find("\n\n")).c_str());
+    return 2;
 }
 
 int setupError(const std::string& message) {
-    std::fprintf(stderr, "vestrix-convert: %s\n", message.c_str());
+    printLine("vestrix-convert: " + message);
     return 2;
+}
+
+/** --help and --version: a text that did not reach its reader is no success. */
+int printText(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    return setupError(std::string("Cannot write to standard output: ") + std::strerror(errno));
+}
+
+std::string fileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
 }
 
 }  // namespace
@@ -62,41 +61,39 @@ int main(int argc, char** argv) {
     const CommandLine line =
         CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!error.empty()) return usageError(error);
-    if (line.help) {
-        std::fputs(CommandLine::usage().c_str(), stdout);
-        return 0;
-    }
-    if (line.version) {
-        std::printf("vestrix-convert %s\n", VESTRIX_VERSION);
-        return 0;
-    }
+    if (line.help) return printText(CommandLine::usage());
+    if (line.version) return printText(std::string("vestrix-convert ") + VESTRIX_VERSION + "\n");
 
-    const BatchPlan plan = BatchPlan::make(line, error);
-    if (!error.empty()) return usageError(error);
-    std::vector<std::filesystem::path> resourceFiles;
-    if (!line.resourcesFolder.empty()) {
-        resourceFiles = {std::filesystem::path(line.resourcesFolder) / "pk001.fsh",
-                         std::filesystem::path(line.resourcesFolder) / "fifa2k.pal"};
-    }
-    if (const std::string clash = plan.findClash(resourceFiles, windowFiles()); !clash.empty())
-        return usageError(clash);
-
+    std::vector<ReadFile> readFiles;
     std::optional<BatchConverter> converter;
+    const std::string& resources = line.resourcesFolder;
     try {
-        converter.emplace(line.resourcesFolder.empty()
+        converter.emplace(resources.empty()
                               ? BatchConverter::fromEmbedded(line.sixtyFourColors, line.force)
-                              : BatchConverter::fromFolder(line.resourcesFolder,
-                                                           line.sixtyFourColors, line.force));
+                              : BatchConverter::fromFolder(resources, line.sixtyFourColors,
+                                                           line.force, &readFiles));
+    } catch (const WorkFileError& e) {
+        return setupError(std::string(e.what()) + " (" +
+                          (std::filesystem::path(resources) / "pk001.fsh").string() + ": " +
+                          e.reason() + ")");
     } catch (const ConversionError& e) {
-        return setupError(std::string(e.what()) + " (looked in " + line.resourcesFolder + ")");
+        return setupError(std::string(e.what()) + " (looked in " + resources + ")");
+    } catch (const FileAccessError& e) {
+        return setupError(e.what());
     }
-    if (const std::string problem = plan.prepareFolders(); !problem.empty())
-        return setupError(problem);
 
+    const BatchPlan plan =
+        BatchPlan::make(line, readFiles, ProgramLocations::ofThisProgram(), error);
+    if (!error.empty()) return usageError(error);
     if (!line.quiet) {
-        for (const std::string& note : plan.notes()) std::fprintf(stderr, "%s\n", note.c_str());
+        for (const std::string& note : plan.notes()) printLine(note);
     }
+    for (const std::string& failure : plan.failures()) printLine(failure);
     const auto& jobs = plan.jobs();
+    if (jobs.empty()) return 1;  // only folders that could not be read
+
+    // From here on an interruption stops the batch between kits, so nothing is left half-made.
+    Interruption::watch();
     // One converter per thread: each keeps its own previews; the template and palette are the
     // ones read above.
     const int threads = static_cast<int>(std::min<std::size_t>(
@@ -105,9 +102,9 @@ int main(int argc, char** argv) {
     std::vector<BatchConverter> converters(static_cast<std::size_t>(std::max(threads, 1)),
                                            *converter);
     TerminalProgress progress(stderr, static_cast<int>(jobs.size()), !line.quiet);
-    progress.show(0, std::filesystem::path(jobs.front().input).filename().string());
-    int failures = 0;
-    ParallelBatch::run(
+    progress.show(0, printableText(fileNameOf(jobs.front().input)));
+    std::size_t converted = 0, failed = 0, withoutPreviews = 0;
+    const std::size_t done = ParallelBatch::run(
         jobs.size(), threads,
         [&](int worker, std::size_t job) {
             return converters[static_cast<std::size_t>(worker)].convert(jobs[job]);
@@ -117,22 +114,34 @@ int main(int argc, char** argv) {
             if (!result.error.empty() || (!line.quiet && !result.warnings.empty()))
                 progress.clear();
             if (!line.quiet) {
-                for (const std::string& warning : result.warnings) {
-                    std::fprintf(stderr, "%s: warning: %s\n", name.c_str(), warning.c_str());
-                }
+                for (const std::string& warning : result.warnings)
+                    printLine(name + ": warning: " + warning);
             }
+            if (result.jerseyWritten) ++converted;
             if (!result.error.empty()) {
-                std::fprintf(stderr, "%s: %s\n", name.c_str(), result.error.c_str());
-                ++failures;
+                printLine(name + ": " + result.error);
+                ++failed;
+                if (result.jerseyWritten) ++withoutPreviews;
             }
             if (job + 1 < jobs.size())
                 progress.show(static_cast<int>(job + 1),
-                              std::filesystem::path(jobs[job + 1].input).filename().string());
-        });
+                              printableText(fileNameOf(jobs[job + 1].input)));
+        },
+        [] { return Interruption::requested(); });
     progress.clear();
-    if (!line.quiet && (jobs.size() > 1 || failures == 0)) {
-        std::fprintf(stderr, "%zu of %zu jerseys converted\n",
-                     jobs.size() - static_cast<std::size_t>(failures), jobs.size());
+
+    std::string summary =
+        std::to_string(converted) + " of " + std::to_string(jobs.size()) + " jerseys converted";
+    if (withoutPreviews > 0)
+        summary += "; the previews of " + std::to_string(withoutPreviews) + " are missing";
+    if (!plan.failures().empty())
+        summary += "; " + std::to_string(plan.failures().size()) +
+                   (plan.failures().size() == 1 ? " folder" : " folders") + " could not be read";
+    if (done < jobs.size()) {
+        printLine("vestrix-convert: interrupted; " + summary);
+        Interruption::endAsRequested();
     }
-    return failures == 0 ? 0 : 1;
+    if (!line.quiet && (jobs.size() > 1 || failed > 0 || !plan.failures().empty()))
+        std::fprintf(stderr, "%s\n", summary.c_str());
+    return failed == 0 && plan.failures().empty() ? 0 : 1;
 }

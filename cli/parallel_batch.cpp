@@ -1,42 +1,50 @@
-// A small pool: each worker takes the next kit not yet taken; the calling thread waits for the
-// kits' results in order and reports each as soon as it and all before it are done.
+// A small pool in which the calling thread converts too: each thread takes the next kit not yet
+// taken, and the calling thread reports, between its own kits, every result that is ready in
+// order. Nobody waits for a single kit, so a batch costs no wake-ups between threads, only the
+// waiting for the last kits at its end.
 #include "parallel_batch.h"
 
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
+#include <memory>
 #include <optional>
 #include <thread>
 #include <vector>
 
-void ParallelBatch::run(std::size_t jobs, int threads, const Convert& convert,
-                        const Report& report) {
+std::size_t ParallelBatch::run(std::size_t jobs, int threads, const Convert& convert,
+                               const Report& report, const Stop& stop) {
     if (threads <= 1 || jobs <= 1) {
-        for (std::size_t job = 0; job < jobs; ++job) report(job, convert(0, job));
-        return;
+        for (std::size_t job = 0; job < jobs; ++job) {
+            if (stop()) return job;
+            report(job, convert(0, job));
+        }
+        return jobs;
     }
     std::vector<std::optional<KitResult>> results(jobs);
-    std::mutex mutex;
-    std::condition_variable finished;
+    const auto done = std::make_unique<std::atomic<bool>[]>(jobs);
     std::atomic<std::size_t> next{0};
-    auto work = [&](int worker) {
-        for (std::size_t job = next++; job < jobs; job = next++) {
-            KitResult result = convert(worker, job);
-            {
-                const std::lock_guard lock(mutex);
-                results[job] = std::move(result);
-            }
-            finished.notify_one();
+    // Asked before a job is taken, so every job taken is converted: they are 0..next-1.
+    auto work = [&](int worker, auto&& afterEach) {
+        while (!stop()) {
+            const std::size_t job = next++;
+            if (job >= jobs) break;
+            results[job] = convert(worker, job);
+            done[job].store(true, std::memory_order_release);
+            afterEach();
         }
     };
-    std::vector<std::jthread> pool;
-    for (int worker = 0; worker < threads; ++worker) pool.emplace_back(work, worker);
-    for (std::size_t job = 0; job < jobs; ++job) {
-        std::unique_lock lock(mutex);
-        finished.wait(lock, [&] { return results[job].has_value(); });
-        const KitResult result = std::move(*results[job]);
-        results[job].reset();  // a batch of thousands keeps only what is not yet reported
-        lock.unlock();
-        report(job, result);
-    }
+    std::size_t reported = 0;
+    auto reportReady = [&] {
+        for (; reported < jobs && done[reported].load(std::memory_order_acquire); ++reported) {
+            report(reported, *results[reported]);
+            results[reported].reset();  // a batch of thousands keeps only what is not yet reported
+        }
+    };
+    {
+        std::vector<std::jthread> pool;
+        for (int worker = 1; worker < threads; ++worker)
+            pool.emplace_back([&, worker] { work(worker, [] {}); });
+        work(0, reportReady);
+    }  // the other threads finish the kits they hold
+    reportReady();
+    return reported;
 }

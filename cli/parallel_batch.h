@@ -13,6 +13,13 @@ public:
     using Convert = std::function<KitResult(int worker, std::size_t job)>;
     /** Called on the calling thread for job 0, 1, 2, ... in turn. */
     using Report = std::function<void(std::size_t job, const KitResult& result)>;
+    /** Asked before each kit is started; once true, no further kit starts. */
+    using Stop = std::function<bool()>;
 
-    static void run(std::size_t jobs, int threads, const Convert& convert, const Report& report);
+    /**
+     * Converts and reports the jobs; returns how many were done, all of them unless stop asked
+     * for an end: the kits already started are finished and reported first.
+     */
+    static std::size_t run(std::size_t jobs, int threads, const Convert& convert,
+                           const Report& report, const Stop& stop);
 };

@@ -2,10 +2,10 @@
 // the window converts them, so the files show what the window shows.
 #include "preview_set.h"
 
+#include "file_access_error.h"
 #include "png_encoder.h"
 #include "preview_boxes.h"
 #include "twips.h"
-#include "whole_file.h"
 
 namespace {
 // The boxes' background before anything is drawn: the window's light grey.
@@ -22,13 +22,19 @@ void PreviewSet::clear() {
     }
 }
 
-std::string PreviewSet::writePng(const std::vector<std::filesystem::path>& files) const {
-    for (std::size_t i = 0; i < m_previews.size() && i < files.size(); ++i) {
+std::string PreviewSet::writePng(const std::vector<WriteTarget>& targets) const {
+    for (std::size_t i = 0; i < m_previews.size() && i < targets.size(); ++i) {
         const MemoryPreview& preview = *m_previews[i];
-        const std::vector<std::uint8_t> png =
-            encodePng(preview.width(), preview.height(), preview.pixels());
-        if (png.empty()) return "Cannot encode " + files[i].string();
-        if (std::string failure = writeWholeFile(files[i], png); !failure.empty()) return failure;
+        try {
+            const std::vector<std::uint8_t> png =
+                encodePng(preview.width(), preview.height(), preview.pixels());
+            if (png.empty()) throw FileAccessError("Cannot encode " + targets[i].path());
+            targets[i].write(png);
+        } catch (const FileAccessError& error) {
+            for (std::size_t written = 0; written < i; ++written) targets[written].remove();
+            return std::string(error.what()) +
+                   (i > 0 ? "; the kit's other previews were removed again" : "");
+        }
     }
     return {};
 }

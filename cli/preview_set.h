@@ -3,12 +3,12 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "memory_preview.h"
+#include "write_target.h"
 
 class PreviewSet {
 public:
@@ -20,8 +20,11 @@ public:
     MemoryPreview& preview(int index) { return *m_previews.at(static_cast<std::size_t>(index)); }
     /** Starts every picture afresh, as the window clears its boxes before a load. */
     void clear();
-    /** Writes picture N to files[N], each whole; returns an error message or empty. */
-    std::string writePng(const std::vector<std::filesystem::path>& files) const;
+    /**
+     * Writes picture N to targets[N], each whole. On failure returns the message, and the
+     * pictures already written are removed again: a set is whole or absent.
+     */
+    std::string writePng(const std::vector<WriteTarget>& targets) const;
 
 private:
     std::array<std::unique_ptr<MemoryPreview>, 8> m_previews;

@@ -38,11 +38,11 @@ private:
     int m_lastSlot;
     int m_paletteBase;
     bool m_ranOutOfSlots = false;
-    // The palette component by component in 16 bits, so a pass over it runs eight entries at a
-    // time in vector registers. m_outside is all ones for entries outside the searched range, so
-    // whole blocks can be scanned and those entries never win.
-    alignas(64) std::array<std::uint16_t, 256> m_red{};
-    alignas(64) std::array<std::uint16_t, 256> m_green{};
-    alignas(64) std::array<std::uint16_t, 256> m_blue{};
-    alignas(64) std::array<std::uint16_t, 256> m_outside{};
+    // The palette component by component, so a pass over it takes sixteen entries at a time in
+    // vector registers. m_outside is 0xFF for entries outside the searched range: whole blocks
+    // can then be scanned, and those entries never come nearer than any searched one.
+    alignas(16) std::array<std::uint8_t, 256> m_red{};
+    alignas(16) std::array<std::uint8_t, 256> m_green{};
+    alignas(16) std::array<std::uint8_t, 256> m_blue{};
+    alignas(16) std::array<std::uint8_t, 256> m_outside{};
 };

@@ -9,12 +9,6 @@
 #include "file_access_error.h"
 #include "regular_file.h"
 
-namespace {
-// The farthest byte the conversion can reach: a 24-bit entry offset, a 16-bit distance to the
-// palette, its header and 1024 colour bytes. Anything beyond is never read, so never loaded.
-constexpr std::uint64_t kFarthestReachableByte = (1u << 24) + (1u << 16) + 16 + 16 + 1024;
-}  // namespace
-
 SourceArchive SourceArchive::open(const std::string& path) {
     try {
         return SourceArchive(readRegularFileStart(path, kFarthestReachableByte).bytes);

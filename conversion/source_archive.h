@@ -15,6 +15,14 @@ public:
     /** Directory records scanned: a FIFA 99 jersey has 14 pictures. */
     static constexpr int kDirectoryRecords = 14;
 
+    /**
+     * The farthest byte the conversion can reach: a 24-bit entry offset, a 16-bit distance to
+     * the palette, its header and 1024 colour bytes. Anything beyond is never read, so never
+     * loaded.
+     */
+    static constexpr std::uint64_t kFarthestReachableByte =
+        (1u << 24) + (1u << 16) + 16 + 16 + 1024;
+
     explicit SourceArchive(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {}
 
     /** Reads the file at path; throws SourceFileError naming it when it cannot be read. */
@@ -32,6 +40,10 @@ public:
 
     std::uint8_t byteAt(std::uint64_t offset) const {
         return offset < m_bytes.size() ? m_bytes[offset] : 0;
+    }
+    /** The count bytes from offset where they lie, or nullptr unless all are in the file. */
+    const std::uint8_t* bytesAt(std::uint64_t offset, std::size_t count) const {
+        return offset + count <= m_bytes.size() ? m_bytes.data() + offset : nullptr;
     }
     /** Fills out from offset; what lies past the end of the file reads as zero. */
     void read(std::uint64_t offset, std::span<std::uint8_t> out) const;

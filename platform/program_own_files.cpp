@@ -13,18 +13,19 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
-// Users may keep their jerseys beside the program; the work file is not one of them.
-bool isUsersJersey(const std::filesystem::path& file) {
-    const std::string name = lowerCase(file.filename().string());
-    return lowerCase(file.extension().string()) == ".fsh" && name != "pk001.fsh";
-}
 }  // namespace
+
+// Users may keep their jerseys beside the program; the work file is not one of them.
+bool ProgramOwnFiles::isOwnName(const std::string& fileName) {
+    const std::string name = lowerCase(fileName);
+    return !name.ends_with(".fsh") || name == "pk001.fsh";
+}
 
 void ProgramOwnFiles::addFolder(const std::string& folder) {
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
-        if (!isUsersJersey(it->path())) addFile(it->path().string());
+        if (isOwnName(it->path().filename().string())) addFile(it->path().string());
     }
 }
 

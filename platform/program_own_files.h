@@ -15,6 +15,13 @@ public:
     void addFolder(const std::string& folder);
     void addFile(const std::string& path);
 
+    /**
+     * Whether a file of this name in a program folder is the program's own: everything but a
+     * user's jersey. A file that is not there yet counts too: a jersey written as fifa2k.pal
+     * would be taken for the palette by the window's next start.
+     */
+    static bool isOwnName(const std::string& fileName);
+
     /** The path of the own file that key identifies, if it is one. */
     std::optional<std::string> find(const FileKey& key) const;
     bool empty() const { return m_files.empty(); }

@@ -33,6 +33,9 @@ public:
      */
     void write(std::span<const std::uint8_t> bytes, std::size_t pieceBytes = 0) const;
 
+    /** Removes the file that write made; for a set of files that could only be written in part. */
+    void remove() const;
+
     /** Marks the hidden files that writes use beside a target: ".NAME.vestrix-PID-N". */
     static constexpr const char* kTemporaryMark = ".vestrix-";
     static bool isTemporaryName(const std::string& fileName) {
@@ -41,8 +44,18 @@ public:
     }
 
 private:
+    friend class OutputFolder;
+    // m_writtenPath stands on its own, or is a name inside an OutputFolder's open folder.
+    static constexpr int kWholePath = -1;
+    /**
+     * examine, for name inside the open folder folder (a POSIX descriptor; AT_FDCWD or
+     * kWholePath: name is a whole path), called shown in messages.
+     */
+    static WriteTarget examineIn(int folder, const std::string& name, const std::string& shown);
+
     std::string m_path;         // as given, for messages
-    std::string m_writtenPath;  // a symbolic link's final file; otherwise m_path
+    std::string m_writtenPath;  // a symbolic link's final file; otherwise m_path or a bare name
+    int m_folder = kWholePath;  // the open folder m_writtenPath is inside (a POSIX descriptor)
     std::optional<FileKey> m_key;
     std::uint32_t m_mode = 0;  // the existing file's permissions, kept by a replacement
     bool m_inPlace = false;    // other hard links share the file

@@ -36,17 +36,21 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes, off_t offset, std::si
     return true;
 }
 
-/** Creates a new, empty hidden file beside path; -1 with errno set on failure. */
-int createTemporary(const std::string& path, std::string& temporary, mode_t mode) {
+/**
+ * Creates a new, empty hidden file beside name inside folder (AT_FDCWD: name is a whole path);
+ * -1 with errno set on failure.
+ */
+int createTemporary(int folder, const std::string& name, std::string& temporary, mode_t mode) {
     static std::atomic<unsigned> counter{0};
-    const std::filesystem::path target(path);
+    static const std::string process = std::to_string(::getpid());  // one call, not one a file
+    const std::filesystem::path target(name);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::filesystem::path name = target;
-        name.replace_filename("." + target.filename().string() + WriteTarget::kTemporaryMark +
-                              std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        temporary = name.string();
-        const int fd =
-            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+        std::filesystem::path beside = target;
+        beside.replace_filename("." + target.filename().string() + WriteTarget::kTemporaryMark +
+                                process + "-" + std::to_string(counter++));
+        temporary = beside.string();
+        const int fd = ::openat(folder, temporary.c_str(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -70,32 +74,36 @@ bool reserve(int fd, off_t length) {
     }
     return true;
 }
+
 }  // namespace
 
-WriteTarget WriteTarget::examine(const std::string& path) {
+WriteTarget WriteTarget::examineIn(int folder, const std::string& name, const std::string& shown) {
     WriteTarget target;
-    target.m_path = path;
-    target.m_writtenPath = path;
+    target.m_path = shown;
+    target.m_writtenPath = name;
+    target.m_folder = folder == AT_FDCWD ? kWholePath : folder;
     struct stat link {};
-    if (::lstat(path.c_str(), &link) != 0) {
-        if (errno != ENOENT) refuse(path, std::strerror(errno));
+    if (::fstatat(folder, name.c_str(), &link, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT) refuse(shown, std::strerror(errno));
         return target;  // new; its folder is the writer's concern
     }
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
+    struct stat status = link;
+    if (S_ISLNK(link.st_mode) && ::fstatat(folder, name.c_str(), &status, 0) != 0) {
         // A link whose file is gone: writing would create a file the user never named.
-        refuse(path, S_ISLNK(link.st_mode) ? "it is a link to a file that does not exist"
-                                           : std::strerror(errno));
+        refuse(shown, errno == ENOENT ? "it is a link to a file that does not exist"
+                                      : std::strerror(errno));
     }
-    if (!S_ISREG(status.st_mode)) refuse(path, notAFileReason(status.st_mode));
+    if (!S_ISREG(status.st_mode)) refuse(shown, notAFileReason(status.st_mode));
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        refuse(path, "it is write-protected");
-    if (::access(path.c_str(), W_OK) != 0) refuse(path, std::strerror(errno));
+        refuse(shown, "it is write-protected");
+    if (::faccessat(folder, name.c_str(), W_OK, 0) != 0) refuse(shown, std::strerror(errno));
 
     if (S_ISLNK(link.st_mode)) {
-        char* real = ::realpath(path.c_str(), nullptr);
-        if (!real) refuse(path, std::strerror(errno));
+        // Written through: the file the link leads to is replaced beside itself.
+        char* real = ::realpath(shown.c_str(), nullptr);
+        if (!real) refuse(shown, std::strerror(errno));
         target.m_writtenPath = real;
+        target.m_folder = kWholePath;
         std::free(real);
     }
     target.m_key = FileKey(status.st_dev, status.st_ino);
@@ -104,12 +112,17 @@ WriteTarget WriteTarget::examine(const std::string& path) {
     return target;
 }
 
+WriteTarget WriteTarget::examine(const std::string& path) {
+    return examineIn(AT_FDCWD, path, path);
+}
+
 void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBytes) const {
     const std::size_t piece = pieceBytes == 0 ? bytes.size() : pieceBytes;
     const auto length = static_cast<off_t>(bytes.size());
+    const int folder = m_folder == kWholePath ? AT_FDCWD : m_folder;
     if (!m_inPlace) {
         std::string temporary;
-        const int fd = createTemporary(m_writtenPath, temporary, exists() ? m_mode : 0666);
+        const int fd = createTemporary(folder, m_writtenPath, temporary, exists() ? m_mode : 0666);
         if (fd >= 0) {
             // The umask does not apply to an explicit change: the copy keeps the old rights.
             const bool written =
@@ -117,17 +130,19 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
             int error = errno;
             const bool closed = ::close(fd) == 0;
             if (written && !closed) error = errno;
-            if (written && closed && ::rename(temporary.c_str(), m_writtenPath.c_str()) == 0)
+            if (written && closed &&
+                ::renameat(folder, temporary.c_str(), folder, m_writtenPath.c_str()) == 0)
                 return;
             if (written && closed) error = errno;
-            ::unlink(temporary.c_str());
+            ::unlinkat(folder, temporary.c_str(), 0);
             refuse(m_path, std::strerror(error));
         }
         // A folder that takes no new files still lets an existing file be written where it is.
         if (!exists() || (errno != EACCES && errno != EPERM)) refuse(m_path, std::strerror(errno));
     }
 
-    const int fd = ::open(m_writtenPath.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::openat(folder, m_writtenPath.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) refuse(m_path, std::strerror(errno));
     struct stat status {};
     bool written = ::fstat(fd, &status) == 0;
@@ -141,4 +156,8 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
     const bool closed = ::close(fd) == 0;
     if (written && !closed) error = errno;
     if (!written || !closed) refuse(m_path, std::strerror(error));
+}
+
+void WriteTarget::remove() const {
+    ::unlinkat(m_folder == kWholePath ? AT_FDCWD : m_folder, m_writtenPath.c_str(), 0);
 }

@@ -64,31 +64,35 @@ std::string finalPath(HANDLE file, const std::string& path) {
 }
 }  // namespace
 
-WriteTarget WriteTarget::examine(const std::string& path) {
+WriteTarget WriteTarget::examineIn(int, const std::string& path, const std::string& shown) {
     WriteTarget target;
-    target.m_path = path;
+    target.m_path = shown;
     target.m_writtenPath = path;
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
-        if (error != ERROR_FILE_NOT_FOUND) refuse(path, win32ErrorText(error));
+        if (error != ERROR_FILE_NOT_FOUND) refuse(shown, win32ErrorText(error));
         return target;
     }
     const Win32Handle file(
         CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (file.handle == INVALID_HANDLE_VALUE) refuse(path, win32ErrorText(GetLastError()));
+    if (file.handle == INVALID_HANDLE_VALUE) refuse(shown, win32ErrorText(GetLastError()));
     BY_HANDLE_FILE_INFORMATION info{};
     const bool known = GetFileInformationByHandle(file.handle, &info) != 0;
     if (const std::string reason = win32NotAFileReason(file.handle, info); !reason.empty())
-        refuse(path, reason);
-    if (!known) refuse(path, win32ErrorText(GetLastError()));
-    if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) refuse(path, "it is write-protected");
+        refuse(shown, reason);
+    if (!known) refuse(shown, win32ErrorText(GetLastError()));
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) refuse(shown, "it is write-protected");
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
         target.m_writtenPath = finalPath(file.handle, path);
     target.m_key = win32FileKey(info);
     target.m_inPlace = info.nNumberOfLinks > 1;
     return target;
+}
+
+WriteTarget WriteTarget::examine(const std::string& path) {
+    return examineIn(kWholePath, path, path);
 }
 
 void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBytes) const {
@@ -128,3 +132,5 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
                          setLength(file.handle, bytes.size());
     if (!written) refuse(m_path, win32ErrorText(GetLastError()));
 }
+
+void WriteTarget::remove() const { DeleteFileA(m_writtenPath.c_str()); }

@@ -7,5 +7,3 @@
 std::string missingFileReason();
 /** A file is to be written into a folder that does not exist. */
 std::string missingFolderReason();
-/** A file is to be written "into" something that is a file, not a folder. */
-std::string notAFolderReason();

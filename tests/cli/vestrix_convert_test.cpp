@@ -38,6 +38,10 @@ TEST_F(ConvertProgramTest, RefusesToWriteOverAnyFileTheRunReads) {
     write("other/kit.fsh", kit("mrsv"));
     fs::create_hard_link(m_folder / "kit.fsh", m_folder / "hard.fsh");
     fs::create_symlink(m_folder / "res/pk001.fsh", m_folder / "soft.fsh");
+    write("src/a/k.fsh", kit());
+    write("src/b/k.fsh", kit());
+    fs::create_directories(m_folder / "linked/a");
+    fs::create_directory_symlink(m_folder / "linked/a", m_folder / "linked/b");
     struct Case {
         std::vector<std::string> arguments;
         std::string named;  // the file the message must name as the one at risk
@@ -51,14 +55,21 @@ TEST_F(ConvertProgramTest, RefusesToWriteOverAnyFileTheRunReads) {
          "res/pk001.fsh"},  // a symbolic one
         {{"-d", "@x", "--previews", "@x", "@kit.fsh", "@other/kit.fsh"},
          "other/kit.fsh"},  // two kits, one name
+        // The jersey would replace its kit; its previews are fine, and must not hide that.
+        {{"--previews", "@prev", "-d", "@x", "@x/a.fsh"}, "x/a.fsh"},
+        // Two output folders, one of them a link to the other: new names, one folder.
+        {{"-d", "@linked", "@src"}, "linked/b/k.fsh"},
     };
-    // The window's palette file beside the program is not read by the converter, but is kept too.
-    const std::string besideProgram = fs::path(VESTRIX_CONVERT).parent_path() / "fifa2k.pal";
-    const ProgramRun own = convert({"-o", besideProgram, "@kit.fsh"});
-    EXPECT_EQ(own.exitCode, 2);
-    EXPECT_NE(own.errors.find(besideProgram + ", one of the program's own files"),
-              std::string::npos)
-        << own.errors;
+    // The window's files beside the program are not read by the converter, but are kept too,
+    // and so is the converter itself.
+    const std::string program = VESTRIX_CONVERT;
+    const std::string folder = fs::path(program).parent_path().string();
+    for (const std::string& own : {folder + "/fifa2k.pal", folder + "/readme.txt", program}) {
+        const ProgramRun run = convert({"-o", own, "@kit.fsh"});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_NE(run.errors.find(own + ", one of the program's own files"), std::string::npos)
+            << run.errors;
+    }
     for (const Case& c : cases) {
         const ProgramRun run = convert(c.arguments);
         EXPECT_EQ(run.exitCode, 2) << run.errors;
@@ -69,6 +80,8 @@ TEST_F(ConvertProgramTest, RefusesToWriteOverAnyFileTheRunReads) {
     EXPECT_EQ(read("res/pk001.fsh"), templateBytes());
     EXPECT_FALSE(exists("x/kit.fsh"));
     EXPECT_FALSE(exists("x/kit-preview-0.png"));
+    EXPECT_FALSE(exists("prev"));
+    EXPECT_FALSE(exists("linked/a/k.fsh"));
 }
 
 // The window patches pk001.fsh beside the program at every load; the converter must not care.
@@ -100,38 +113,94 @@ TEST_F(ConvertProgramTest, FoldersAreSearchedAndTheirLayoutKept) {
     EXPECT_EQ(convert({"-o", "@one.fsh", "@kits"}).exitCode, 2);  // -o is for one kit
 }
 
-TEST_F(ConvertProgramTest, OutputFoldersThatCannotTakeFilesEndTheRunFirst) {
-    const ProgramRun notAFolder =
-        convert({"--resources", "@res", "-d", "@kit.fsh/out", "@kit.fsh"});
-    EXPECT_EQ(notAFolder.exitCode, 2);
-    EXPECT_NE(
-        notAFolder.errors.find("Cannot create folder " + path("kit.fsh/out") + ": Not a directory"),
-        std::string::npos)
-        << notAFolder.errors;
-
-    // A folder the user may not write into: run as an unprivileged user where we are root.
-    fs::create_directories(m_folder / "locked");
-    fs::permissions(m_folder / "locked", fs::perms::owner_read | fs::perms::owner_exec |
-                                             fs::perms::group_read | fs::perms::group_exec |
-                                             fs::perms::others_read | fs::perms::others_exec);
-    fs::permissions(m_folder, fs::perms::all);
-    fs::permissions(m_folder / "kit.fsh", fs::perms::all);
-    std::vector<std::string> arguments = {"-d", path("locked"), path("kit.fsh")};
+namespace {
+/** Runs vestrix-convert as an ordinary user (through setpriv where the tests run as root). */
+ProgramRun convertAsOrdinaryUser(std::vector<std::string> arguments) {
     std::string program = VESTRIX_CONVERT;
     if (::geteuid() == 0) {
         arguments.insert(arguments.begin(),
                          {"--reuid=65534", "--regid=65534", "--clear-groups", program});
         program = "/usr/bin/setpriv";
     }
-    const ProgramRun locked = runProgram(program, arguments);
-    if (locked.exitCode == 126 || locked.exitCode == 127 || !fs::exists(program)) {
-        GTEST_SKIP() << "cannot run the converter as another user here";
+    return runProgram(program, arguments);
+}
+
+bool ranAsUser(const ProgramRun& run) { return run.exitCode != 126 && run.exitCode != 127; }
+}  // namespace
+
+// Whatever stops a run before its first kit leaves nothing behind: no folder it made, no file.
+TEST_F(ConvertProgramTest, AnOutputLocationThatCannotBeUsedEndsTheRunWithNothingMade) {
+    fs::create_directories(m_folder / "locked");
+    fs::permissions(m_folder / "locked", fs::perms::owner_read | fs::perms::owner_exec |
+                                             fs::perms::group_read | fs::perms::group_exec |
+                                             fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(m_folder, fs::perms::all);
+    fs::permissions(m_folder / "kit.fsh", fs::perms::all);
+    write("other/kit.fsh", kit());
+    const struct {
+        std::vector<std::string> arguments;
+        std::string says;
+    } cases[] = {
+        {{"-d", "@out", "--previews", "@kit.fsh/prev", "@kit.fsh"},
+         "Cannot create folder " + path("kit.fsh/prev") + ": Not a directory"},
+        {{"-o", "@newdir/", "@kit.fsh"},
+         "Cannot write " + path("newdir/") + ": it names a folder; -o takes a file name"},
+        {{"-d", "@out/deep", "@kit.fsh", "@other/kit.fsh"},
+         " would both be written to " + path("out/deep/kit.fsh")},
+        {{"-d", "@out", "--previews", "@locked/prev", "@kit.fsh"},
+         "Cannot create folder " + path("locked/prev") + ": Permission denied"},
+        {{"-d", "@out", "--previews", "@locked", "@kit.fsh"},
+         "Cannot write to folder " + path("locked") + ": Permission denied"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        for (std::string& argument : arguments)
+            if (argument.starts_with("@")) argument = path(argument.substr(1));
+        const ProgramRun run = convertAsOrdinaryUser(arguments);
+        if (!ranAsUser(run)) GTEST_SKIP() << "cannot run the converter as another user here";
+        EXPECT_EQ(run.exitCode, 2) << c.says;
+        EXPECT_NE(run.errors.find(c.says), std::string::npos) << run.errors;
+        EXPECT_FALSE(exists("out") || exists("newdir") || exists("locked/prev")) << c.says;
     }
-    EXPECT_EQ(locked.exitCode, 2) << locked.errors;
-    EXPECT_NE(
-        locked.errors.find("Cannot write to folder " + path("locked") + ": Permission denied"),
-        std::string::npos)
-        << locked.errors;
+}
+
+// Every *.fsh below a folder is a kit, named when it cannot be read; folders that cannot be read
+// are named and fail the run; a second way into a folder is named and passed over.
+TEST_F(ConvertProgramTest, AFolderOfKitsNamesEverythingItPassesOver) {
+    write("kits/a.fsh", kit());
+    write("kits/real/b.fsh", kit());
+    write("kits/unreadable/c.fsh", kit());
+    write("kits/.d.fsh.vestrix-123-4", kit());  // a temporary left by a killed run
+    fs::create_directory_symlink(m_folder / "kits/real", m_folder / "kits/linked");
+    fs::create_directory_symlink(m_folder / "kits", m_folder / "kits/real/up");
+    fs::create_symlink(m_folder / "kits/gone.fsh", m_folder / "kits/dangling.fsh");
+    ASSERT_EQ(::mkfifo(path("kits/fifo.fsh").c_str(), 0666), 0);
+    for (const auto& entry : fs::recursive_directory_iterator(m_folder))
+        if (!entry.is_symlink()) fs::permissions(entry.path(), fs::perms::all);
+    fs::permissions(m_folder, fs::perms::all);
+    fs::permissions(m_folder / "kits/unreadable", fs::perms::none);
+
+    const ProgramRun run = convertAsOrdinaryUser({"-d", path("out"), path("kits")});
+    if (!ranAsUser(run)) GTEST_SKIP() << "cannot run the converter as another user here";
+    fs::permissions(m_folder / "kits/unreadable", fs::perms::all);
+    EXPECT_EQ(run.exitCode, 1);
+    const std::string kits = path("kits");
+    for (const std::string& line : std::vector<std::string>{
+             // Links to folders are followed once: "linked" comes first in name order.
+             kits + "/real: skipped: the same folder as " + kits +
+                 "/linked, which is searched already",
+             kits + "/linked/up: skipped: the same folder as " + kits +
+                 ", which is searched already",
+             kits + "/unreadable: Cannot read folder: Permission denied",
+             kits + "/dangling.fsh: Cannot read " + kits +
+                 "/dangling.fsh: No such file or directory",
+             kits + "/fifo.fsh: Cannot read " + kits + "/fifo.fsh: it is a FIFO, not a file",
+             "2 of 4 jerseys converted; 1 folder could not be read",
+         }) {
+        EXPECT_NE(run.errors.find(line + "\n"), std::string::npos) << line << "\n" << run.errors;
+    }
+    EXPECT_TRUE(exists("out/a.fsh") && exists("out/linked/b.fsh"));
+    EXPECT_EQ(run.errors.find(".d.fsh"), std::string::npos) << run.errors;
 }
 
 TEST_F(ConvertProgramTest, QuietSilencesWarningsButNeverErrors) {
@@ -160,5 +229,30 @@ TEST_F(ConvertProgramTest, SeveralThreadsWriteTheSameFilesAndMessagesInTheSameOr
     for (int i = 0; i < 12; ++i) {
         const std::string name = "/k" + std::to_string(i) + ".fsh";
         EXPECT_EQ(read("one" + name), read("four" + name)) << name;
+    }
+}
+
+TEST_F(ConvertProgramTest, NamesAreShownWithTheirControlCharactersEscaped) {
+    // A window title sequence, a C1 control sequence introducer, and a letter that stays.
+    const std::string name =
+        "club\x1b]0;owned\x07\xc2\x9b"
+        "2J\u00e9.fsh";
+    write(name, kit("hjbk"));
+    const ProgramRun run = convert({"-d", "@out", "@" + name});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.errors.find("club\\x1B]0;owned\\x07\\xC2\\x9B2J\u00e9.fsh: warning"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_EQ(run.errors.find_first_of("\x1b\x07"), std::string::npos);
+}
+
+TEST_F(ConvertProgramTest, HelpAndVersionThatCannotBeWrittenAreNoSuccess) {
+    for (const char* option : {"--help", "--version"}) {
+        const ProgramRun run = runProgram(
+            "/bin/sh",
+            {"-c", std::string("exec \"$0\" ") + option + " >/dev/full", VESTRIX_CONVERT});
+        EXPECT_EQ(run.exitCode, 2) << option;
+        EXPECT_EQ(run.errors,
+                  "vestrix-convert: Cannot write to standard output: No space left on device\n");
     }
 }

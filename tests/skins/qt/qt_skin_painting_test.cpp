@@ -19,9 +19,6 @@ const QPoint kTopMiddle(300, 10);
 const QPoint kBottomRight(450, 365);
 const QPoint kLastPixel(460, 373);
 
-QRgb plainBackground(QtForm1& window) {
-    return window.skinSurface().palette().color(QPalette::Window).rgb();
-}
 }  // namespace
 
 class SkinPaintingTest : public QtWindowTest {};
@@ -43,19 +40,6 @@ TEST_F(SkinPaintingTest, DefaultSkinLiesUnderTheControlsFromTheTopLeftCorner) {
     // A repaint shows the same skin: it is kept, not painted once and lost.
     window->skinSurface().repaint();
     EXPECT_EQ(clientShot(*window), shot);
-}
-
-TEST_F(SkinPaintingTest, ADefaultSkinCutShortIsNamedAndLeavesThePlainBackground) {
-    // Qt's reader would paint the missing part grey and call it a picture.
-    const std::string whole = read(path("subzero.jpg"));
-    write(path("subzero.jpg"), whole.substr(0, whole.size() - 4000));
-    const auto window = startWindow();
-
-    ASSERT_EQ(m_fake.messages.shown.size(), 1u);
-    EXPECT_EQ(m_fake.messages.shown[0].text, SkinPainting::unreadableMessage(path("subzero.jpg")));
-    EXPECT_EQ(m_fake.messages.shown[0].title, "Error");
-    EXPECT_TRUE(window->logic().isRunning());
-    EXPECT_EQ(clientShot(*window).pixel(kTopLeft), plainBackground(*window));
 }
 
 TEST_F(SkinPaintingTest, SmallerSkinOverALargerOneLeavesTheLargerOnesMarginsAndLargerIsCut) {

@@ -5,6 +5,4 @@
 #include "win32_error_text.h"
 
 std::string missingFileReason() { return win32ErrorText(ERROR_FILE_NOT_FOUND); }
-// Both are a path that cannot be found there.
 std::string missingFolderReason() { return win32ErrorText(ERROR_PATH_NOT_FOUND); }
-std::string notAFolderReason() { return missingFolderReason(); }

@@ -6,4 +6,3 @@
 
 std::string missingFileReason() { return std::strerror(ENOENT); }
 std::string missingFolderReason() { return std::strerror(ENOENT); }
-std::string notAFolderReason() { return std::strerror(ENOTDIR); }

@@ -1,0 +1,26 @@
+// Output folders made one level at a time, each remembered, so that they can be taken back.
+#include "folder_maker.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+std::string FolderMaker::make(const std::string& folder) {
+    std::vector<fs::path> missing;
+    std::error_code error;
+    for (fs::path at = folder; !at.empty() && !fs::exists(at, error); at = at.parent_path()) {
+        missing.push_back(at);
+        if (at == at.parent_path()) break;
+    }
+    for (auto at = missing.rbegin(); at != missing.rend(); ++at) {
+        if (fs::create_directory(*at, error)) m_made.push_back(*at);
+        if (error) return "Cannot create folder " + folder + ": " + error.message();
+    }
+    return {};
+}
+
+void FolderMaker::undo() {
+    std::error_code ignored;
+    for (auto at = m_made.rbegin(); at != m_made.rend(); ++at) fs::remove(*at, ignored);
+    m_made.clear();
+}

@@ -1,0 +1,72 @@
+// Walking input folders one level at a time, so that an unreadable sub-folder is named and the
+// rest of the collection is still found.
+#include "kit_search.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <system_error>
+
+#include "file_key.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isJerseyFileName(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string extension = name.substr(name.size() - 4);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".fsh";
+}
+
+class Walk {
+public:
+    explicit Walk(KitSearch& result) : m_result(result) {}
+
+    void folder(const fs::path& path, const std::string& relative) {
+        if (const auto key = fileKey(path)) {
+            const auto [seen, isNew] = m_searched.emplace(*key, path.string());
+            if (!isNew) {
+                m_result.notes.push_back(path.string() + ": skipped: the same folder as " +
+                                         seen->second + ", which is searched already");
+                return;
+            }
+        }
+        std::error_code error;
+        std::vector<fs::directory_entry> entries;
+        for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error))
+            entries.push_back(*it);
+        if (error) {
+            m_result.failures.push_back(path.string() + ": Cannot read folder: " + error.message());
+            return;
+        }
+        std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+            return a.path().filename() < b.path().filename();
+        });
+        for (const fs::directory_entry& entry : entries) {
+            const std::string name = entry.path().filename().string();
+            const std::string below = relative.empty() ? name : relative + "/" + name;
+            std::error_code notFollowed;
+            if (entry.is_directory(notFollowed)) {
+                folder(entry.path(), below);
+            } else if (isJerseyFileName(name)) {  // never a temporary: ".NAME.vestrix-PID-N"
+                m_result.kits.push_back({entry.path().string(), below});
+            }
+        }
+    }
+
+private:
+    KitSearch& m_result;
+    std::map<FileKey, std::string> m_searched;
+};
+
+}  // namespace
+
+KitSearch KitSearch::below(const std::string& folder) {
+    KitSearch result;
+    Walk(result).folder(folder, {});
+    return result;
+}

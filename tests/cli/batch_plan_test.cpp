@@ -1,0 +1,42 @@
+// The plan's identity of outputs that do not exist yet: a new file is known by the folder the
+// system finds for it, however the path spells the way there.
+#include "batch_plan.h"
+
+#include <gtest/gtest.h>
+
+#include "cli_fixture.h"
+
+namespace fs = std::filesystem;
+
+using BatchPlanTest = CliFixture;
+
+TEST_F(BatchPlanTest, ANewFileIsKnownByItsFolderHoweverThePathLeadsThere) {
+    fs::create_directories(m_folder / "prog/sub");
+    fs::create_directory_symlink(m_folder / "prog", m_folder / "via-link");
+    const ProgramLocations program{"", {path("prog")}};
+    const std::string own = ", one of the program's own files; choose another output";
+    const struct {
+        const char* output;
+        std::string replaces;  // empty: a new file the run may write
+    } cases[] = {
+        {"prog/sub/../settings.cfg", path("prog") + "/settings.cfg" + own},
+        {"prog/made/../fifa2k.pal", path("prog") + "/fifa2k.pal" + own},
+        {"via-link/PK001.FSH", path("prog") + "/PK001.FSH" + own},
+        {"via-link/sub/../readme.txt", path("prog") + "/readme.txt" + own},
+        {"prog/sub/../mine.fsh", ""},  // users keep their jerseys beside the program
+        {"via-link/sub/theirs.pal", ""},
+    };
+    for (const auto& c : cases) {
+        CommandLine line;
+        line.inputs = {path("kit.fsh")};
+        line.outputFile = path(c.output);
+        std::string error;
+        const BatchPlan plan = BatchPlan::make(line, {}, program, error);
+        EXPECT_EQ(error, c.replaces.empty()
+                             ? ""
+                             : "Writing " + path(c.output) + " would replace " + c.replaces)
+            << c.output;
+        EXPECT_EQ(plan.jobs().size(), c.replaces.empty() ? 1u : 0u) << c.output;
+        EXPECT_FALSE(exists("prog/made")) << c.output;  // made for the plan, taken back
+    }
+}
