@@ -100,6 +100,7 @@ Win32Form1::Win32Form1(const MainWindowServices& services)
            frameAround(kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle, true), nullptr,
            m_menu);
     Win32ControlNames::set(handle(), "Form1");
+    SetPropA(handle(), "VestrixDialogKeys", handle());
     m_accelerators = CreateAcceleratorTableA(kShortcuts, static_cast<int>(std::size(kShortcuts)));
     m_surface = std::make_unique<Win32SkinSurface>(handle());
     m_layoutForm = std::make_unique<Win32LayoutForm>(handle());
@@ -128,10 +129,10 @@ HMENU Win32Form1::buildMenus() {
 void Win32Form1::buildControls() {
     m_font = std::make_unique<Win32Font>("MS Sans Serif", 8.25);
 
-    HWND command1 =
+    m_command1 =
         Win32Controls::create(handle(), "BUTTON", "Load FIFA99 Jersey", BS_PUSHBUTTON | WS_TABSTOP,
                               Win32Twips::toRect(120, 2400, 1935, 375), "Command1", kCommand1);
-    m_font->applyTo(command1);
+    m_font->applyTo(m_command1);
     m_command2 = Win32Controls::create(
         handle(), "BUTTON", "Save FIFA2000 jersey", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED,
         Win32Twips::toRect(120, 5040, 1935, 375), "Command2", kCommand2);
@@ -162,6 +163,7 @@ void Win32Form1::buildControls() {
 void Win32Form1::show() {
     ShowWindow(handle(), SW_SHOW);
     SetForegroundWindow(handle());
+    SetFocus(m_command1);
     UpdateWindow(handle());
 }
 

@@ -20,13 +20,17 @@ class Win32SkinSurface;
  * Builds the controls where the window's design puts them, hands every click, key and menu
  * entry to the logic, and draws what the logic asks. The logic's start-up runs in the
  * constructor, with the window still hidden; when it ends the program the window must not be
- * shown. Closing the window ends the program's message loop.
+ * shown. Closing the window ends the program's message loop. The message loop gives it the dialog
+ * keys: Tab goes from button to button, Space presses the one in focus.
  */
 class Win32Form1 : public Win32Window, private Form1View {
 public:
-    /** The menu entries' command numbers, as WM_COMMAND brings them. */
+    /**
+     * The controls' and menu entries' command numbers, as WM_COMMAND brings them; clear of IDOK
+     * and IDCANCEL, which the dialog keys Enter and Escape send.
+     */
     enum Command : WORD {
-        kCommand1 = 1,
+        kCommand1 = 100,
         kCommand2,
         kOpenMenu,
         kSaveMenu,
@@ -83,6 +87,7 @@ private:
     std::unique_ptr<Win32Form2> m_form2;
     std::unique_ptr<Win32FrmAbout> m_about;
     std::array<std::unique_ptr<Win32PictureBox>, ConversionHost::kPreviewCount> m_pictures;
+    HWND m_command1 = nullptr;
     HWND m_command2 = nullptr;
     HWND m_progressBar1 = nullptr;
     HWND m_text1 = nullptr;
