@@ -10,7 +10,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenc
             libcli11-dev libpng-dev zlib1g-dev \
             desktop-file-utils appstream
 
-.PHONY: all deps configure build run test test-sanitize test-windows bench fuzz format check-format clean package
+.PHONY: all deps configure build run test test-sanitize windows-configure windows test-windows run-windows bench fuzz format check-format clean package
 
 all: build
 
@@ -57,23 +57,29 @@ test-sanitize: deps
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# The Qt-free code cross-compiled for Windows (mingw-w64), its tests run under Wine without a
-# display, in a Wine prefix of the build's own; vestrix-convert.exe is compared with the Linux build.
-# Wine's own browser and menu builder are switched off: nothing reaches the host's desktop.
+# The Windows programs cross-compiled with mingw-w64: vestrix.exe (its windows drawn with the Win32
+# API) and vestrix-convert.exe, with the shipped files beside them in $(WIN_BUILD), as a program
+# folder. `make test-windows` runs their tests under Wine without a display, in a Wine prefix of the
+# build's own, and compares vestrix-convert.exe with the Linux build. Wine's own browser and menu
+# builder are switched off there: nothing reaches the host's desktop.
 WIN_BUILD ?= build-windows
 WINDOWS_PACKAGES := cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
-                    libz-mingw-w64-dev googletest libcli11-dev wine64 wine
+                    libz-mingw-w64-dev googletest libcli11-dev wine64 wine fonts-wine
 WINE64 ?= /usr/lib/wine/wine64
 WINE_ENV := WINEPREFIX=$(abspath $(WIN_BUILD))/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winebrowser.exe,winemenubuilder.exe=d" DISPLAY=
 
-test-windows: configure
+windows-configure: configure
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_PACKAGES)"
-	cmake --build $(BUILD) -j $(JOBS) --target vestrix-convert
 	@test -f $(WIN_BUILD)/build.ninja || cmake -S . -B $(WIN_BUILD) -G Ninja \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DVESTRIX_WERROR=ON -DVESTRIX_GUI=OFF -DVESTRIX_BENCH=OFF \
 	    -DVESTRIX_GTEST_SOURCES=/usr/src/googletest -DVESTRIX_LINUX_CONVERTER=$(abspath $(BUILD))/vestrix-convert
+
+windows: windows-configure
+	cmake --build $(BUILD) -j $(JOBS) --target vestrix-convert
 	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+test-windows: windows
 	@# The prefix is made once. Wine's null display driver gives windows without a display (DDE
 	@# talks through hidden windows); it takes effect from the next session on.
 	@mkdir -p $(WIN_BUILD)/wine-prefix
@@ -88,6 +94,20 @@ test-windows: configure
 	$(WINE_ENV) $(WINE64) wineboot </dev/null >/dev/null 2>&1
 	cd $(WIN_BUILD) && $(WINE_ENV) ctest --output-on-failure --repeat until-pass:3 -j $(JOBS); \
 	    status=$$?; $(WINE_ENV) wineserver -k >/dev/null 2>&1; exit $$status
+
+# vestrix.exe under Wine on the current display, for developers without Windows: a prefix of its
+# own (Wine's usual display driver; the test prefix has none), made on first use, with Wine's own
+# fonts, which Debian's Wine does not find by itself. Links open in the host's browser through
+# Wine's. KIT=path/to/kit.fsh loads a kit once the splash is answered.
+WINE_RUN_ENV := WINEPREFIX=$(abspath $(WIN_BUILD))/wine-run-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+run-windows: windows-configure
+	cmake --build $(WIN_BUILD) -j $(JOBS) --target programs
+	@if [ ! -f $(WIN_BUILD)/wine-run-prefix/system.reg ]; then \
+	    mkdir -p $(WIN_BUILD)/wine-run-prefix && \
+	    $(WINE_RUN_ENV) $(WINE64) wineboot -i >/dev/null 2>&1; \
+	    cp /usr/share/wine/fonts/* $(WIN_BUILD)/wine-run-prefix/drive_c/windows/Fonts/ 2>/dev/null || true; \
+	fi
+	cd $(WIN_BUILD) && $(WINE_RUN_ENV) $(WINE64) vestrix.exe $(if $(KIT),"$$($(WINE_RUN_ENV) winepath -w '$(abspath $(KIT))')")
 
 bench: build
 	$(BUILD)/bench/vestrix-bench --benchmark_min_time=1

@@ -8,6 +8,8 @@
 #include <QImageWriter>
 #include <stdexcept>
 
+#include "app_icon.h"
+#include "icon_file.h"
 #include "skin_art.h"
 
 namespace PictureSet {
@@ -35,6 +37,12 @@ std::map<QString, QByteArray> generate() {
         {QStringLiteral("glacier.jpg"), jpeg(SkinArt::glacier())},
         {QStringLiteral("frost.jpg"), jpeg(SkinArt::frost())},
         {QStringLiteral("splash/banner.jpg"), jpeg(SkinArt::banner())},
+        // The Windows program's icon, at the sizes Explorer and the task bar ask for, and the
+        // main window's own in sixteen colours.
+        {QStringLiteral("pictures/vestrix.ico"),
+         IconFile::withPngImages({AppIcon::draw(16), AppIcon::draw(24), AppIcon::draw(32),
+                                  AppIcon::draw(48), AppIcon::draw(256)})},
+        {QStringLiteral("pictures/form1.ico"), IconFile::sixteenColours(AppIcon::draw(32))},
     };
 }
 

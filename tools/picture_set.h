@@ -1,4 +1,4 @@
-// Every picture the generators make, as the JPEG bytes committed under the resources folder.
+// Every picture the generators make, as the bytes committed under the resources folder.
 #pragma once
 
 #include <QByteArray>
@@ -9,7 +9,8 @@ namespace PictureSet {
 
 /**
  * "subzero.jpg", "glacier.jpg", "frost.jpg" (skins, shipped beside the program) and
- * "splash/banner.jpg" (built into the program), each encoded at one fixed quality.
+ * "splash/banner.jpg" (built into the program), each encoded at one fixed quality; the Windows
+ * program's icons "pictures/vestrix.ico" and "pictures/form1.ico".
  */
 std::map<QString, QByteArray> generate();
 

@@ -1,0 +1,91 @@
+// vestrix.exe: the splash first, then the main window, with the system's own dialogs, message
+// boxes, program starter, registry, DDE client and browser launcher.
+#include <windows.h>
+// commctrl.h needs windows.h first.
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "browser_launcher.h"
+#include "dde_client.h"
+#include "file_existence.h"
+#include "immediate_exit.h"
+#include "program_name_message_box.h"
+#include "program_starter.h"
+#include "registry.h"
+#include "wic_skin_picture_reader.h"
+#include "win32_file_dialogs.h"
+#include "win32_form1.h"
+#include "win32_frm_splash.h"
+#include "win32_message_boxes.h"
+#include "win32_program_location.h"
+
+namespace {
+/**
+ * The full path of the kit named on the command line (`vestrix.exe KIT.fsh`, or what Explorer
+ * hands over when a kit is opened with us); empty when none is. A relative name counts from the
+ * current folder.
+ */
+std::string kitArgument() {
+    if (__argc < 2 || !__argv[1] || !*__argv[1]) return {};
+    const DWORD length = GetFullPathNameA(__argv[1], 0, nullptr, nullptr);
+    if (length == 0) return __argv[1];
+    std::string path(length, '\0');
+    path.resize(GetFullPathNameA(__argv[1], length, path.data(), nullptr));
+    return path;
+}
+
+/** The dialog keys (Enter, Escape, Tab, Alt+letter) for the windows that ask for them. */
+bool isDialogKeyMessage(MSG& message) {
+    HWND window = GetAncestor(message.hwnd, GA_ROOT);
+    return window && GetPropA(window, "VestrixDialogKeys") && IsDialogMessageA(window, &message);
+}
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    // The common dialogs and the picture decoder are COM, in this one thread.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    Win32FileDialogs fileDialogs;
+    Win32MessageBoxes messageBoxes;
+    ImmediateExit programExit;
+    const std::unique_ptr<ProgramStarter> programStarter = createProgramStarter();
+    Win32ProgramLocation programLocation;
+    const std::unique_ptr<Registry> registry = createRegistry();
+    const std::unique_ptr<DdeClient> ddeClient = createDdeClient(*programStarter);
+    const std::unique_ptr<FileExistence> fileExistence = createFileExistence();
+    ProgramNameMessageBox browserMessages(messageBoxes);
+    BrowserLauncher urlOpener({*registry, *ddeClient, *programStarter, browserMessages});
+    WicSkinPictureReader skinReader;
+    const MainWindowServices services{fileDialogs,     messageBoxes,    programExit,
+                                      *programStarter, programLocation, urlOpener,
+                                      skinReader,      *registry,       *fileExistence};
+    const std::string kit = kitArgument();
+    // A failure no event procedure expected: told in a plain box, and the window carries on.
+    Win32Window::setFailureReporter(
+        [&boxes = static_cast<MessageBoxes&>(messageBoxes)](const std::string& message) {
+            boxes.show(message, ProgramNameMessageBox::kTitle);
+        });
+
+    // The splash alone until the user answers it; only then does the main window exist and run
+    // its start-up checks. Closing the splash by other means ends the program.
+    std::unique_ptr<Win32Form1> window;
+    Win32FrmSplash splash(programExit, [&] {
+        window = std::make_unique<Win32Form1>(services);
+        if (!window->logic().isRunning()) return;
+        window->show();
+        // Loaded from the message loop, with the window drawn, as if the open dialog had named it.
+        if (!kit.empty()) window->loadLater(kit);
+    });
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (window && window->translateAccelerator(message)) continue;
+        if (isDialogKeyMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,176 @@
+// The About window's controls, its buttons and keys handed to the logic.
+#include "win32_frm_about.h"
+
+#include <iterator>
+
+#include "win32_control_names.h"
+#include "win32_controls.h"
+#include "win32_font.h"
+#include "win32_twips.h"
+
+namespace {
+constexpr const char* kClassName = "VestrixFrmAbout";
+constexpr int kClientWidthTwips = 5730;
+constexpr int kClientHeightTwips = 3555;
+constexpr int kClientLeftTwips = 2340;
+constexpr int kClientTopTwips = 1935;
+// The fixed dialog border with the close box only.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+constexpr int kSysInfoId = 100;
+
+struct LabelText {
+    const char* name;
+    const char* text;
+    int left, top, width, height;
+};
+
+// In tab order. Label2's spaces make the narrow label break its roles into a column that faces
+// the names of Label1.
+constexpr LabelText kLabels[] = {
+    {"lblDescription",
+     "It will create a FIFA2000 jersey file from an old FIFA99 file. great for your fifa needs :)",
+     1050, 960, 3885, 450},
+    {"lblDisclaimer",
+     "Vestrix is free and made by fans. It is not made, endorsed or supported by the game's "
+     "makers. Keep a copy of every jersey you change.",
+     255, 2625, 3870, 825},
+    {"lblTitle", "Vestrix", 1050, 240, 3885, 240},
+    {"lblVersion", "Version 1.2", 1050, 600, 3885, 225},
+    {"Label1", "Code team\r\nDesign team\r\nKit team\r\nSkin team", 120, 1560, 1215, 855},
+    {"Label2", "CODE                 IDEA,  GRAPHICS   GRAPHICS            MISC ART", 1440, 1560,
+     1455, 855},
+    {"Label3",
+     "Thanks to the FIFA modding community for what it found out about FIFA 2000 jerseys.", 3120,
+     1680, 2370, 675},
+};
+
+/** Line1: the etched separator, a grey line over a white one a pixel lower. */
+struct LineEnds {
+    int index;
+    int x1, y1, x2;
+    int widthPixels;
+    COLORREF colour;
+};
+constexpr LineEnds kLine1[] = {
+    {1, 90, 2445, 5654, 1, RGB(128, 128, 128)},
+    {0, 105, 2460, 5654, 2, RGB(255, 255, 255)},
+};
+
+/** The client area's place on the screen, as designed, and the window's frame around it. */
+POINT framePlace() {
+    RECT frame = Win32Twips::toRect(kClientLeftTwips, kClientTopTwips, kClientWidthTwips,
+                                    kClientHeightTwips);
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    return POINT{frame.left, frame.top};
+}
+}  // namespace
+
+Win32FrmAbout::Win32FrmAbout(HWND owner, const AboutServices& services) : m_logic(*this, services) {
+    registerClass(kClassName);
+    const POINT place = framePlace();
+    create(kExStyle, kClassName, "About The Vestrix", kStyle, place.x, place.y,
+           frameAround(kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle), owner);
+    Win32ControlNames::set(handle(), "frmAbout");
+    // The program's message loop gives the window Enter, Escape, Tab and Alt+S.
+    SetPropA(handle(), "VestrixDialogKeys", handle());
+    buildControls();
+}
+
+Win32FrmAbout::~Win32FrmAbout() {
+    for (HBITMAP logo : m_logos) {
+        if (logo) DeleteObject(logo);
+    }
+    for (HBRUSH brush : m_lineBrushes) {
+        if (brush) DeleteObject(brush);
+    }
+}
+
+void Win32FrmAbout::buildControls() {
+    // The labels were sized for an eight-point face; a larger one would wrap out of them.
+    m_font = std::make_unique<Win32Font>("MS Sans Serif", 8);
+
+    // The etched separator first, so that it lies under the controls.
+    for (std::size_t i = 0; i < std::size(kLine1); ++i) {
+        const LineEnds& line = kLine1[i];
+        const int left = Win32Twips::toPixels(line.x1);
+        // Level lines, drawn on and below the end points' row, end points included.
+        m_lines[i] = Win32Controls::create(
+            handle(), "STATIC", "", SS_LEFT,
+            RECT{left, Win32Twips::toPixels(line.y1), Win32Twips::toPixels(line.x2) + 1,
+                 Win32Twips::toPixels(line.y1) + line.widthPixels},
+            "Line1", 0, 0, line.index);
+        m_lineBrushes[i] = CreateSolidBrush(line.colour);
+    }
+
+    m_cmdOK = Win32Controls::create(handle(), "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP,
+                                    Win32Twips::toRect(4245, 2625, 1260, 345), "cmdOK", IDOK);
+    m_font->applyTo(m_cmdOK);
+
+    addPicture("picIcon", "ABOUT_LOGO32", 120, 240, 540);
+
+    HWND sysInfo =
+        Win32Controls::create(handle(), "BUTTON", "&System Info...", BS_PUSHBUTTON | WS_TABSTOP,
+                              Win32Twips::toRect(4260, 3075, 1245, 345), "cmdSysInfo", kSysInfoId);
+    m_font->applyTo(sysInfo);
+
+    for (const LabelText& label : kLabels) {
+        HWND control = Win32Controls::create(
+            handle(), "STATIC", label.text, SS_LEFT,
+            Win32Twips::toRect(label.left, label.top, label.width, label.height), label.name);
+        m_font->applyTo(control);
+    }
+
+    addPicture("Picture1", "ABOUT_LOGO33", 120, 840, 555);
+}
+
+HWND Win32FrmAbout::addPicture(const char* name, const char* resource, int leftTwips, int topTwips,
+                               int sizeTwips) {
+    // A picture box sized to its picture: the logo in the middle of a sunken border.
+    HWND box = Win32Controls::create(handle(), "STATIC", "", SS_BITMAP | SS_CENTERIMAGE,
+                                     Win32Twips::toRect(leftTwips, topTwips, sizeTwips, sizeTwips),
+                                     name, 0, WS_EX_CLIENTEDGE);
+    HBITMAP logo = static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), resource, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    if (logo) {
+        m_logos[m_logoCount++] = logo;
+        SendMessageA(box, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo));
+    }
+    // Setting the picture sizes a bitmap static to it: the box keeps its designed place.
+    const RECT place = Win32Twips::toRect(leftTwips, topTwips, sizeTwips, sizeTwips);
+    SetWindowPos(box, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return box;
+}
+
+void Win32FrmAbout::show() {
+    ShowWindow(handle(), SW_SHOW);
+    SetForegroundWindow(handle());
+    SetFocus(m_cmdOK);
+}
+
+LRESULT Win32FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            // OK is the default button (Enter) and the cancel button (Escape).
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                m_logic.cmdOK_Click();
+                return 0;
+            }
+            if (LOWORD(wParam) == kSysInfoId && HIWORD(wParam) == BN_CLICKED) {
+                m_logic.cmdSysInfo_Click();
+                return 0;
+            }
+            break;
+        case WM_CTLCOLORSTATIC:
+            for (std::size_t i = 0; i < std::size(m_lines); ++i) {
+                if (reinterpret_cast<HWND>(lParam) == m_lines[i]) {
+                    return reinterpret_cast<LRESULT>(m_lineBrushes[i]);
+                }
+            }
+            break;
+    }
+    return Win32Window::handleMessage(message, wParam, lParam);
+}
+
+void Win32FrmAbout::unload() { DestroyWindow(handle()); }

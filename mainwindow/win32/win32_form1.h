@@ -1,0 +1,97 @@
+// The main window drawn with the Win32 API: the two buttons, the eight preview boxes, the progress
+// bar, the menus with their shortcuts, and the background the skins are painted on.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "form1.h"
+#include "win32_window.h"
+
+class Win32Font;
+class Win32Form2;
+class Win32FrmAbout;
+class Win32LayoutForm;
+class Win32PictureBox;
+class Win32SkinSurface;
+
+/**
+ * Builds the controls where the window's design puts them, hands every click, key and menu
+ * entry to the logic, and draws what the logic asks. The logic's start-up runs in the
+ * constructor, with the window still hidden; when it ends the program the window must not be
+ * shown. Closing the window ends the program's message loop. The message loop gives it the dialog
+ * keys: Tab goes from button to button, Space presses the one in focus.
+ */
+class Win32Form1 : public Win32Window, private Form1View {
+public:
+    /**
+     * The controls' and menu entries' command numbers, as WM_COMMAND brings them; clear of IDOK
+     * and IDCANCEL, which the dialog keys Enter and Escape send.
+     */
+    enum Command : WORD {
+        kCommand1 = 100,
+        kCommand2,
+        kOpenMenu,
+        kSaveMenu,
+        kExitMenu,
+        kColor64,
+        kLoadSkinMenu,
+        kReadmeMenu,
+        kAboutMenu,
+        kWebsiteMenu,
+    };
+
+    explicit Win32Form1(const MainWindowServices& services);
+    ~Win32Form1() override;
+
+    void show();
+    /** The window's shortcuts (Ctrl+O...), for a message meant for it or its controls. */
+    bool translateAccelerator(MSG& message);
+    /** Loads path from the message loop, once the window is drawn, as if the open dialog named it.
+     */
+    void loadLater(const std::string& path);
+
+    Form1& logic() { return m_logic; }
+    Win32PictureBox& picture(int index) { return *m_pictures.at(static_cast<std::size_t>(index)); }
+    Win32SkinSurface& skinSurface() { return *m_surface; }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void buildControls();
+    HMENU buildMenus();
+    void command(WORD id);
+    void dropFiles(HDROP drop);
+
+    // Form1View
+    void setEnabled(Control control, bool enabled) override;
+    void setChecked(Control control, bool checked) override;
+    void setText(Control control, const std::string& text) override;
+    void setProgress(int value) override;
+    PreviewSurface& preview(int index) override;
+    void clearPreview(int index) override;
+    SkinCanvas& background() override;
+    void repaintNow() override;
+    void showSkinSelect() override;
+    void showAbout() override;
+    LayoutForm& layoutForm() override;
+
+    MainWindowServices m_services;
+    HACCEL m_accelerators = nullptr;
+    HMENU m_menu = nullptr;
+    std::unique_ptr<Win32Font> m_font;
+    std::unique_ptr<Win32SkinSurface> m_surface;
+    std::unique_ptr<Win32LayoutForm> m_layoutForm;
+    std::unique_ptr<Win32Form2> m_form2;
+    std::unique_ptr<Win32FrmAbout> m_about;
+    std::array<std::unique_ptr<Win32PictureBox>, ConversionHost::kPreviewCount> m_pictures;
+    HWND m_command1 = nullptr;
+    HWND m_command2 = nullptr;
+    HWND m_progressBar1 = nullptr;
+    HWND m_text1 = nullptr;
+    ULONGLONG m_progressPainted = 0;
+    std::string m_pendingLoad;
+    Form1 m_logic;  // last: it talks to the controls above
+};

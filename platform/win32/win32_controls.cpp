@@ -1,0 +1,34 @@
+// Child controls with names.
+#include "win32_controls.h"
+
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+#include "win32_control_names.h"
+
+namespace Win32Controls {
+
+HWND create(HWND parent, const char* className, const char* text, DWORD style, const RECT& place,
+            const char* name, int id, DWORD exStyle, std::optional<int> index) {
+    HWND control = CreateWindowExA(
+        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (!control) throw std::runtime_error(std::string("Cannot create the control ") + name);
+    Win32ControlNames::set(control, name, index);
+    return control;
+}
+
+SIZE textExtent(HWND control, const char* text) {
+    HDC dc = GetDC(control);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return size;
+}
+
+}  // namespace Win32Controls

@@ -1,0 +1,46 @@
+// GetOpenFileNameA and GetSaveFileNameA, with nothing set but the initial folder.
+#include "win32_file_dialogs.h"
+
+#include <windows.h>
+// commdlg.h needs windows.h first.
+#include <commdlg.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+enum class Kind { Open, Save };
+
+std::string askFileName(Kind kind, const std::string& initialPath) {
+    // Room for a long path; the name starts empty.
+    std::vector<char> file(32768, '\0');
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    // The last full path chosen, as it stands: the dialog makes of it what it can.
+    dialog.lpstrInitialDir = initialPath.empty() ? nullptr : initialPath.c_str();
+    // No filter, title or default extension. The program's current folder stays where it was;
+    // the save command asks about an existing file itself.
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    const BOOL chosen = kind == Kind::Open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+    if (!chosen) {
+        // Zero: the user cancelled. Anything else is the dialog's own failure.
+        if (const DWORD error = CommDlgExtendedError(); error != 0) {
+            throw std::runtime_error("The file dialog could not be shown (error " +
+                                     std::to_string(error) + ")");
+        }
+        return {};
+    }
+    return file.data();
+}
+}  // namespace
+
+std::string Win32FileDialogs::openFileName(const std::string& initialPath) {
+    return askFileName(Kind::Open, initialPath);
+}
+
+std::string Win32FileDialogs::saveFileName(const std::string& initialPath) {
+    return askFileName(Kind::Save, initialPath);
+}

@@ -1,0 +1,10 @@
+// The real open and save dialogs on Windows: the common dialogs of comdlg32.
+#pragma once
+
+#include "file_dialogs.h"
+
+class Win32FileDialogs : public FileDialogs {
+public:
+    std::string openFileName(const std::string& initialPath) override;
+    std::string saveFileName(const std::string& initialPath) override;
+};

@@ -1,0 +1,17 @@
+// Message boxes with the system's own MessageBoxA.
+#include "win32_message_boxes.h"
+
+#include <windows.h>
+
+MessageAnswer Win32MessageBoxes::show(const std::string& text, const std::string& title,
+                                      MessageButtons buttons, MessageAnswer defaultAnswer) {
+    // Owned by the program's window in use, so that it stays in front of it and holds it still.
+    const HWND owner = GetActiveWindow();
+    if (buttons == MessageButtons::YesNo) {
+        const UINT type = MB_YESNO | (defaultAnswer == MessageAnswer::No ? MB_DEFBUTTON2 : 0);
+        return MessageBoxA(owner, text.c_str(), title.c_str(), type) == IDYES ? MessageAnswer::Yes
+                                                                              : MessageAnswer::No;
+    }
+    MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK);
+    return MessageAnswer::Ok;
+}

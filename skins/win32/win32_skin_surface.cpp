@@ -1,0 +1,79 @@
+// The persistent background of the main window.
+#include "win32_skin_surface.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+std::uint32_t windowColour() {
+    const COLORREF colour = GetSysColor(COLOR_BTNFACE);
+    return (std::uint32_t{GetRValue(colour)} << 16) | (std::uint32_t{GetGValue(colour)} << 8) |
+           GetBValue(colour);
+}
+}  // namespace
+
+Win32SkinSurface::Win32SkinSurface(HWND window) : m_window(window) { coverClientArea(); }
+
+Win32SkinSurface::~Win32SkinSurface() {
+    if (m_bitmap) DeleteObject(m_bitmap);
+}
+
+void Win32SkinSurface::coverClientArea() {
+    RECT client;
+    GetClientRect(m_window, &client);
+    const int width = std::max<int>(m_width, client.right);
+    const int height = std::max<int>(m_height, client.bottom);
+    if (width == m_width && height == m_height) return;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down: row 0 is the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP grown = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!grown) throw std::runtime_error("Cannot make the window's background");
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    std::fill(pixels, pixels + static_cast<std::size_t>(width) * height, windowColour());
+    for (int y = 0; y < m_height; ++y) {
+        std::memcpy(pixels + static_cast<std::size_t>(y) * width,
+                    m_bits + static_cast<std::size_t>(y) * m_width, m_width * sizeof *m_bits);
+    }
+    if (m_bitmap) DeleteObject(m_bitmap);
+    m_bitmap = grown;
+    m_bits = pixels;
+    m_width = width;
+    m_height = height;
+}
+
+void Win32SkinSurface::paintSkin(const SkinPicture& picture) {
+    coverClientArea();
+    // The picture's pixels replace what is there; what lies beyond the background is cut off.
+    const int width = std::min(picture.width, m_width);
+    const int height = std::min(picture.height, m_height);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(m_bits + static_cast<std::size_t>(y) * m_width,
+                    picture.pixels.data() + static_cast<std::size_t>(y) * picture.width,
+                    static_cast<std::size_t>(width) * sizeof *m_bits);
+    }
+    GdiFlush();
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void Win32SkinSurface::draw(HDC dc, const RECT& area) {
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(memory, m_bitmap);
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory,
+           area.left, area.top, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+}
+
+std::uint32_t Win32SkinSurface::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
+    GdiFlush();
+    return m_bits[static_cast<std::size_t>(y) * m_width + x] & 0xFFFFFFu;
+}

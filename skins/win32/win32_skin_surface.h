@@ -1,0 +1,41 @@
+// The main window's background on Windows: a bitmap of its own that the skins are painted on.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "skin_canvas.h"
+
+/**
+ * The skins accumulate in the bitmap, so a smaller skin painted over a larger one leaves the
+ * larger one's edges showing, and every repaint of the window shows the same picture. The window
+ * clips its children (WS_CLIPCHILDREN): the controls stay in front.
+ */
+class Win32SkinSurface : public SkinCanvas {
+public:
+    /** window: the main window, whose client area the background covers. */
+    explicit Win32SkinSurface(HWND window);
+    ~Win32SkinSurface() override;
+    Win32SkinSurface(const Win32SkinSurface&) = delete;
+    Win32SkinSurface& operator=(const Win32SkinSurface&) = delete;
+
+    void paintSkin(const SkinPicture& picture) override;
+
+    /** Draws the part area of the background into dc (the window's WM_ERASEBKGND or WM_PAINT). */
+    void draw(HDC dc, const RECT& area);
+    /** Grows the bitmap to the client area; new parts show the plain window colour. */
+    void coverClientArea();
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    /** The background's pixel at x, y as 0xRRGGBB. */
+    std::uint32_t pixel(int x, int y) const;
+
+private:
+    HWND m_window;
+    HBITMAP m_bitmap = nullptr;
+    std::uint32_t* m_bits = nullptr;
+    int m_width = 0;
+    int m_height = 0;
+};

@@ -1,0 +1,268 @@
+// Uses vestrix.exe as a user would, through its real windows, dialogs and message boxes, with
+// keys sent as the keyboard sends them (Wine with a display, Xvfb in the tests): dismiss the
+// splash with a key, Load a kit through the open dialog (its Windows path typed, then Enter), Save
+// through the save dialog, answer "Jersey Saved !", Exit. With a screenshot folder it also opens
+// Skin Select and About on the way and saves what the screen shows at each step as a bitmap.
+//
+// usage: vestrix-user-session PROGRAM_FOLDER KIT TARGET [SCREENSHOT_FOLDER]
+// Exit status 0 when every step happened; the caller compares TARGET with the expected jersey.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+using namespace std::chrono_literals;
+
+constexpr auto kPatience = 60s;  // Wine on a busy machine starts slowly
+
+struct Session {
+    DWORD processId = 0;
+    HANDLE process = nullptr;
+    std::string screenshots;
+};
+
+std::string className(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string text(HWND window) {
+    char buffer[512] = {};
+    GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+/** A visible top-level window of the program with this class (and title, when one is given). */
+HWND findWindow(const Session& session, const std::string& wantedClass,
+                const std::string& wantedTitle = {}) {
+    struct Search {
+        const Session& session;
+        const std::string& wantedClass;
+        const std::string& wantedTitle;
+        HWND found;
+    } search{session, wantedClass, wantedTitle, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != s.session.processId || !IsWindowVisible(window) ||
+                className(window) != s.wantedClass ||
+                (!s.wantedTitle.empty() && text(window) != s.wantedTitle)) {
+                return TRUE;
+            }
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND childWithText(HWND parent, const std::string& wanted) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (text(child) == wanted) return child;
+    }
+    return nullptr;
+}
+
+void waitFor(const std::string& what, const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            throw std::runtime_error("gave up waiting for " + what);
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    // Let the window finish drawing before the next key.
+    std::this_thread::sleep_for(500ms);
+}
+
+HWND waitForWindow(const Session& session, const std::string& wantedClass,
+                   const std::string& wantedTitle = {}) {
+    HWND window = nullptr;
+    waitFor(wantedClass + " " + wantedTitle,
+            [&] { return (window = findWindow(session, wantedClass, wantedTitle)) != nullptr; });
+    return window;
+}
+
+void sendKeys(const std::vector<INPUT>& keys) {
+    std::vector<INPUT> copy = keys;
+    SendInput(static_cast<UINT>(copy.size()), copy.data(), sizeof(INPUT));
+    std::this_thread::sleep_for(300ms);
+}
+
+INPUT key(WORD virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+void press(WORD virtualKey) { sendKeys({key(virtualKey, false), key(virtualKey, true)}); }
+
+void pressWithControl(WORD virtualKey) {
+    sendKeys({key(VK_CONTROL, false), key(virtualKey, false), key(virtualKey, true),
+              key(VK_CONTROL, true)});
+}
+
+/** Types text as characters, as an input method would. */
+void type(const std::string& characters) {
+    std::vector<INPUT> keys;
+    for (const unsigned char c : characters) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = c;
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        keys.push_back(input);
+        input.ki.dwFlags |= KEYEVENTF_KEYUP;
+        keys.push_back(input);
+    }
+    sendKeys(keys);
+}
+
+/** What the screen shows, as a 24-bit bitmap file. */
+void screenshot(const Session& session, const std::string& name) {
+    if (session.screenshots.empty()) return;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    const int rowBytes = (width * 3 + 3) & ~3;
+    std::vector<char> pixels(static_cast<std::size_t>(rowBytes) * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::ofstream out(session.screenshots + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+}
+
+/** A common dialog of the program: the path typed into its file name, then Enter. */
+void answerFileDialog(const Session& session, const std::string& path, const char* step) {
+    HWND dialog = waitForWindow(session, "#32770");
+    std::printf("%s dialog: %s\n", step, text(dialog).c_str());
+    type(path);
+    press(VK_RETURN);
+    waitFor(std::string(step) + " dialog to close", [&] { return !IsWindow(dialog); });
+}
+
+/** The message box the program shows under this title: its text, once Enter has closed it. */
+std::string answerMessageBox(const Session& session, const std::string& title,
+                             const std::string& screenshotName = {}) {
+    HWND box = waitForWindow(session, "#32770", title);
+    char message[512] = {};
+    GetDlgItemTextA(box, 0xFFFF, message, sizeof message);  // the box's text
+    if (!screenshotName.empty()) screenshot(session, screenshotName);
+    press(VK_RETURN);
+    waitFor("the message box to close", [&] { return !IsWindow(box); });
+    return message;
+}
+
+void run(Session& session, const std::string& folder, const std::string& kit,
+         const std::string& target) {
+    const std::string program = folder + "\\vestrix.exe";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    std::string commandLine = "\"" + program + "\"";
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &started)) {
+        throw std::runtime_error("cannot start " + program);
+    }
+    CloseHandle(started.hThread);
+    session.processId = started.dwProcessId;
+    session.process = started.hProcess;
+
+    HWND splash = waitForWindow(session, "VestrixFrmSplash");
+    screenshot(session, "splash");
+    SetForegroundWindow(splash);
+    press(VK_SPACE);
+    HWND main = waitForWindow(session, "VestrixForm1", "Vestrix");
+    if (IsWindow(splash) && IsWindowVisible(splash)) throw std::runtime_error("the splash stayed");
+
+    pressWithControl('O');
+    answerFileDialog(session, kit, "open");
+    HWND save = childWithText(main, "Save FIFA2000 jersey");
+    waitFor("the load to enable Save", [&] {
+        if (HWND box = findWindow(session, "#32770")) {
+            char message[512] = {};
+            GetDlgItemTextA(box, 0xFFFF, message, sizeof message);
+            throw std::runtime_error("the load said: " + std::string(message));
+        }
+        return save && IsWindowEnabled(save);
+    });
+    screenshot(session, "main");
+
+    if (!session.screenshots.empty()) {
+        press(VK_F2);
+        HWND skins = waitForWindow(session, "VestrixForm2", "Skin Select");
+        screenshot(session, "skin-select");  // the first skin, smaller than the default one
+        press(VK_DOWN);                      // the next skin, painted at once
+        screenshot(session, "skin-select-down");
+        PostMessageA(skins, WM_CLOSE, 0, 0);
+        waitFor("Skin Select to close", [&] { return !IsWindow(skins); });
+        SetForegroundWindow(main);
+        pressWithControl('A');
+        HWND about = waitForWindow(session, "VestrixFrmAbout", "About The Vestrix");
+        screenshot(session, "about");
+        press(VK_ESCAPE);
+        waitFor("About to close", [&] { return !IsWindow(about); });
+        SetForegroundWindow(main);
+    }
+
+    pressWithControl('S');
+    answerFileDialog(session, target, "save");
+    const std::string saved = answerMessageBox(session, "Tavrimel", "message");
+    if (saved != "Jersey Saved !") throw std::runtime_error("the save said: " + saved);
+
+    pressWithControl('X');
+    if (WaitForSingleObject(session.process, 30000) != WAIT_OBJECT_0) {
+        throw std::runtime_error("Exit did not end the program");
+    }
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER KIT TARGET [SCREENSHOT_FOLDER]\n", argv[0]);
+        return 2;
+    }
+    Session session;
+    if (argc > 4) session.screenshots = argv[4];
+    try {
+        run(session, argv[1], argv[2], argv[3]);
+        std::printf("loaded %s, saved %s, exited\n", argv[2], argv[3]);
+        return 0;
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "user session: %s\n", failure.what());
+        screenshot(session, "failure");
+        if (session.process) TerminateProcess(session.process, 1);
+        return 1;
+    }
+}
