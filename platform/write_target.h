@@ -52,6 +52,14 @@ private:
      * kWholePath: name is a whole path), called shown in messages.
      */
     static WriteTarget examineIn(int folder, const std::string& name, const std::string& shown);
+    /** A target known to be new: name inside the open folder folder, called shown. */
+    static WriteTarget newIn(int folder, const std::string& name, const std::string& shown) {
+        WriteTarget target;
+        target.m_path = shown;
+        target.m_writtenPath = name;
+        target.m_folder = folder;
+        return target;
+    }
 
     std::string m_path;         // as given, for messages
     std::string m_writtenPath;  // a symbolic link's final file; otherwise m_path or a bare name

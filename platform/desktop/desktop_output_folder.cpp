@@ -1,9 +1,12 @@
 // Output folders on POSIX systems: an O_PATH descriptor, which needs no right to list the folder,
 // and the *at calls relative to it.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -49,6 +52,37 @@ void OutputFolder::checkTakesFiles() const {
     ::unlinkat(m_handle, probe.c_str(), 0);
 }
 
+namespace {
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+/** The names in the folder, in lower case; nothing when it cannot be listed (no right to). */
+std::optional<std::set<std::string>> namesIn(int folder) {
+    const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* listing = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!listing) {
+        if (fd >= 0) ::close(fd);
+        return std::nullopt;
+    }
+    std::set<std::string> names;
+    errno = 0;
+    while (const dirent* entry = ::readdir(listing)) names.insert(lowerCase(entry->d_name));
+    const bool whole = errno == 0;
+    ::closedir(listing);
+    if (!whole) return std::nullopt;
+    return names;
+}
+}  // namespace
+
 WriteTarget OutputFolder::examine(const std::string& name, const std::string& shownPath) const {
+    if (!m_listed) {
+        m_names = namesIn(m_handle);
+        m_listed = true;
+    }
+    if (m_names && !m_names->contains(lowerCase(name)))
+        return WriteTarget::newIn(m_handle, name, shownPath);
     return WriteTarget::examineIn(m_handle, name, shownPath);
 }

@@ -87,6 +87,21 @@ Unnamed writeUnnamed(int folder, const std::string& name, std::span<const std::u
     return Unnamed::Failed;
 }
 
+/**
+ * Gives a finished temporary file its name. A new target's name must still be free: a file that
+ * appeared there since the target was examined is not replaced.
+ */
+bool putInPlace(int folder, const std::string& temporary, const std::string& name, bool replace) {
+    if (replace) return ::renameat(folder, temporary.c_str(), folder, name.c_str()) == 0;
+    if (::renameat2(folder, temporary.c_str(), folder, name.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL) return false;
+    // A file system that cannot rename without replacing: a second name, then the first goes.
+    if (::linkat(folder, temporary.c_str(), folder, name.c_str(), 0) != 0) return false;
+    ::unlinkat(folder, temporary.c_str(), 0);
+    return true;
+}
+
 /** True when the space for length bytes is certain; errno tells why not otherwise. */
 bool reserve(int fd, off_t length) {
     const int result = ::posix_fallocate(fd, 0, length);
@@ -166,9 +181,7 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
             int error = errno;
             const bool closed = ::close(fd) == 0;
             if (written && !closed) error = errno;
-            if (written && closed &&
-                ::renameat(folder, temporary.c_str(), folder, m_writtenPath.c_str()) == 0)
-                return;
+            if (written && closed && putInPlace(folder, temporary, m_writtenPath, exists())) return;
             if (written && closed) error = errno;
             ::unlinkat(folder, temporary.c_str(), 0);
             refuse(m_path, std::strerror(error));
