@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SpecialFiles : public CliFixture {
+class UnusualFiles : public CliFixture {
 protected:
     void fifo(const std::string& name) const { ASSERT_EQ(::mkfifo(path(name).c_str(), 0666), 0); }
     void socket(const std::string& name) const {
@@ -48,7 +48,7 @@ struct Refusal {
 
 }  // namespace
 
-TEST_F(SpecialFiles, AnOutputIsNewOrAnOrdinaryFileThatMayBeWritten) {
+TEST_F(UnusualFiles, AnOutputIsNewOrAnOrdinaryFileThatMayBeWritten) {
     fs::create_directory(m_folder / "folder");
     fifo("fifo");
     socket("socket");
@@ -104,7 +104,7 @@ TEST_F(SpecialFiles, AnOutputIsNewOrAnOrdinaryFileThatMayBeWritten) {
     EXPECT_EQ(read("new.fsh"), jersey);
 }
 
-TEST_F(SpecialFiles, AKitThatIsNoOrdinaryFileFailsAloneWithoutWaiting) {
+TEST_F(UnusualFiles, AKitThatIsNoOrdinaryFileFailsAloneWithoutWaiting) {
     fifo("fifo.fsh");
     socket("socket.fsh");
     link("to-fifo.fsh", "fifo.fsh");
@@ -138,7 +138,7 @@ TEST_F(SpecialFiles, AKitThatIsNoOrdinaryFileFailsAloneWithoutWaiting) {
     EXPECT_EQ(namesIn("out"), std::set<std::string>{"kit.fsh"});
 }
 
-TEST_F(SpecialFiles, ATemplateOrPaletteThatIsNoOrdinaryFileEndsTheRunFirst) {
+TEST_F(UnusualFiles, ATemplateOrPaletteThatIsNoOrdinaryFileEndsTheRunFirst) {
     const std::string res = path("res");
     Bytes zeros(templateBytes().size(), 0);
     Bytes garbage(templateBytes().size(), 0x42);
