@@ -22,4 +22,12 @@ struct ProgramLocations {
     std::string userFolder;
 
     static ProgramLocations ofThisProgram();
+
+    /** Fills folders from the three kinds, leaving out those the system did not give. */
+    void gatherFolders() {
+        folders.clear();
+        if (!executableFolder.empty()) folders.push_back(executableFolder);
+        folders.insert(folders.end(), sharedFolders.begin(), sharedFolders.end());
+        if (!userFolder.empty()) folders.push_back(userFolder);
+    }
 };

@@ -2,7 +2,9 @@
 #include "win32_frm_about.h"
 
 #include <iterator>
+#include <string>
 
+#include "frm_about_design.h"
 #include "win32_control_names.h"
 #include "win32_controls.h"
 #include "win32_font.h"
@@ -10,40 +12,20 @@
 
 namespace {
 constexpr const char* kClassName = "VestrixFrmAbout";
-constexpr int kClientWidthTwips = 5730;
-constexpr int kClientHeightTwips = 3555;
-constexpr int kClientLeftTwips = 2340;
-constexpr int kClientTopTwips = 1935;
 // The fixed dialog border with the close box only.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kSysInfoId = 100;
 
-struct LabelText {
-    const char* name;
-    const char* text;
-    int left, top, width, height;
-};
+using namespace FrmAboutDesign;
 
-// In tab order. Label2's spaces make the narrow label break its roles into a column that faces
-// the names of Label1.
-constexpr LabelText kLabels[] = {
-    {"lblDescription",
-     "It will create a FIFA2000 jersey file from an old FIFA99 file. great for your fifa needs :)",
-     1050, 960, 3885, 450},
-    {"lblDisclaimer",
-     "Vestrix is free and made by fans. It is not made, endorsed or supported by the game's "
-     "makers. Keep a copy of every jersey you change.",
-     255, 2625, 3870, 825},
-    {"lblTitle", "Vestrix", 1050, 240, 3885, 240},
-    {"lblVersion", "Version 1.2", 1050, 600, 3885, 225},
-    {"Label1", "Code team\r\nDesign team\r\nKit team\r\nSkin team", 120, 1560, 1215, 855},
-    {"Label2", "CODE                 IDEA,  GRAPHICS   GRAPHICS            MISC ART", 1440, 1560,
-     1455, 855},
-    {"Label3",
-     "Thanks to the FIFA modding community for what it found out about FIFA 2000 jerseys.", 3120,
-     1680, 2370, 675},
-};
+/** A static control breaks its lines at CR LF. */
+std::string withWindowsLineEnds(const char* text) {
+    std::string result;
+    for (const char* c = text; *c; ++c)
+        result += *c == '\n' ? std::string("\r\n") : std::string(1, *c);
+    return result;
+}
 
 /** Line1: the etched separator, a grey line over a white one a pixel lower. */
 struct LineEnds {
@@ -116,7 +98,7 @@ void Win32FrmAbout::buildControls() {
 
     for (const LabelText& label : kLabels) {
         HWND control = Win32Controls::create(
-            handle(), "STATIC", label.text, SS_LEFT,
+            handle(), "STATIC", withWindowsLineEnds(label.text).c_str(), SS_LEFT,
             Win32Twips::toRect(label.left, label.top, label.width, label.height), label.name);
         m_font->applyTo(control);
     }

@@ -37,10 +37,6 @@ ProgramLocations ProgramLocations::ofThisProgram() {
     } else if (const std::string home = environment("HOME"); !home.empty()) {
         locations.userFolder = (fs::path(home) / ".local/share/vestrix").string();
     }
-    if (!locations.executableFolder.empty())
-        locations.folders.push_back(locations.executableFolder);
-    locations.folders.insert(locations.folders.end(), locations.sharedFolders.begin(),
-                             locations.sharedFolders.end());
-    if (!locations.userFolder.empty()) locations.folders.push_back(locations.userFolder);
+    locations.gatherFolders();
     return locations;
 }

@@ -30,10 +30,6 @@ ProgramLocations ProgramLocations::ofThisProgram() {
     if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
                                    SHGFP_TYPE_CURRENT, data)))
         locations.userFolder = (fs::path(data) / "Vestrix").string();
-    if (!locations.executableFolder.empty())
-        locations.folders.push_back(locations.executableFolder);
-    locations.folders.insert(locations.folders.end(), locations.sharedFolders.begin(),
-                             locations.sharedFolders.end());
-    if (!locations.userFolder.empty()) locations.folders.push_back(locations.userFolder);
+    locations.gatherFolders();
     return locations;
 }
