@@ -6,6 +6,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "win32_bitmap.h"
 #include "win32_control_names.h"
 
 namespace {
@@ -30,17 +31,9 @@ void Win32PictureBox::coverBox() {
     if (m_bitmap && client.right == m_width && client.bottom == m_height) return;
     const int width = std::max<int>(client.right, 1);
     const int height = std::max<int>(client.bottom, 1);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down: row 0 is the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::uint32_t* pixels = nullptr;
+    HBITMAP bitmap = createTopDownBitmap(width, height, pixels);
     if (!bitmap) throw std::runtime_error("Cannot make a preview box's picture");
-    auto* pixels = static_cast<std::uint32_t*>(bits);
     std::fill(pixels, pixels + static_cast<std::size_t>(width) * height, kBackground);
     for (int y = 0; y < std::min(height, m_height); ++y) {
         std::memcpy(pixels + static_cast<std::size_t>(y) * width,

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "win32_bitmap.h"
+
 namespace {
 std::uint32_t windowColour() {
     const COLORREF colour = GetSysColor(COLOR_BTNFACE);
@@ -26,17 +28,9 @@ void Win32SkinSurface::coverClientArea() {
     const int height = std::max<int>(m_height, client.bottom);
     if (width == m_width && height == m_height) return;
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down: row 0 is the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP grown = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::uint32_t* pixels = nullptr;
+    HBITMAP grown = createTopDownBitmap(width, height, pixels);
     if (!grown) throw std::runtime_error("Cannot make the window's background");
-    auto* pixels = static_cast<std::uint32_t*>(bits);
     std::fill(pixels, pixels + static_cast<std::size_t>(width) * height, windowColour());
     for (int y = 0; y < m_height; ++y) {
         std::memcpy(pixels + static_cast<std::size_t>(y) * width,
