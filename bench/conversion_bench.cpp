@@ -7,12 +7,12 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "batch_converter.h"
 #include "batch_plan.h"
 #include "entry_converter.h"
 #include "fsh_blocks.h"
+#include "io_floor.h"
 #include "memory_work_file.h"
 #include "palette_file.h"
 #include "parallel_batch.h"
@@ -20,26 +20,14 @@
 #include "rich_kit.h"
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
+using IoFloor::Bytes;
+using IoFloor::readAll;
+using IoFloor::writeAll;
 
 namespace {
 
 const std::string kResources = VESTRIX_SOURCE_DIR "/resources";
 constexpr int kBatchSize = 1000;
-
-Bytes readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    Bytes bytes(static_cast<std::size_t>(in.tellg()));
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
-void writeAll(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
 
 fs::path firstSample() {
     std::vector<fs::path> samples;
@@ -193,10 +181,7 @@ static void BM_IoFloor1000(benchmark::State& state) {
     const Bytes templateBytes = readAll(scratch.folder / "pk001.fsh");
     for (auto _ : state) {
         freshOutputFolder(state, scratch);
-        for (const auto& input : inputs) {
-            benchmark::DoNotOptimize(readAll(input).size());
-            writeAll(scratch.folder / "out" / input.filename(), templateBytes);
-        }
+        benchmark::DoNotOptimize(IoFloor::copyBatch(inputs, templateBytes, scratch.folder / "out"));
     }
     state.SetItemsProcessed(state.iterations() * kBatchSize);
 }

@@ -12,8 +12,6 @@ namespace {
 constexpr std::uint32_t kBackground = 0xC0C0C0;
 }  // namespace
 
-PreviewSet::PreviewSet() { clear(); }
-
 void PreviewSet::clear() {
     for (std::size_t i = 0; i < m_previews.size(); ++i) {
         const PreviewBoxes::Box& box = PreviewBoxes::kTwips[i];

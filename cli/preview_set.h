@@ -12,11 +12,13 @@
 
 class PreviewSet {
 public:
-    PreviewSet();
-    /** A copy starts with empty pictures of its own: each converter draws only its own kit. */
-    PreviewSet(const PreviewSet&) : PreviewSet() {}
+    /** No pictures until the first clear(): a batch without previews never makes them. */
+    PreviewSet() = default;
+    /** A copy has no pictures of its own yet: each converter draws only its own kit. */
+    PreviewSet(const PreviewSet&) {}
     PreviewSet& operator=(const PreviewSet&) = delete;
 
+    /** Picture index; clear() makes them. */
     MemoryPreview& preview(int index) { return *m_previews.at(static_cast<std::size_t>(index)); }
     /** Starts every picture afresh, as the window clears its boxes before a load. */
     void clear();
