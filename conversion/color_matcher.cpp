@@ -109,3 +109,78 @@ int ColorMatcher::MatchColor(const PaletteColor& color) {
     setSearched(m_lastSlot, color);
     return m_lastSlot;
 }
+
+std::array<std::uint8_t, 256> ColorMatcher::matchPalette(const Palette& colors) {
+    if (m_lastSlot != kTopSlot)
+        throw ConversionError("The palette still takes colours; they are matched one by one");
+    std::array<std::uint8_t, 256> answers{};
+    int farthest = 0;
+#if defined(__SSE2__)
+    // Sixteen colours at a time against each searched entry in turn, keeping for each colour the
+    // smallest distance so far and its index: no per-colour folding of the lanes, and a later
+    // entry replaces the kept one only when strictly nearer, so the lowest index wins a tie.
+    alignas(16) std::array<std::uint8_t, 256> red, green, blue;
+    for (std::size_t k = 0; k < colors.size(); ++k) {
+        red[k] = static_cast<std::uint8_t>(colors[k].Red);
+        green[k] = static_cast<std::uint8_t>(colors[k].Green);
+        blue[k] = static_cast<std::uint8_t>(colors[k].Blue);
+    }
+    const auto load = [](const std::uint8_t* at) {
+        return _mm_load_si128(reinterpret_cast<const __m128i*>(at));
+    };
+    const auto apart = [](__m128i x, __m128i y) {
+        return _mm_or_si128(_mm_subs_epu8(x, y), _mm_subs_epu8(y, x));
+    };
+    // Each searched entry's components spread over a whole register, made once for all colours.
+    const auto first = static_cast<std::size_t>(m_paletteBase);
+    struct Spread {
+        __m128i red, green, blue;
+    };
+    std::array<Spread, 256> entries;
+    for (std::size_t k = first; k < entries.size(); ++k) {
+        entries[k] = {_mm_set1_epi8(static_cast<char>(m_red[k])),
+                      _mm_set1_epi8(static_cast<char>(m_green[k])),
+                      _mm_set1_epi8(static_cast<char>(m_blue[k]))};
+    }
+    const __m128i one = _mm_set1_epi8(1);
+    __m128i farthestSeen = _mm_setzero_si128();
+    for (std::size_t c = 0; c < colors.size(); c += kBlock) {
+        const __m128i r = load(&red[c]), g = load(&green[c]), b = load(&blue[c]);
+        const auto distanceTo = [&](const Spread& entry) {
+            return _mm_max_epu8(_mm_max_epu8(apart(r, entry.red), apart(g, entry.green)),
+                                apart(b, entry.blue));
+        };
+        __m128i index = _mm_set1_epi8(static_cast<char>(first));
+        __m128i nearest = index;
+        __m128i smallest = distanceTo(entries[first]);
+        for (std::size_t k = first + 1; k < entries.size(); ++k) {
+            index = _mm_add_epi8(index, one);
+            const __m128i smaller = _mm_min_epu8(smallest, distanceTo(entries[k]));
+            const __m128i kept = _mm_cmpeq_epi8(smaller, smallest);  // not strictly nearer
+            nearest = _mm_or_si128(_mm_and_si128(kept, nearest), _mm_andnot_si128(kept, index));
+            smallest = smaller;
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(&answers[c]), nearest);
+        farthestSeen = _mm_max_epu8(farthestSeen, smallest);
+    }
+    alignas(16) std::array<std::uint8_t, kBlock> lanes;
+    _mm_store_si128(reinterpret_cast<__m128i*>(lanes.data()), farthestSeen);
+    farthest = *std::max_element(lanes.begin(), lanes.end());
+#else
+    for (std::size_t c = 0; c < colors.size(); ++c) {
+        int nearest = m_paletteBase;
+        int nearestDistance = 256;
+        for (int k = m_paletteBase; k <= m_lastSlot; ++k) {
+            const auto at = static_cast<std::size_t>(k);
+            const int apart = std::max({std::abs(m_red[at] - colors[c].Red),
+                                        std::abs(m_green[at] - colors[c].Green),
+                                        std::abs(m_blue[at] - colors[c].Blue)});
+            if (apart < nearestDistance) nearest = k, nearestDistance = apart;
+        }
+        answers[c] = static_cast<std::uint8_t>(nearest);
+        farthest = std::max(farthest, nearestDistance);
+    }
+#endif
+    if (farthest > kCloseEnough) m_ranOutOfSlots = true;
+    return answers;
+}

@@ -27,6 +27,12 @@ public:
      */
     int MatchColor(const PaletteColor& color);
 
+    /**
+     * MatchColor's answers for all 256 colours of a source palette at once, on a palette that no
+     * longer grows (lastSlot 255): each the nearest searched index, the lowest on a tie.
+     */
+    std::array<std::uint8_t, 256> matchPalette(const Palette& colors);
+
     int lastSlot() const { return m_lastSlot; }
     /** True once a colour far from every searched one found no free slot left. */
     bool ranOutOfSlots() const { return m_ranOutOfSlots; }

@@ -81,37 +81,35 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset,
 
     std::vector<std::uint8_t> sourceRow(static_cast<std::size_t>(target.sourceWidth));
     std::vector<std::uint8_t> targetRow(static_cast<std::size_t>(targetWidth));
-    std::array<int, 256> colorMap;
-    colorMap.fill(-1);
-    auto targetIndex = [&](std::uint8_t c) {
-        int& t = colorMap[c];
-        if (t != -1) return t;
-        const PaletteColor& color = sourcePalette[c];
-        if (const auto known = memo ? memo->find(color) : std::nullopt) return t = *known;
-        t = matcher.MatchColor(color);
-        if (memo) memo->remember(color, t);
-        return t;
-    };
-    // The front picture adds colours to the palette in the order its pixels are met, so it is
-    // matched pixel by pixel. The later pictures search a palette that no longer changes: their
-    // answers do not depend on order, so the whole map is made first, and rows that are neither
-    // written nor previewed need not be looked at (when every column of the row is sampled anew).
-    const bool fixedPalette = !target.buildsPalette;
-    if (fixedPalette) {
+
+    // The target index of each source index, once known. The front picture adds colours to the
+    // palette in the order its pixels are met, so it is matched pixel by pixel until every
+    // source index has its answer. The later pictures search a palette that no longer changes:
+    // their answers do not depend on order, so the whole map is made first.
+    constexpr std::uint16_t kUnknown = 0x100;
+    std::array<std::uint16_t, 256> answers;
+    answers.fill(kUnknown);
+    int unknown = static_cast<int>(answers.size());
+    std::array<std::uint8_t, 256> map{};  // the finished answers as bytes, for the row loop
+    if (!target.buildsPalette) {
         if (const auto* known = memo ? memo->mapOf(sourcePalette) : nullptr) {
-            colorMap = *known;  // hjbk, mjfr and mrsv each feed more than one picture
+            map = *known;  // hjbk, mjfr and mrsv each feed more than one picture
         } else {
-            for (int c = 0; c < 256; ++c) targetIndex(static_cast<std::uint8_t>(c));
-            if (memo) memo->rememberMap(sourcePalette, colorMap);
+            map = matcher.matchPalette(sourcePalette);
+            if (memo) memo->rememberMap(sourcePalette, map);
         }
+        std::copy(map.begin(), map.end(), answers.begin());
+        unknown = 0;
     }
-    const bool skipUnwrittenRows = fixedPalette && !preview && rowSamples == targetRow.size();
-    // The finished map as bytes: a quarter of the cache lines for the row loop below.
-    std::array<std::uint8_t, 256> byteMap{};
-    if (fixedPalette) {
-        for (std::size_t c = 0; c < byteMap.size(); ++c)
-            byteMap[c] = static_cast<std::uint8_t>(colorMap[c]);
-    }
+    auto targetIndex = [&](std::uint8_t c) {
+        std::uint16_t& t = answers[c];
+        if (t == kUnknown) {
+            t = static_cast<std::uint16_t>(matcher.MatchColor(sourcePalette[c]));
+            map[c] = static_cast<std::uint8_t>(t);
+            --unknown;
+        }
+        return static_cast<std::uint8_t>(t);
+    };
 
     int rowsWritten = 0;
     auto writeRow = [&] {
@@ -125,23 +123,31 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset,
     for (int y = 0; y < target.sourceHeight; ++y, position += sourceRow.size()) {
         const float previewY = static_cast<float>(y / step);
         const bool written = previewY > static_cast<float>(rowsWritten);
-        if (skipUnwrittenRows && !written && y != target.sourceHeight - 1) continue;
+        // Once every answer is known, a row that is neither written nor previewed changes
+        // nothing (when every column of the row is sampled anew), so it need not be looked at.
+        const bool mapped = unknown == 0;
+        if (mapped && !preview && !written && rowSamples == targetRow.size() &&
+            y != target.sourceHeight - 1)
+            continue;
         // A row inside the file is read where it lies; one cut short is copied and padded.
         const std::uint8_t* row = source.bytesAt(position, sourceRow.size());
         if (!row) {
             source.read(position, sourceRow);
             row = sourceRow.data();
         }
-        if (fixedPalette && !preview) {
-            for (std::size_t k = 0; k < rowSamples; ++k)
-                targetRow[k] = byteMap[row[sampleColumns[k]]];
+        if (mapped && !preview) {
+            for (std::size_t k = 0; k < rowSamples; ++k) targetRow[k] = map[row[sampleColumns[k]]];
+        } else if (!preview) {
+            // Every sample is matched, those past the target's width too: they take slots.
+            for (std::size_t k = 0; k < sampleColumns.size(); ++k) {
+                const std::uint8_t t = targetIndex(row[sampleColumns[k]]);
+                if (k < rowSamples) targetRow[k] = t;
+            }
         } else {
             for (std::size_t k = 0; k < sampleColumns.size(); ++k) {
-                const int t = targetIndex(row[sampleColumns[k]]);
-                if (preview)
-                    preview->pset(previewXs[k], previewY,
-                                  targetPalette[static_cast<std::size_t>(t)].ColorValue);
-                if (k < rowSamples) targetRow[k] = static_cast<std::uint8_t>(t);
+                const std::uint8_t t = targetIndex(row[sampleColumns[k]]);
+                preview->pset(previewXs[k], previewY, targetPalette[t].ColorValue);
+                if (k < rowSamples) targetRow[k] = t;
             }
         }
         if (target.rotatesRows()) {

@@ -60,6 +60,8 @@ TEST(ColorMatcher, RefusesASearchRangeThatIsEmpty) {
     Palette palette{};
     EXPECT_THROW(ColorMatcher(palette, 191, 192), ConversionError);
     EXPECT_THROW(ColorMatcher(palette, 255, -1), ConversionError);
+    // Colours are added in the order they are met: a palette with free slots is no whole map.
+    EXPECT_THROW(ColorMatcher(palette, 191, 0).matchPalette(palette), ConversionError);
 }
 
 namespace {
@@ -111,19 +113,31 @@ TEST(ColorMatcher, GivesThePlainSearchsAnswersEverywhere) {
             Palette expected = palette;
             int expectedLastSlot = firstLastSlot;
             ColorMatcher matcher(palette, firstLastSlot, paletteBase);
-            for (int i = 0; i < 120; ++i) {
+            auto colourToMatch = [&] {
                 const PaletteColor& near = palette[static_cast<std::size_t>(random(256))];
-                const PaletteColor color =
-                    random(2) ? rgb(std::clamp(near.Red + random(11) - 5, 0, 255),
-                                    std::clamp(near.Green + random(11) - 5, 0, 255),
-                                    std::clamp(near.Blue + random(11) - 5, 0, 255))
-                              : rgb(random(256), random(256), random(256));
+                return random(2) ? rgb(std::clamp(near.Red + random(11) - 5, 0, 255),
+                                       std::clamp(near.Green + random(11) - 5, 0, 255),
+                                       std::clamp(near.Blue + random(11) - 5, 0, 255))
+                                 : rgb(random(256), random(256), random(256));
+            };
+            for (int i = 0; i < 120; ++i) {
+                const PaletteColor color = colourToMatch();
                 ASSERT_EQ(matcher.MatchColor(color),
                           plainSearch(expected, expectedLastSlot, paletteBase, color))
                     << "base " << paletteBase << ", call " << i;
                 ASSERT_EQ(matcher.lastSlot(), expectedLastSlot);
             }
             ASSERT_EQ(palette, expected);
+            if (matcher.lastSlot() != ColorMatcher::kTopSlot) continue;
+            // A whole source palette at once, as the later pictures are matched.
+            Palette source;
+            for (PaletteColor& c : source) c = colourToMatch();
+            const auto answers = matcher.matchPalette(source);
+            for (std::size_t c = 0; c < source.size(); ++c) {
+                ASSERT_EQ(answers[c],
+                          plainSearch(expected, expectedLastSlot, paletteBase, source[c]))
+                    << "base " << paletteBase << ", colour " << c;
+            }
         }
     }
 }

@@ -7,8 +7,11 @@
 #include <fstream>
 
 #include "conversion_error.h"
+#include "fsh_blocks.h"
 #include "jersey_builder.h"
 #include "memory_work_file.h"
+#include "palette_file.h"
+#include "rich_kit.h"
 #include "test_host.h"
 #include "work_file_layout.h"
 #include "work_palette.h"
@@ -121,6 +124,32 @@ TEST(EntryConverter, AWholeLoadAdvancesProgressByTwoToNinety) {
     EXPECT_EQ(withoutBack->host.progress(), 90 - 3 * 8);
     for (const auto& area : {L::kHjbk, L::kMjbx, L::kLjbx}) {
         EXPECT_EQ(areaOf(withoutBack->work, area), Bytes(area.size(), kTemplateByte));
+    }
+}
+
+// Without previews the later pictures are mapped in bulk and rows nobody sees are passed over;
+// with them every row and pixel is matched one by one. Richly shaded kits (256 colours in every
+// picture, each picture its own palette) against the shipped palette file, in both modes, must
+// come out alike.
+TEST(EntryConverter, RichKitsConvertAlikeWithAndWithoutPreviews) {
+    struct WithoutPreviews : TestHost {
+        using TestHost::TestHost;
+        bool wantsPreviews() const override { return false; }
+    };
+    const Palette paletteFile = LoadPaletteFile(VESTRIX_SOURCE_DIR "/resources/fifa2k.pal");
+    for (std::uint32_t seed = 0; seed < 6; ++seed) {
+        const SourceArchive kit(
+            RichKit::build(seed, seed % 2 ? FshBlocks::kPaletteRgb : FshBlocks::kPaletteBgra));
+        for (const std::int16_t paletteBase : {0, 191}) {
+            MemoryWorkFile drawn(templateBytes()), plain(templateBytes());
+            TestHost previews(paletteBase);
+            WithoutPreviews none(paletteBase);
+            ConvertJersey(
+                kit, drawn, [&] { return paletteFile; }, previews);
+            ConvertJersey(
+                kit, plain, [&] { return paletteFile; }, none);
+            EXPECT_EQ(plain.bytes(), drawn.bytes()) << "seed " << seed << ", base " << paletteBase;
+        }
     }
 }
 
