@@ -38,6 +38,11 @@ std::string lowerCase(std::string text) {
 
 std::string fileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
 
+/** "home-preview-3.png" */
+std::string previewName(const std::string& stem, int index) {
+    return stem + "-preview-" + std::to_string(index) + ".png";
+}
+
 }  // namespace
 
 BatchPlan BatchPlan::make(const CommandLine& line, const std::vector<ReadFile>& readFiles,
@@ -73,6 +78,7 @@ BatchPlan BatchPlan::make(const CommandLine& line, const std::vector<ReadFile>& 
     if (error.empty()) error = plan.findClash(readFiles, program);
     if (!error.empty()) {
         plan.m_jobs.clear();
+        plan.m_placements.clear();
         plan.m_folders.clear();
         maker.undo();
     }
@@ -95,29 +101,50 @@ std::string BatchPlan::planOutputs(const CommandLine& line, const std::vector<Ki
         if (isNew) folderPaths.push_back(path);
         return at->second;
     };
-    struct Output {
-        std::size_t folder;
-        std::string name;
-        std::string shown;  // the path as the user would write it, for messages
+    // The kits of one input folder share their output folders: each is worked out once, by the
+    // way down to it ("club" for "club/home.fsh").
+    struct Folder {
+        std::size_t index;
+        std::string shownPrefix;  // as the user would write it, before a file name: "out/club/"
     };
-    std::vector<Output> jerseys, previewFolders;
+    std::map<std::string, Folder> jerseyFolders, previewFolders;
+    auto folderBelow = [&](std::map<std::string, Folder>& known, const std::string& base,
+                           const std::string& way) -> const Folder& {
+        auto at = known.find(way);
+        if (at == known.end()) {
+            const fs::path folder = way.empty() ? fs::path(base) : fs::path(base) / way;
+            at = known.emplace(way, Folder{folderOf(folder), (folder / "").string()}).first;
+        }
+        return at->second;
+    };
+    const std::size_t outputFileFolder =
+        line.outputFile.empty() ? 0 : folderOf(fs::path(line.outputFile).parent_path());
+    m_placements.reserve(kits.size());
+    std::vector<std::string> shownJerseys;
+    shownJerseys.reserve(kits.size());
+    std::vector<const std::string*> shownPreviewFolders;
     for (const auto& [input, relative] : kits) {
-        const fs::path below = fs::path(relative).parent_path();
-        const std::string stem = fs::path(relative).stem().string();
+        const std::size_t slash = relative.rfind('/');
+        const std::string way = slash == std::string::npos ? "" : relative.substr(0, slash);
+        const std::string stem = fs::path(relative.substr(slash + 1)).stem().string();
+        Placement placement;
         if (!line.outputFile.empty()) {
-            jerseys.push_back({folderOf(fs::path(line.outputFile).parent_path()),
-                               fileNameOf(line.outputFile), line.outputFile});
+            placement.jerseyFolder = outputFileFolder;
+            placement.jerseyName = fileNameOf(line.outputFile);
+            shownJerseys.push_back(line.outputFile);
         } else {
-            const fs::path folder =
-                below.empty() ? fs::path(line.outputFolder) : fs::path(line.outputFolder) / below;
-            jerseys.push_back(
-                {folderOf(folder), stem + ".fsh", (folder / (stem + ".fsh")).string()});
+            const Folder& folder = folderBelow(jerseyFolders, line.outputFolder, way);
+            placement.jerseyFolder = folder.index;
+            placement.jerseyName = stem + ".fsh";
+            shownJerseys.push_back(folder.shownPrefix + placement.jerseyName);
         }
         if (!line.previewsFolder.empty()) {
-            const fs::path folder = below.empty() ? fs::path(line.previewsFolder)
-                                                  : fs::path(line.previewsFolder) / below;
-            previewFolders.push_back({folderOf(folder), stem, folder.string()});
+            const Folder& folder = folderBelow(previewFolders, line.previewsFolder, way);
+            placement.previewFolder = folder.index;
+            placement.previewStem = stem;
+            shownPreviewFolders.push_back(&folder.shownPrefix);
         }
+        m_placements.push_back(std::move(placement));
     }
 
     try {
@@ -125,22 +152,20 @@ std::string BatchPlan::planOutputs(const CommandLine& line, const std::vector<Ki
             if (std::string problem = maker.make(path); !problem.empty()) return problem;
             m_folders.emplace_back(path).checkTakesFiles();
         }
+        m_jobs.reserve(kits.size());
         for (std::size_t kit = 0; kit < kits.size(); ++kit) {
-            const Output& jersey = jerseys[kit];
-            KitJob job{kits[kit].first,
-                       m_folders[jersey.folder].examine(jersey.name, jersey.shown),
-                       {},
-                       std::nullopt};
-            m_jerseyFolder.push_back(jersey.folder);
-            if (!previewFolders.empty()) {
-                const Output& previews = previewFolders[kit];
+            const Placement& placement = m_placements[kit];
+            KitJob job{
+                kits[kit].first,
+                m_folders[placement.jerseyFolder].examine(placement.jerseyName, shownJerseys[kit]),
+                {},
+                std::nullopt};
+            if (!line.previewsFolder.empty()) {
                 for (int i = 0; i < 8; ++i) {
-                    const std::string name =
-                        previews.name + "-preview-" + std::to_string(i) + ".png";
-                    job.previews.push_back(m_folders[previews.folder].examine(
-                        name, (fs::path(previews.shown) / name).string()));
+                    const std::string name = previewName(placement.previewStem, i);
+                    job.previews.push_back(m_folders[placement.previewFolder].examine(
+                        name, *shownPreviewFolders[kit] + name));
                 }
-                m_previewFolder.push_back(previews.folder);
             }
             m_jobs.push_back(std::move(job));
         }
@@ -177,9 +202,8 @@ std::string BatchPlan::findClash(const std::vector<ReadFile>& readFiles,
     }
 
     std::map<OutputIdentity, std::string> written;  // -> the input written there
-    auto check = [&](const WriteTarget& target, std::size_t folder,
+    auto check = [&](const WriteTarget& target, std::size_t folder, const std::string& name,
                      const std::string& input) -> std::string {
-        const std::string name = fileNameOf(target.path());
         const FileKey& folderKey = m_folders[folder].key();
         std::optional<std::string> replaced;
         if (const auto programFolder = programFolders.find(folderKey);
@@ -205,10 +229,12 @@ std::string BatchPlan::findClash(const std::vector<ReadFile>& readFiles,
     };
     for (std::size_t job = 0; job < m_jobs.size(); ++job) {
         const KitJob& kit = m_jobs[job];
-        std::string clash = check(kit.jersey, m_jerseyFolder[job], kit.input);
-        for (const WriteTarget& preview : kit.previews) {
-            if (!clash.empty()) break;
-            clash = check(preview, m_previewFolder[job], kit.input);
+        const Placement& placement = m_placements[job];
+        std::string clash =
+            check(kit.jersey, placement.jerseyFolder, placement.jerseyName, kit.input);
+        for (std::size_t i = 0; i < kit.previews.size() && clash.empty(); ++i) {
+            clash = check(kit.previews[i], placement.previewFolder,
+                          previewName(placement.previewStem, static_cast<int>(i)), kit.input);
         }
         if (!clash.empty()) return clash;
     }

@@ -55,8 +55,14 @@ private:
     // targets' folders stay where they are while more are opened.
     std::deque<OutputFolder> m_folders;
     std::vector<KitJob> m_jobs;
-    std::vector<std::size_t> m_jerseyFolder;   // per job, its jersey's folder in m_folders
-    std::vector<std::size_t> m_previewFolder;  // per job, its previews' folder
+    // Per job: the folders in m_folders that its jersey and previews go to, and their names.
+    struct Placement {
+        std::size_t jerseyFolder = 0;
+        std::string jerseyName;
+        std::size_t previewFolder = 0;
+        std::string previewStem;  // the kit's name without .fsh: "home" of "home-preview-0.png"
+    };
+    std::vector<Placement> m_placements;
     std::vector<std::string> m_notes;
     std::vector<std::string> m_failures;
 };

@@ -36,18 +36,17 @@ public:
             }
         }
         std::error_code error;
-        std::vector<fs::directory_entry> entries;
+        // Sorted by name, each name taken from its entry once.
+        std::vector<std::pair<std::string, fs::directory_entry>> entries;
         for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error))
-            entries.push_back(*it);
+            entries.emplace_back(it->path().filename().string(), *it);
         if (error) {
             m_result.failures.push_back(path.string() + ": Cannot read folder: " + error.message());
             return;
         }
-        std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-            return a.path().filename() < b.path().filename();
-        });
-        for (const fs::directory_entry& entry : entries) {
-            const std::string name = entry.path().filename().string();
+        std::sort(entries.begin(), entries.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [name, entry] : entries) {
             const std::string below = relative.empty() ? name : relative + "/" + name;
             std::error_code notFollowed;
             if (entry.is_directory(notFollowed)) {
