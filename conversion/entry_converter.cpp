@@ -31,13 +31,19 @@ Palette readSourcePalette(const SourceArchive& source, std::uint32_t entryOffset
     Palette palette{};
     if (type != kPaletteType32 && type != kPaletteType24) return palette;
 
-    const std::size_t bytesPerColor = type == kPaletteType32 ? 4 : 3;
-    std::vector<std::uint8_t> colors(256 * bytesPerColor);
-    source.read(block + 16, colors);
-    for (std::size_t k = 0; k < palette.size(); ++k) {
-        const std::uint8_t* c = &colors[k * bytesPerColor];
-        palette[k] = type == kPaletteType32 ? PaletteColor::fromRgb(c[2], c[1], c[0])
-                                            : PaletteColor::fromRgb(c[0], c[1], c[2]);
+    std::array<std::uint8_t, 256 * 4> colors;
+    if (type == kPaletteType32) {
+        source.read(block + 16, colors);
+        for (std::size_t k = 0; k < palette.size(); ++k) {
+            const std::uint8_t* c = &colors[k * 4];
+            palette[k] = PaletteColor::fromRgb(c[2], c[1], c[0]);
+        }
+    } else {
+        source.read(block + 16, std::span(colors).first(256 * 3));
+        for (std::size_t k = 0; k < palette.size(); ++k) {
+            const std::uint8_t* c = &colors[k * 3];
+            palette[k] = PaletteColor::fromRgb(c[0], c[1], c[2]);
+        }
     }
     return palette;
 }
@@ -70,17 +76,22 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset,
     const double step = target.scaleStep();
     const int targetWidth = target.area.width;
     const int targetHeight = target.area.height;
-    std::vector<std::uint16_t> sampleColumns;  // a FIFA 99 picture is at most 128 wide
-    std::vector<float> previewXs;
-    for (double x = 0; x <= target.sourceWidth - 1; x += step) {
-        sampleColumns.push_back(static_cast<std::uint16_t>(std::nearbyint(x)));
-        previewXs.push_back(static_cast<float>(x / step));
+    // A FIFA 99 picture is at most 128 wide, a FIFA 2000 one at most 100.
+    constexpr std::size_t kWidest = 128;
+    std::array<std::uint8_t, kWidest> sampleColumns;
+    std::array<float, kWidest> previewXs;
+    std::size_t samples = 0;
+    for (double x = 0; x <= target.sourceWidth - 1 && samples < kWidest; x += step, ++samples) {
+        sampleColumns[samples] = static_cast<std::uint8_t>(std::nearbyint(x));
+        previewXs[samples] = static_cast<float>(x / step);
     }
-    const std::size_t rowSamples =
-        std::min(sampleColumns.size(), static_cast<std::size_t>(targetWidth));
+    const std::size_t rowSamples = std::min(samples, static_cast<std::size_t>(targetWidth));
 
-    std::vector<std::uint8_t> sourceRow(static_cast<std::size_t>(target.sourceWidth));
-    std::vector<std::uint8_t> targetRow(static_cast<std::size_t>(targetWidth));
+    std::array<std::uint8_t, kWidest> sourceRowBytes;
+    std::array<std::uint8_t, kWidest> targetRowBytes{};
+    const auto sourceRow =
+        std::span(sourceRowBytes).first(static_cast<std::size_t>(target.sourceWidth));
+    const auto targetRow = std::span(targetRowBytes).first(static_cast<std::size_t>(targetWidth));
 
     // The target index of each source index, once known. The front picture adds colours to the
     // palette in the order its pixels are met, so it is matched pixel by pixel until every
@@ -139,12 +150,12 @@ void resampleRows(const SourceArchive& source, std::uint32_t entryOffset,
             for (std::size_t k = 0; k < rowSamples; ++k) targetRow[k] = map[row[sampleColumns[k]]];
         } else if (!preview) {
             // Every sample is matched, those past the target's width too: they take slots.
-            for (std::size_t k = 0; k < sampleColumns.size(); ++k) {
+            for (std::size_t k = 0; k < samples; ++k) {
                 const std::uint8_t t = targetIndex(row[sampleColumns[k]]);
                 if (k < rowSamples) targetRow[k] = t;
             }
         } else {
-            for (std::size_t k = 0; k < sampleColumns.size(); ++k) {
+            for (std::size_t k = 0; k < samples; ++k) {
                 const std::uint8_t t = targetIndex(row[sampleColumns[k]]);
                 preview->pset(previewXs[k], previewY, targetPalette[t].ColorValue);
                 if (k < rowSamples) targetRow[k] = t;
