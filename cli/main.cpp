@@ -102,7 +102,11 @@ int main(int argc, char** argv) {
     std::vector<BatchConverter> converters(static_cast<std::size_t>(std::max(threads, 1)),
                                            *converter);
     TerminalProgress progress(stderr, static_cast<int>(jobs.size()), !line.quiet);
-    progress.show(0, printableText(fileNameOf(jobs.front().input)));
+    auto showProgress = [&](std::size_t done) {
+        if (progress.drawn())
+            progress.show(static_cast<int>(done), printableText(fileNameOf(jobs[done].input)));
+    };
+    showProgress(0);
     std::size_t converted = 0, failed = 0, withoutPreviews = 0;
     const std::size_t done = ParallelBatch::run(
         jobs.size(), threads,
@@ -123,9 +127,7 @@ int main(int argc, char** argv) {
                 ++failed;
                 if (result.jerseyWritten) ++withoutPreviews;
             }
-            if (job + 1 < jobs.size())
-                progress.show(static_cast<int>(job + 1),
-                              printableText(fileNameOf(jobs[job + 1].input)));
+            if (job + 1 < jobs.size()) showProgress(job + 1);
         },
         [] { return Interruption::requested(); });
     progress.clear();

@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <memory>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -19,7 +18,9 @@ std::size_t ParallelBatch::run(std::size_t jobs, int threads, const Convert& con
         }
         return jobs;
     }
-    std::vector<std::optional<KitResult>> results(jobs);
+    // A pointer per job, the result itself only while it waits to be reported: a batch of
+    // thousands touches little memory.
+    std::vector<std::unique_ptr<KitResult>> results(jobs);
     const auto done = std::make_unique<std::atomic<bool>[]>(jobs);
     std::atomic<std::size_t> next{0};
     // Asked before a job is taken, so every job taken is converted: they are 0..next-1.
@@ -27,7 +28,7 @@ std::size_t ParallelBatch::run(std::size_t jobs, int threads, const Convert& con
         while (!stop()) {
             const std::size_t job = next++;
             if (job >= jobs) break;
-            results[job] = convert(worker, job);
+            results[job] = std::make_unique<KitResult>(convert(worker, job));
             done[job].store(true, std::memory_order_release);
             afterEach();
         }
@@ -36,7 +37,7 @@ std::size_t ParallelBatch::run(std::size_t jobs, int threads, const Convert& con
     auto reportReady = [&] {
         for (; reported < jobs && done[reported].load(std::memory_order_acquire); ++reported) {
             report(reported, *results[reported]);
-            results[reported].reset();  // a batch of thousands keeps only what is not yet reported
+            results[reported].reset();
         }
     };
     {

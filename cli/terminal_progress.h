@@ -8,6 +8,8 @@ class TerminalProgress {
 public:
     /** Draws only when enabled, total > 1 and stream is a terminal. */
     TerminalProgress(std::FILE* stream, int total, bool enabled);
+    /** False when nothing is drawn: the names for show need not be worked out. */
+    bool drawn() const { return m_enabled; }
     /** "[####      ] 12/340 name.fsh", cut to the terminal's width. */
     void show(int done, const std::string& fileName);
     /** Clears the bar's line so that messages start on a clean line. */
