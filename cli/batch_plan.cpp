@@ -201,9 +201,10 @@ std::string BatchPlan::findClash(const std::vector<ReadFile>& readFiles,
         if (const auto key = fileKey(folder)) programFolders.emplace(*key, folder);
     }
 
-    std::map<OutputIdentity, std::string> written;  // -> the input written there
+    std::map<OutputIdentity, std::size_t> written;  // -> the job whose kit is written there
     auto check = [&](const WriteTarget& target, std::size_t folder, const std::string& name,
-                     const std::string& input) -> std::string {
+                     std::size_t job) -> std::string {
+        const std::string& input = m_jobs[job].input;
         const FileKey& folderKey = m_folders[folder].key();
         std::optional<std::string> replaced;
         if (const auto programFolder = programFolders.find(folderKey);
@@ -222,19 +223,19 @@ std::string BatchPlan::findClash(const std::vector<ReadFile>& readFiles,
         const OutputIdentity identity = target.exists()
                                             ? OutputIdentity{*target.key(), {}}
                                             : OutputIdentity{folderKey, lowerCase(name)};
-        const auto [other, isNew] = written.emplace(identity, input);
+        const auto [other, isNew] = written.emplace(identity, job);
         if (!isNew)
-            return other->second + " and " + input + " would both be written to " + target.path();
+            return m_jobs[other->second].input + " and " + input + " would both be written to " +
+                   target.path();
         return {};
     };
     for (std::size_t job = 0; job < m_jobs.size(); ++job) {
         const KitJob& kit = m_jobs[job];
         const Placement& placement = m_placements[job];
-        std::string clash =
-            check(kit.jersey, placement.jerseyFolder, placement.jerseyName, kit.input);
+        std::string clash = check(kit.jersey, placement.jerseyFolder, placement.jerseyName, job);
         for (std::size_t i = 0; i < kit.previews.size() && clash.empty(); ++i) {
             clash = check(kit.previews[i], placement.previewFolder,
-                          previewName(placement.previewStem, static_cast<int>(i)), kit.input);
+                          previewName(placement.previewStem, static_cast<int>(i)), job);
         }
         if (!clash.empty()) return clash;
     }

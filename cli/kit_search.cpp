@@ -36,23 +36,25 @@ public:
             }
         }
         std::error_code error;
-        // Sorted by name, each name taken from its entry once.
-        std::vector<std::pair<std::string, fs::directory_entry>> entries;
-        for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error))
-            entries.emplace_back(it->path().filename().string(), *it);
+        // Each entry's name and whether it leads to a folder, sorted by name.
+        std::vector<std::pair<std::string, bool>> entries;
+        for (fs::directory_iterator it(path, error), end; !error && it != end;
+             it.increment(error)) {
+            std::error_code notFollowed;
+            entries.emplace_back(it->path().filename().string(), it->is_directory(notFollowed));
+        }
         if (error) {
             m_result.failures.push_back(path.string() + ": Cannot read folder: " + error.message());
             return;
         }
-        std::sort(entries.begin(), entries.end(),
-                  [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [name, entry] : entries) {
+        std::sort(entries.begin(), entries.end());
+        const std::string inside = (path / "").string();
+        for (const auto& [name, isFolder] : entries) {
             const std::string below = relative.empty() ? name : relative + "/" + name;
-            std::error_code notFollowed;
-            if (entry.is_directory(notFollowed)) {
-                folder(entry.path(), below);
+            if (isFolder) {
+                folder(path / name, below);
             } else if (isJerseyFileName(name)) {  // never a temporary: ".NAME.vestrix-PID-N"
-                m_result.kits.push_back({entry.path().string(), below});
+                m_result.kits.push_back({inside + name, below});
             }
         }
     }
