@@ -1,4 +1,5 @@
-; The Vestrix installer: the two programs, the shipped files and the sample kits into Program Files,
+; The Vestrix installer: the two programs, the shipped files and the sample kits into Program Files
+; (bin\, share\vestrix\, samples\; the program then keeps each user's files in their own folder),
 ; a Start-menu entry, the FIFA jersey file type (.fsh) offered to Vestrix, and an uninstaller in the
 ; system's list of programs. `/S` installs and uninstalls without a window.
 ;
@@ -40,8 +41,10 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TEXT "Vestrix turns FIFA 99 jerseys into FIFA 2000 jerseys.$\r$\n$\r$\nThis will install Vestrix ${VERSION} and its command-line converter.$\r$\n$\r$\nClick Next to continue."
-!define MUI_FINISHPAGE_RUN "$INSTDIR\vestrix.exe"
-!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\readme.txt"
+; Started through Explorer, so that it runs as the user, not with the installer's rights.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartAsUser
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\share\vestrix\readme.txt"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
@@ -50,6 +53,10 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+
+Function StartAsUser
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\bin\vestrix.exe"'
+FunctionEnd
 
 Function .onInit
     SetRegView 64
@@ -64,13 +71,13 @@ Section "Vestrix"
     !include "${INSTALLED_FILES}"
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
-    CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\vestrix.exe" "" "$INSTDIR\vestrix.exe" 0
+    CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\bin\vestrix.exe" "" "$INSTDIR\bin\vestrix.exe" 0
 
     ; The jersey file type. FSH files belong to many EA games and their tools: the double click is
     ; taken only when no other program has it; "Open with" always offers Vestrix.
     WriteRegStr HKLM "Software\Classes\${PROG_ID}" "" "FIFA jersey"
-    WriteRegStr HKLM "Software\Classes\${PROG_ID}\DefaultIcon" "" "$INSTDIR\vestrix.exe,0"
-    WriteRegStr HKLM "Software\Classes\${PROG_ID}\shell\open\command" "" '"$INSTDIR\vestrix.exe" "%1"'
+    WriteRegStr HKLM "Software\Classes\${PROG_ID}\DefaultIcon" "" "$INSTDIR\bin\vestrix.exe,0"
+    WriteRegStr HKLM "Software\Classes\${PROG_ID}\shell\open\command" "" '"$INSTDIR\bin\vestrix.exe" "%1"'
     WriteRegStr HKLM "Software\Classes\.fsh\OpenWithProgids" "${PROG_ID}" ""
     ReadRegStr $0 HKLM "Software\Classes\.fsh" ""
     ${If} $0 == ""
@@ -78,12 +85,12 @@ Section "Vestrix"
     ${EndIf}
     WriteRegStr HKLM "${APP_KEY}" "FriendlyAppName" "${PRODUCT}"
     WriteRegStr HKLM "${APP_KEY}\SupportedTypes" ".fsh" ""
-    WriteRegStr HKLM "${APP_KEY}\shell\open\command" "" '"$INSTDIR\vestrix.exe" "%1"'
+    WriteRegStr HKLM "${APP_KEY}\shell\open\command" "" '"$INSTDIR\bin\vestrix.exe" "%1"'
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vestrix.exe,0"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\bin\vestrix.exe,0"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
@@ -98,12 +105,13 @@ SectionEnd
 
 Section "Uninstall"
     SetShellVarContext all
-    ; Only what the installer put there, and the settings the program writes beside itself when it
-    ; was run with the rights to: a user's jerseys saved into the folder stay, and so does the folder
-    ; then. Each user's %LOCALAPPDATA%\Vestrix is theirs and is never touched.
+    ; Only what the installer put there: anything else somebody saved into the folder stays, and
+    ; so does the folder then. Each user's %LOCALAPPDATA%\Vestrix is theirs and is never touched.
     !include "${REMOVED_FILES}"
-    Delete "$INSTDIR\jersey.cfg"
     Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR\bin"
+    RMDir "$INSTDIR\share\vestrix"
+    RMDir "$INSTDIR\share"
     RMDir "$INSTDIR\samples"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"

@@ -4,8 +4,8 @@
 # - the installer, run with /S, puts the files into Program Files, a Start-menu entry, the .fsh
 #   file type and an entry in the system's list of programs;
 # - the installed converter converts a sample byte for byte as the Linux build does;
-# - a kit opened through the file type starts the installed vestrix.exe, which, its folder not
-#   writable, seeds the user's own folder and loads the kit there, leaving the template alone;
+# - a kit opened through the file type starts the installed vestrix.exe, which seeds the user's
+#   own folder and loads the kit there, leaving the installed template alone;
 # - the uninstaller, run with /S, removes the files and the registry entries, not the user's folder.
 # Where the tests run as root, Wine runs as the ordinary user 65534: root may write anywhere.
 # Exit status 77: skipped.
@@ -66,8 +66,9 @@ wine wineboot >/dev/null 2>&1
 wine "$(windows "$work/$(basename "$installer")")" /S
 program_files="$WINEPREFIX/drive_c/Program Files/Vestrix"
 start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vestrix.lnk"
-for file in vestrix.exe vestrix-convert.exe uninstall.exe pk001.fsh fifa2k.pal readme.txt \
-    subzero.jpg frost.jpg glacier.jpg samples/hoops.fsh samples/stripes.fsh; do
+for file in bin/vestrix.exe bin/vestrix-convert.exe uninstall.exe share/vestrix/pk001.fsh \
+    share/vestrix/fifa2k.pal share/vestrix/readme.txt share/vestrix/subzero.jpg \
+    share/vestrix/frost.jpg share/vestrix/glacier.jpg samples/hoops.fsh samples/stripes.fsh; do
     [ -s "$program_files/$file" ] || fail "not installed: $file"
 done
 [ -s "$start_menu" ] || fail "no Start-menu entry"
@@ -76,10 +77,10 @@ registered 'HKCR\.fsh\OpenWithProgids' /v Vestrix.Jersey || fail "Open with does
 registered 'HKCR\Applications\vestrix.exe\shell\open\command' || fail "no Open with entry"
 registered 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vestrix' /v QuietUninstallString ||
     fail "not in the list of programs"
-wine reg query 'HKCR\Vestrix.Jersey\shell\open\command' /ve | grep -qF '"C:\Program Files\Vestrix\vestrix.exe" "%1"' ||
+wine reg query 'HKCR\Vestrix.Jersey\shell\open\command' /ve | grep -qF '"C:\Program Files\Vestrix\bin\vestrix.exe" "%1"' ||
     fail "the jersey file type does not start the installed program"
 
-wine 'C:\Program Files\Vestrix\vestrix-convert.exe' -q -o "$(windows "$work/kits/stripes2000.fsh")" \
+wine 'C:\Program Files\Vestrix\bin\vestrix-convert.exe' -q -o "$(windows "$work/kits/stripes2000.fsh")" \
     'C:\Program Files\Vestrix\samples\stripes.fsh' || fail "the installed converter failed"
 cmp -s "$work/kits/stripes2000.fsh" "$source/tests/data/golden/stripes-normal.fsh" ||
     fail "the installed converter's jersey differs from the golden one"
@@ -94,7 +95,8 @@ for file in pk001.fsh fifa2k.pal readme.txt subzero.jpg; do
 done
 cmp -s "$user_folder/pk001.fsh" "$source/tests/data/golden/hoops-normal.fsh" ||
     fail "the kit was not converted into the user's work file"
-cmp -s "$program_files/pk001.fsh" "$source/resources/pk001.fsh" || fail "the installed template changed"
+cmp -s "$program_files/share/vestrix/pk001.fsh" "$source/resources/pk001.fsh" ||
+    fail "the installed template changed"
 chmod -R u+w "$program_files"
 
 wine 'C:\Program Files\Vestrix\uninstall.exe' /S
