@@ -10,7 +10,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenc
             libcli11-dev libpng-dev zlib1g-dev \
             desktop-file-utils appstream
 
-.PHONY: all deps configure build run test test-sanitize windows-configure windows test-windows run-windows bench fuzz format check-format clean package
+.PHONY: all deps configure build run test test-sanitize windows-configure windows test-windows run-windows package-windows bench fuzz format check-format clean package
 
 all: build
 
@@ -64,7 +64,7 @@ test-sanitize: deps
 # builder are switched off there: nothing reaches the host's desktop.
 WIN_BUILD ?= build-windows
 WINDOWS_PACKAGES := cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
-                    libz-mingw-w64-dev googletest libcli11-dev wine64 wine fonts-wine
+                    libz-mingw-w64-dev googletest libcli11-dev wine64 wine fonts-wine nsis
 WINE64 ?= /usr/lib/wine/wine64
 WINE_ENV := WINEPREFIX=$(abspath $(WIN_BUILD))/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winebrowser.exe,winemenubuilder.exe=d" DISPLAY=
 
@@ -94,6 +94,10 @@ test-windows: windows
 	$(WINE_ENV) $(WINE64) wineboot </dev/null >/dev/null 2>&1
 	cd $(WIN_BUILD) && $(WINE_ENV) ctest --output-on-failure --repeat until-pass:3 -j $(JOBS); \
 	    status=$$?; $(WINE_ENV) wineserver -k >/dev/null 2>&1; exit $$status
+
+# The Windows releases, made by the Windows build: the portable zip and the NSIS installer.
+package-windows: windows
+	@ls -l $(WIN_BUILD)/vestrix-*-windows-x64.zip $(WIN_BUILD)/vestrix-*-setup.exe
 
 # vestrix.exe under Wine on the current display, for developers without Windows: a prefix of its
 # own (Wine's usual display driver; the test prefix has none), made on first use, with Wine's own
