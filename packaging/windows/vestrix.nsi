@@ -3,7 +3,8 @@
 ; a Start-menu entry, the FIFA jersey file type (.fsh) offered to Vestrix, and an uninstaller in the
 ; system's list of programs. `/S` installs and uninstalls without a window.
 ;
-; makensis -DVERSION=x.y.z -DOUTFILE=... -DINSTALLED_FILES=... -DREMOVED_FILES=... -DICON=... vestrix.nsi
+; makensis -DVERSION=x.y.z -DOUTFILE=... -DINSTALLED_FILES=... -DREMOVED_FILES=... -DICON=...
+;          -DSIDE_PICTURE=... vestrix.nsi
 ; INSTALLED_FILES and REMOVED_FILES are the build's lists of File and Delete lines.
 Unicode true
 Target amd64-unicode
@@ -39,6 +40,7 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE_PICTURE}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TEXT "Vestrix turns FIFA 99 jerseys into FIFA 2000 jerseys.$\r$\n$\r$\nThis will install Vestrix ${VERSION} and its command-line converter.$\r$\n$\r$\nClick Next to continue."
 ; Started through Explorer, so that it runs as the user, not with the installer's rights.
