@@ -14,37 +14,14 @@
 #include <string>
 #include <thread>
 
+#include "process_window.h"
+
 namespace {
 using namespace std::chrono_literals;
 
-/** A visible top-level window of the process with this class, or null. */
-HWND findWindow(DWORD process, const char* className) {
-    struct Search {
-        DWORD process;
-        const char* className;
-        HWND found;
-    } search{process, className, nullptr};
-    EnumWindows(
-        [](HWND candidate, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            char name[64] = {};
-            GetWindowThreadProcessId(candidate, &owner);
-            GetClassNameA(candidate, name, sizeof name);
-            if (owner != s.process || !IsWindowVisible(candidate) ||
-                std::string(name) != s.className) {
-                return TRUE;
-            }
-            s.found = candidate;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 /** Throws with the text of a message box the program shows: nothing should ask the user here. */
 void failOnMessageBox(DWORD process) {
-    if (HWND box = findWindow(process, "#32770")) {
+    if (HWND box = visibleWindowOf(process, "#32770")) {
         char message[512] = {};
         GetDlgItemTextA(box, 0xFFFF, message, sizeof message);
         throw std::runtime_error(std::string("the program said: ") + message);
@@ -54,7 +31,7 @@ void failOnMessageBox(DWORD process) {
 HWND waitForWindow(DWORD process, const char* className) {
     for (auto deadline = std::chrono::steady_clock::now() + 60s;
          std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(100ms)) {
-        if (HWND window = findWindow(process, className)) return window;
+        if (HWND window = visibleWindowOf(process, className)) return window;
         failOnMessageBox(process);
     }
     throw std::runtime_error(std::string("no ") + className + " window");
