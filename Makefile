@@ -8,7 +8,7 @@ JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev xvfb xauth xdg-utils \
             libcli11-dev libpng-dev zlib1g-dev \
-            desktop-file-utils appstream dpkg-dev lintian
+            desktop-file-utils appstream
 
 .PHONY: all deps configure build run test test-sanitize windows-configure windows test-windows run-windows bench fuzz format check-format clean package
 
@@ -47,6 +47,8 @@ run: configure
 	    echo "FIFA 2000 jerseys written to out/, PNG previews to out/previews/"; \
 	fi
 
+# The install_layout test builds the Debian package and has lintian check it.
+test: PACKAGES += dpkg-dev lintian
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -133,6 +135,7 @@ fuzz: deps
 # read-only global offset table: what dpkg-buildflags gives with hardening=+all); the package strips
 # the debugging information. Configured each time, so the flags reach an older package build too.
 PKG_BUILD ?= build-package
+package: PACKAGES += dpkg-dev
 package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 package: deps
 	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
