@@ -47,6 +47,8 @@ run: configure
 	    echo "FIFA 2000 jerseys written to out/, PNG previews to out/previews/"; \
 	fi
 
+# The install_layout test builds the Debian package and has lintian check it.
+test: PACKAGES += dpkg-dev lintian
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -133,12 +135,17 @@ fuzz: deps
 
 # A Debian package of the installed program (/usr), dependencies worked out from the binaries:
 # vestrix_VERSION_ARCH.deb here, for `apt-get install ./vestrix_*.deb`. Built with the tested
-# build's optimisation (the package strips the debugging information).
+# build's optimisation and Debian's hardening flags (stack protector, fortified libc calls, PIE, a
+# read-only global offset table: what dpkg-buildflags gives with hardening=+all); the package strips
+# the debugging information. Configured each time, so the flags reach an older package build too.
 PKG_BUILD ?= build-package
 package: PACKAGES += dpkg-dev
+package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 package: deps
-	@test -f $(PKG_BUILD)/build.ninja || cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DCMAKE_INSTALL_PREFIX=/usr -DVESTRIX_WERROR=ON -DVESTRIX_TESTS=OFF -DVESTRIX_BENCH=OFF
+	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DVESTRIX_WERROR=ON -DVESTRIX_TESTS=OFF -DVESTRIX_BENCH=OFF \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 	cmake --build $(PKG_BUILD) -j $(JOBS)
 	cd $(PKG_BUILD) && cpack -G DEB
 	cp $(PKG_BUILD)/vestrix_*.deb .
