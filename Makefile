@@ -10,7 +10,7 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenc
             libcli11-dev libpng-dev zlib1g-dev \
             desktop-file-utils appstream
 
-.PHONY: all deps configure build run test test-sanitize windows-configure windows test-windows run-windows bench fuzz format check-format clean package
+.PHONY: all deps configure build run test test-sanitize windows-configure windows test-windows run-windows package-windows bench fuzz format check-format clean package
 
 all: build
 
@@ -47,6 +47,8 @@ run: configure
 	    echo "FIFA 2000 jerseys written to out/, PNG previews to out/previews/"; \
 	fi
 
+# The install_layout test builds the Debian package and has lintian check it.
+test: PACKAGES += dpkg-dev lintian
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -64,7 +66,7 @@ test-sanitize: deps
 # builder are switched off there: nothing reaches the host's desktop.
 WIN_BUILD ?= build-windows
 WINDOWS_PACKAGES := cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
-                    libz-mingw-w64-dev googletest libcli11-dev wine64 wine fonts-wine
+                    libz-mingw-w64-dev googletest libcli11-dev wine64 wine fonts-wine nsis
 WINE64 ?= /usr/lib/wine/wine64
 WINE_ENV := WINEPREFIX=$(abspath $(WIN_BUILD))/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winebrowser.exe,winemenubuilder.exe=d" DISPLAY=
 
@@ -94,6 +96,10 @@ test-windows: windows
 	$(WINE_ENV) $(WINE64) wineboot </dev/null >/dev/null 2>&1
 	cd $(WIN_BUILD) && $(WINE_ENV) ctest --output-on-failure --repeat until-pass:3 -j $(JOBS); \
 	    status=$$?; $(WINE_ENV) wineserver -k >/dev/null 2>&1; exit $$status
+
+# The Windows releases, made by the Windows build: the portable zip and the NSIS installer.
+package-windows: windows
+	@ls -l $(WIN_BUILD)/vestrix-*-windows-x64.zip $(WIN_BUILD)/vestrix-*-setup.exe
 
 # vestrix.exe under Wine on the current display, for developers without Windows: a prefix of its
 # own (Wine's usual display driver; the test prefix has none), made on first use, with Wine's own
@@ -129,12 +135,17 @@ fuzz: deps
 
 # A Debian package of the installed program (/usr), dependencies worked out from the binaries:
 # vestrix_VERSION_ARCH.deb here, for `apt-get install ./vestrix_*.deb`. Built with the tested
-# build's optimisation (the package strips the debugging information).
+# build's optimisation and Debian's hardening flags (stack protector, fortified libc calls, PIE, a
+# read-only global offset table: what dpkg-buildflags gives with hardening=+all); the package strips
+# the debugging information. Configured each time, so the flags reach an older package build too.
 PKG_BUILD ?= build-package
 package: PACKAGES += dpkg-dev
+package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 package: deps
-	@test -f $(PKG_BUILD)/build.ninja || cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DCMAKE_INSTALL_PREFIX=/usr -DVESTRIX_WERROR=ON -DVESTRIX_TESTS=OFF -DVESTRIX_BENCH=OFF
+	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DVESTRIX_WERROR=ON -DVESTRIX_TESTS=OFF -DVESTRIX_BENCH=OFF \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 	cmake --build $(PKG_BUILD) -j $(JOBS)
 	cd $(PKG_BUILD) && cpack -G DEB
 	cp $(PKG_BUILD)/vestrix_*.deb .

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPainter>
 #include <stdexcept>
 
 #include "app_icon.h"
@@ -29,6 +30,26 @@ QByteArray jpeg(const QImage& image) {
     return bytes;
 }
 
+/** A 24-bit Windows bitmap, the only kind the installer's pages take. */
+QByteArray bmp(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) {
+        throw std::runtime_error("BMP encoding failed");
+    }
+    return bytes;
+}
+
+/** The side picture of the installer's first and last pages, 164 x 314: the default skin's left
+ *  part with the program's icon. */
+QImage installerSide() {
+    QImage side = SkinArt::subzero().copy(0, 0, 164, 314);
+    QPainter painter(&side);
+    painter.drawImage(QPoint(34, 48), AppIcon::draw(96));
+    return side;
+}
+
 }  // namespace
 
 std::map<QString, QByteArray> generate() {
@@ -43,6 +64,7 @@ std::map<QString, QByteArray> generate() {
          IconFile::withPngImages({AppIcon::draw(16), AppIcon::draw(24), AppIcon::draw(32),
                                   AppIcon::draw(48), AppIcon::draw(256)})},
         {QStringLiteral("pictures/form1.ico"), IconFile::sixteenColours(AppIcon::draw(32))},
+        {QStringLiteral("pictures/installer.bmp"), bmp(installerSide())},
     };
 }
 

@@ -1,6 +1,9 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks what a desktop and a package need there:
-# every file in its place, a valid menu entry, valid software-centre metadata and file type.
+# every file in its place, a valid menu entry, valid software-centre metadata and file type,
+# manual pages that render without warnings; then builds the Debian package into the scratch
+# folder and has lintian check it. Without lintian or dpkg-shlibdeps, that last part is skipped
+# (status 77) once everything else has passed.
 # Usage: check_install.sh BUILD-FOLDER SCRATCH-FOLDER
 set -eu
 build=$1
@@ -14,7 +17,8 @@ for file in bin/vestrix bin/vestrix-convert \
     share/vestrix/subzero.jpg share/vestrix/frost.jpg share/vestrix/glacier.jpg \
     share/doc/vestrix/examples/stripes.fsh share/applications/vestrix.desktop \
     share/metainfo/example.tavrimel.vestrix.metainfo.xml share/mime/packages/vestrix.xml \
-    share/man/man1/vestrix-convert.1 share/bash-completion/completions/vestrix-convert \
+    share/man/man1/vestrix.1.gz share/man/man1/vestrix-convert.1.gz \
+    share/doc/vestrix/copyright share/doc/vestrix/changelog.gz share/bash-completion/completions/vestrix-convert \
     share/icons/hicolor/16x16/apps/vestrix.png share/icons/hicolor/48x48/apps/vestrix.png \
     share/icons/hicolor/256x256/apps/vestrix.png; do
     [ -s "$stage/$file" ] || { echo "missing: $file"; status=1; }
@@ -35,4 +39,19 @@ bash -n "$stage/share/bash-completion/completions/vestrix-convert" || status=1
     status=1
 cmp -s "$stage/converted.fsh" "$(dirname "$0")/../data/golden/stripes-normal.fsh" ||
     { echo "the installed converter's result differs from the golden jersey"; status=1; }
-exit $status
+
+if command -v man >/dev/null; then
+    for page in "$stage"/share/man/man1/*.1.gz; do
+        warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+        [ -z "$warnings" ] || { echo "$page:"; echo "$warnings"; status=1; }
+    done
+fi
+[ $status = 0 ] || exit $status
+
+for tool in lintian dpkg-shlibdeps; do
+    command -v $tool >/dev/null ||
+        { echo "SKIPPED: the Debian package is not checked: $tool is missing"; exit 77; }
+done
+cpack --config "$build/CPackConfig.cmake" -B "$stage/package" >/dev/null
+# Errors and warnings fail, as does a lintian that cannot run; information tags only show.
+lintian --info --fail-on error,warning "$stage"/package/vestrix_*.deb

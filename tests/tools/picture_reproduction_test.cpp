@@ -1,5 +1,5 @@
-// The committed skins and splash banner are exactly what the picture generator makes, and have
-// the sizes the windows need.
+// The committed skins, splash banner, icons and installer picture are exactly what the picture
+// generator makes, and the skins and banner have the sizes the windows need.
 #include <gtest/gtest.h>
 
 #include <QDir>

@@ -17,6 +17,8 @@
 #include <thread>
 #include <vector>
 
+#include "process_window.h"
+
 namespace {
 using namespace std::chrono_literals;
 
@@ -28,42 +30,15 @@ struct Session {
     std::string screenshots;
 };
 
-std::string className(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 std::string text(HWND window) {
     char buffer[512] = {};
     GetWindowTextA(window, buffer, sizeof buffer);
     return buffer;
 }
 
-/** A visible top-level window of the program with this class (and title, when one is given). */
 HWND findWindow(const Session& session, const std::string& wantedClass,
                 const std::string& wantedTitle = {}) {
-    struct Search {
-        const Session& session;
-        const std::string& wantedClass;
-        const std::string& wantedTitle;
-        HWND found;
-    } search{session, wantedClass, wantedTitle, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s.session.processId || !IsWindowVisible(window) ||
-                className(window) != s.wantedClass ||
-                (!s.wantedTitle.empty() && text(window) != s.wantedTitle)) {
-                return TRUE;
-            }
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return visibleWindowOf(session.processId, wantedClass, wantedTitle);
 }
 
 HWND childWithText(HWND parent, const std::string& wanted) {

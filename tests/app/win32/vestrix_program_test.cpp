@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "process_window.h"
 #include "temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -43,29 +44,9 @@ protected:
 
     /** A visible top-level window of the program's, waited for. */
     HWND window(const char* className) {
-        struct Search {
-            DWORD process;
-            const char* className;
-            HWND found;
-        } search{m_process.dwProcessId, className, nullptr};
         for (auto deadline = std::chrono::steady_clock::now() + 30s;
              std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(50ms)) {
-            EnumWindows(
-                [](HWND candidate, LPARAM data) -> BOOL {
-                    auto& s = *reinterpret_cast<Search*>(data);
-                    DWORD owner = 0;
-                    char name[64] = {};
-                    GetWindowThreadProcessId(candidate, &owner);
-                    GetClassNameA(candidate, name, sizeof name);
-                    if (owner != s.process || !IsWindowVisible(candidate) ||
-                        std::string(name) != s.className) {
-                        return TRUE;
-                    }
-                    s.found = candidate;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            if (search.found) return search.found;
+            if (HWND found = visibleWindowOf(m_process.dwProcessId, className)) return found;
         }
         ADD_FAILURE() << "no " << className << " window";
         return nullptr;
