@@ -138,12 +138,14 @@ fuzz: deps
 # build's optimisation and Debian's hardening flags (stack protector, fortified libc calls, PIE, a
 # read-only global offset table: what dpkg-buildflags gives with hardening=+all); the package strips
 # the debugging information. Configured each time, so the flags reach an older package build too.
+# The converter uses the system's C++ runtime there, so that its security updates reach it.
 PKG_BUILD ?= build-package
 package: PACKAGES += dpkg-dev
 package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 package: deps
 	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_INSTALL_PREFIX=/usr -DVESTRIX_WERROR=ON -DVESTRIX_TESTS=OFF -DVESTRIX_BENCH=OFF \
+	    -DVESTRIX_CONVERT_STATIC_CXX=OFF \
 	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 	cmake --build $(PKG_BUILD) -j $(JOBS)
