@@ -19,7 +19,7 @@ status=0
 
 zip=$build/vestrix-$version-windows-x64.zip
 folder=vestrix-$version
-expected=$(printf '%s\n' "$folder/" "$folder/fifa2k.pal" "$folder/frost.jpg" "$folder/glacier.jpg" \
+expected=$(printf '%s\n' "$folder/" "$folder/LICENSE.txt" "$folder/fifa2k.pal" "$folder/frost.jpg" "$folder/glacier.jpg" \
     "$folder/pk001.fsh" "$folder/readme.txt" "$folder/samples/" "$folder/samples/hoops.fsh" \
     "$folder/samples/plain_sleeves.fsh" "$folder/samples/shaded_halves.fsh" \
     "$folder/samples/stripes.fsh" "$folder/start-here.txt" "$folder/subzero.jpg" \
@@ -66,7 +66,7 @@ wine wineboot >/dev/null 2>&1
 wine "$(windows "$work/$(basename "$installer")")" /S
 program_files="$WINEPREFIX/drive_c/Program Files/Vestrix"
 start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vestrix.lnk"
-for file in bin/vestrix.exe bin/vestrix-convert.exe uninstall.exe share/vestrix/pk001.fsh \
+for file in bin/vestrix.exe bin/vestrix-convert.exe uninstall.exe LICENSE.txt share/vestrix/pk001.fsh \
     share/vestrix/fifa2k.pal share/vestrix/readme.txt share/vestrix/subzero.jpg \
     share/vestrix/frost.jpg share/vestrix/glacier.jpg samples/hoops.fsh samples/stripes.fsh; do
     [ -s "$program_files/$file" ] || fail "not installed: $file"
