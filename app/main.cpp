@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral("A FIFA 99 jersey file to load at once."),
                                       QStringLiteral("[KIT.fsh]"));
     commandLine.process(application);
-    const QString kit = KitArgument::fullPath(commandLine.positionalArguments().value(0));
+    const std::string kit = KitArgument::fromCommandLine(argc, argv);
 
     QtFileDialogs fileDialogs;
     QtMessageBoxes messageBoxes;
@@ -63,10 +63,9 @@ int main(int argc, char* argv[]) {
         window->show();
         window->activateWindow();  // the key that dismissed the splash was meant for us
         // Loaded from the event loop, with the window drawn, as if the open dialog had named it.
-        if (!kit.isEmpty()) {
-            QTimer::singleShot(0, window.get(), [w = window.get(), kit] {
-                w->logic().loadJersey(QFile::encodeName(kit).toStdString());
-            });
+        if (!kit.empty()) {
+            QTimer::singleShot(0, window.get(),
+                               [w = window.get(), kit] { w->logic().loadJersey(kit); });
         }
     });
     splash->setAttribute(Qt::WA_DeleteOnClose);

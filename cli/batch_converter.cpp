@@ -2,8 +2,6 @@
 // memory, and the finished copy goes to disk in one piece.
 #include "batch_converter.h"
 
-#include <filesystem>
-
 #include "conversion_error.h"
 #include "conversion_host.h"
 #include "conversion_table.h"
@@ -13,6 +11,7 @@
 #include "kit_gaps.h"
 #include "memory_work_file.h"
 #include "palette_file.h"
+#include "path_text.h"
 #include "regular_file.h"
 #include "source_archive.h"
 #include "work_template_check.h"
@@ -78,8 +77,8 @@ BatchConverter::BatchConverter(std::vector<std::uint8_t> templateBytes,
 
 BatchConverter BatchConverter::fromFolder(const std::string& folder, bool sixtyFourColors,
                                           bool force, std::vector<ReadFile>* read) {
-    const std::string templatePath = (std::filesystem::path(folder) / "pk001.fsh").string();
-    const std::string palettePath = (std::filesystem::path(folder) / "fifa2k.pal").string();
+    const std::string templatePath = pathText(toPath(folder) / "pk001.fsh");
+    const std::string palettePath = pathText(toPath(folder) / "fifa2k.pal");
     RegularFile templateFile = readRegularFile(templatePath, kMostResourceBytes);
     const RegularFile palette = readRegularFile(palettePath, kMostResourceBytes);
     if (read) {

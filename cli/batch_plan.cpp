@@ -10,6 +10,7 @@
 #include "file_access_error.h"
 #include "folder_maker.h"
 #include "kit_search.h"
+#include "path_text.h"
 #include "program_own_files.h"
 
 namespace fs = std::filesystem;
@@ -36,7 +37,7 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
-std::string fileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
+std::string fileNameOf(const std::string& path) { return pathText(toPath(path).filename()); }
 
 /** "home-preview-3.png" */
 std::string previewName(const std::string& stem, int index) {
@@ -52,7 +53,7 @@ BatchPlan BatchPlan::make(const CommandLine& line, const std::vector<ReadFile>& 
     std::vector<Kit> kits;
     for (const std::string& input : line.inputs) {
         std::error_code notAFolder;
-        if (!fs::is_directory(input, notAFolder)) {
+        if (!fs::is_directory(toPath(input), notAFolder)) {
             kits.emplace_back(input, fileNameOf(input));
             continue;
         }
@@ -96,7 +97,7 @@ std::string BatchPlan::planOutputs(const CommandLine& line, const std::vector<Ki
     std::map<std::string, std::size_t> folderIndex;
     std::vector<std::string> folderPaths;
     auto folderOf = [&](const fs::path& folder) {
-        const std::string path = folder.empty() ? "." : folder.string();
+        const std::string path = folder.empty() ? "." : pathText(folder);
         const auto [at, isNew] = folderIndex.emplace(path, folderPaths.size());
         if (isNew) folderPaths.push_back(path);
         return at->second;
@@ -112,13 +113,13 @@ std::string BatchPlan::planOutputs(const CommandLine& line, const std::vector<Ki
                            const std::string& way) -> const Folder& {
         auto at = known.find(way);
         if (at == known.end()) {
-            const fs::path folder = way.empty() ? fs::path(base) : fs::path(base) / way;
-            at = known.emplace(way, Folder{folderOf(folder), (folder / "").string()}).first;
+            const fs::path folder = way.empty() ? toPath(base) : toPath(base) / toPath(way);
+            at = known.emplace(way, Folder{folderOf(folder), pathText(folder / "")}).first;
         }
         return at->second;
     };
     const std::size_t outputFileFolder =
-        line.outputFile.empty() ? 0 : folderOf(fs::path(line.outputFile).parent_path());
+        line.outputFile.empty() ? 0 : folderOf(toPath(line.outputFile).parent_path());
     m_placements.reserve(kits.size());
     std::vector<std::string> shownJerseys;
     shownJerseys.reserve(kits.size());
@@ -126,7 +127,7 @@ std::string BatchPlan::planOutputs(const CommandLine& line, const std::vector<Ki
     for (const auto& [input, relative] : kits) {
         const std::size_t slash = relative.rfind('/');
         const std::string way = slash == std::string::npos ? "" : relative.substr(0, slash);
-        const std::string stem = fs::path(relative.substr(slash + 1)).stem().string();
+        const std::string stem = pathText(toPath(relative.substr(slash + 1)).stem());
         Placement placement;
         if (!line.outputFile.empty()) {
             placement.jerseyFolder = outputFileFolder;
@@ -209,7 +210,7 @@ std::string BatchPlan::findClash(const std::vector<ReadFile>& readFiles,
         std::optional<std::string> replaced;
         if (const auto programFolder = programFolders.find(folderKey);
             programFolder != programFolders.end() && ProgramOwnFiles::isOwnName(name)) {
-            replaced = (fs::path(programFolder->second) / name).string() +
+            replaced = pathText(toPath(programFolder->second) / toPath(name)) +
                        ", one of the program's own files";
         } else if (target.exists()) {
             if (const auto file = own.find(*target.key()))

@@ -3,12 +3,15 @@
 
 #include <system_error>
 
+#include "path_text.h"
+
 namespace fs = std::filesystem;
 
 std::string FolderMaker::make(const std::string& folder) {
     std::vector<fs::path> missing;
     std::error_code error;
-    for (fs::path at = folder; !at.empty() && !fs::exists(at, error); at = at.parent_path()) {
+    for (fs::path at = toPath(folder); !at.empty() && !fs::exists(at, error);
+         at = at.parent_path()) {
         missing.push_back(at);
         if (at == at.parent_path()) break;
     }

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "file_key.h"
+#include "path_text.h"
 
 namespace fs = std::filesystem;
 
@@ -27,11 +28,12 @@ public:
     explicit Walk(KitSearch& result) : m_result(result) {}
 
     void folder(const fs::path& path, const std::string& relative) {
-        if (const auto key = fileKey(path)) {
-            const auto [seen, isNew] = m_searched.emplace(*key, path.string());
+        const std::string shown = pathText(path);
+        if (const auto key = fileKey(shown)) {
+            const auto [seen, isNew] = m_searched.emplace(*key, shown);
             if (!isNew) {
-                m_result.notes.push_back(path.string() + ": skipped: the same folder as " +
-                                         seen->second + ", which is searched already");
+                m_result.notes.push_back(shown + ": skipped: the same folder as " + seen->second +
+                                         ", which is searched already");
                 return;
             }
         }
@@ -41,18 +43,18 @@ public:
         for (fs::directory_iterator it(path, error), end; !error && it != end;
              it.increment(error)) {
             std::error_code notFollowed;
-            entries.emplace_back(it->path().filename().string(), it->is_directory(notFollowed));
+            entries.emplace_back(pathText(it->path().filename()), it->is_directory(notFollowed));
         }
         if (error) {
-            m_result.failures.push_back(path.string() + ": Cannot read folder: " + error.message());
+            m_result.failures.push_back(shown + ": Cannot read folder: " + error.message());
             return;
         }
         std::sort(entries.begin(), entries.end());
-        const std::string inside = (path / "").string();
+        const std::string inside = pathText(path / "");
         for (const auto& [name, isFolder] : entries) {
             const std::string below = relative.empty() ? name : relative + "/" + name;
             if (isFolder) {
-                folder(path / name, below);
+                folder(path / toPath(name), below);
             } else if (isJerseyFileName(name)) {  // never a temporary: ".NAME.vestrix-PID-N"
                 m_result.kits.push_back({inside + name, below});
             }
@@ -68,6 +70,6 @@ private:
 
 KitSearch KitSearch::below(const std::string& folder) {
     KitSearch result;
-    Walk(result).folder(folder, {});
+    Walk(result).folder(toPath(folder), {});
     return result;
 }

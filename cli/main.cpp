@@ -19,22 +19,22 @@
 #include "file_access_error.h"
 #include "interruption.h"
 #include "parallel_batch.h"
+#include "path_text.h"
 #include "printable_text.h"
 #include "program_locations.h"
+#include "terminal_console.h"
 #include "terminal_progress.h"
 
 namespace {
 
 /** Every message names files, and a file name may hold terminal control sequences. */
-void printLine(const std::string& text) {
-    std::fprintf(stderr, "%s\n", printableText(text).c_str());
-}
+void printLine(const std::string& text) { writeText(stderr, printableText(text) + "\n"); }
 
 int usageError(const std::string& message) {
     const std::string usage = CommandLine::usage();
     printLine("vestrix-convert: " + message);
-    std::fprintf(stderr, "%s\nRun vestrix-convert --help for more.\n",
-                 usage.substr(0, usage.find("\n\n")).c_str());
+    writeText(stderr,
+              usage.substr(0, usage.find("\n\n")) + "\nRun vestrix-convert --help for more.\n");
     return 2;
 }
 
@@ -50,16 +50,13 @@ int printText(const std::string& text) {
     return setupError(std::string("Cannot write to standard output: ") + std::strerror(errno));
 }
 
-std::string fileNameOf(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
+std::string fileNameOf(const std::string& path) { return pathText(toPath(path).filename()); }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string error;
-    const CommandLine line =
-        CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), error);
+    const CommandLine line = CommandLine::parse(programArguments(argc, argv), error);
     if (!error.empty()) return usageError(error);
     if (line.help) return printText(CommandLine::usage());
     if (line.version) return printText(std::string("vestrix-convert ") + VESTRIX_VERSION + "\n");
@@ -73,9 +70,8 @@ int main(int argc, char** argv) {
                               : BatchConverter::fromFolder(resources, line.sixtyFourColors,
                                                            line.force, &readFiles));
     } catch (const WorkFileError& e) {
-        return setupError(std::string(e.what()) + " (" +
-                          (std::filesystem::path(resources) / "pk001.fsh").string() + ": " +
-                          e.reason() + ")");
+        return setupError(std::string(e.what()) + " (" + pathText(toPath(resources) / "pk001.fsh") +
+                          ": " + e.reason() + ")");
     } catch (const ConversionError& e) {
         return setupError(std::string(e.what()) + " (looked in " + resources + ")");
     } catch (const FileAccessError& e) {
@@ -144,6 +140,6 @@ int main(int argc, char** argv) {
         Interruption::endAsRequested();
     }
     if (!line.quiet && (jobs.size() > 1 || failed > 0 || !plan.failures().empty()))
-        std::fprintf(stderr, "%s\n", summary.c_str());
+        writeText(stderr, summary + "\n");
     return failed == 0 && plan.failures().empty() ? 0 : 1;
 }

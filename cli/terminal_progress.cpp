@@ -33,7 +33,7 @@ int TerminalProgress::columns() const {
 
 void TerminalProgress::show(int done, const std::string& fileName) {
     if (!m_enabled) return;
-    std::fprintf(m_stream, "\r%s\033[K", line(done, m_total, fileName, columns()).c_str());
+    writeText(m_stream, "\r" + line(done, m_total, fileName, columns()) + "\033[K");
     std::fflush(m_stream);
 }
 

@@ -11,6 +11,7 @@
 #include "jersey_file_check.h"
 #include "kit_gaps.h"
 #include "layout_failure.h"
+#include "path_text.h"
 #include "program_own_files.h"
 #include "regular_file.h"
 #include "settings_file.h"
@@ -37,7 +38,7 @@ constexpr int kProgressStart = 0;
 
 std::uintmax_t fileSize(const std::string& path) {
     std::error_code error;
-    const std::uintmax_t size = fs::file_size(path, error);
+    const std::uintmax_t size = fs::file_size(toPath(path), error);
     return error ? 0 : size;
 }
 }  // namespace

@@ -4,8 +4,13 @@
 #include "file_access_error.h"
 #include "file_presence.h"
 #include "regular_file.h"
+#include "system_code_page.h"
 #include "text_field_reader.h"
 #include "write_target.h"
+
+namespace {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+}  // namespace
 
 SettingsFile::SettingsFile(const std::string& programFolder) : m_path(programFolder + kFileName) {}
 
@@ -20,19 +25,27 @@ Settings SettingsFile::read() const {
     }
 
     // Written by us, each field is one whole line; a hand-edited file may hold fewer fields.
-    const std::string content(file.bytes.begin(), file.bytes.end());
+    std::string content(file.bytes.begin(), file.bytes.end());
+    const bool utf8 = content.starts_with(kByteOrderMark);
+    if (utf8) content.erase(0, kByteOrderMark.size());
     TextFieldReader reader(content);
     Settings settings;
-    settings.lastOpenPath = reader.next().value_or(std::string());
-    settings.lastSavePath = reader.next().value_or(std::string());
+    for (std::string* value : {&settings.lastOpenPath, &settings.lastSavePath}) {
+        *value = reader.next().value_or(std::string());
+        if (!utf8) *value = fromSystemCodePage(*value);
+    }
     return settings;
 }
 
 void SettingsFile::write(const Settings& settings) const {
-    std::string content;
-    for (const std::string* value : {&settings.lastOpenPath, &settings.lastSavePath}) {
+    const auto open = toSystemCodePage(settings.lastOpenPath);
+    const auto save = toSystemCodePage(settings.lastSavePath);
+    const bool utf8 = !open || !save;
+    std::string content = utf8 ? std::string(kByteOrderMark) : std::string();
+    for (const std::string& value :
+         {utf8 ? settings.lastOpenPath : *open, utf8 ? settings.lastSavePath : *save}) {
         content += '"';
-        content += *value;
+        content += value;
         content += "\"\r\n";
     }
     try {

@@ -19,13 +19,18 @@ public:
 
 /**
  * The file holds two lines, each a value in double quotes ended by CR LF: line 1 the path opened
- * last, line 2 the path saved last. Values are written as they stand, nothing escaped.
+ * last, line 2 the path saved last. Values are written as they stand, nothing escaped, in the
+ * system's 8-bit code page; when a path has letters that code page lacks (a Cyrillic folder on a
+ * western Windows), the whole file is UTF-8 after a byte-order mark instead. Both read back.
  */
 class SettingsFile {
 public:
     static constexpr const char* kFileName = "jersey.cfg";
-    /** Two paths of the longest the systems allow, quoted, with their line ends. */
-    static constexpr std::size_t kMaxBytes = 2 * (32767 + 4);
+    /**
+     * A byte-order mark and two paths of the longest the systems allow (32767 UTF-16 units, each
+     * up to three bytes of UTF-8), quoted, with their line ends.
+     */
+    static constexpr std::size_t kMaxBytes = 3 + 2 * (3 * 32767 + 4);
 
     /** programFolder ends in a separator; the file is programFolder + "jersey.cfg". */
     explicit SettingsFile(const std::string& programFolder);

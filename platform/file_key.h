@@ -2,10 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
+#include <string>
 #include <utility>
 
 /** The file's volume and number on it (device and inode); nothing when it cannot be opened. */
 using FileKey = std::pair<std::uintmax_t, std::uintmax_t>;
-std::optional<FileKey> fileKey(const std::filesystem::path& path);
+std::optional<FileKey> fileKey(const std::string& path);

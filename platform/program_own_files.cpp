@@ -6,6 +6,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "path_text.h"
+
 namespace {
 std::string lowerCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -23,9 +25,9 @@ bool ProgramOwnFiles::isOwnName(const std::string& fileName) {
 
 void ProgramOwnFiles::addFolder(const std::string& folder) {
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+    for (std::filesystem::directory_iterator it(toPath(folder), error), end; !error && it != end;
          it.increment(error)) {
-        if (isOwnName(it->path().filename().string())) addFile(it->path().string());
+        if (isOwnName(pathText(it->path().filename()))) addFile(pathText(it->path()));
     }
 }
 

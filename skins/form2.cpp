@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "file_presence.h"
+#include "path_text.h"
 #include "skin_painting.h"
 #include "web_addresses.h"
 
@@ -25,7 +26,7 @@ bool isSeparator(char c) { return c == '/' || c == kSeparator; }
 /** The folder without a trailing separator, except where that would leave no folder (a root). */
 std::string withoutTrailingSeparator(std::string folder) {
     while (folder.size() > 1 && isSeparator(folder.back()) &&
-           fs::path(folder) != fs::path(folder).root_path()) {
+           toPath(folder) != toPath(folder).root_path()) {
         folder.pop_back();
     }
     return folder;
@@ -39,9 +40,9 @@ std::string withoutTrailingSeparator(std::string folder) {
 std::vector<std::string> pictureNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator entry(fs::path(folder), error), end; !error && entry != end;
+    for (fs::directory_iterator entry(toPath(folder), error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+        const std::string name = pathText(entry->path().filename());
         std::error_code ignored;
         if (name.size() < 4 || name.front() == '.' ||
             lowerCase(name.substr(name.size() - 4)) != ".jpg" || !entry->is_regular_file(ignored)) {

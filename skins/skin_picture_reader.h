@@ -2,6 +2,7 @@
 // Windows), behind an interface so that the windows' logic needs neither.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -9,6 +10,9 @@
 
 class SkinPictureReader {
 public:
+    /** Far beyond any skin: a screen-sized JPEG is a few megabytes. */
+    static constexpr std::uint64_t kLargestSkinBytes = 64u << 20;
+
     virtual ~SkinPictureReader() = default;
     /**
      * The picture in path (in the system's encoding): a JPEG, or any other format the reader knows

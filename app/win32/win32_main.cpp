@@ -4,6 +4,7 @@
 // commctrl.h needs windows.h first.
 #include <commctrl.h>
 #include <objbase.h>
+#include <shellapi.h>
 
 #include "browser_launcher.h"
 #include "dde_client.h"
@@ -18,6 +19,7 @@
 #include "win32_frm_splash.h"
 #include "win32_message_boxes.h"
 #include "win32_program_location.h"
+#include "win32_text.h"
 
 namespace {
 /**
@@ -26,18 +28,23 @@ namespace {
  * current folder.
  */
 std::string kitArgument() {
-    if (__argc < 2 || !__argv[1] || !*__argv[1]) return {};
-    const DWORD length = GetFullPathNameA(__argv[1], 0, nullptr, nullptr);
-    if (length == 0) return __argv[1];
-    std::string path(length, '\0');
-    path.resize(GetFullPathNameA(__argv[1], length, path.data(), nullptr));
-    return path;
+    // The wide command line: a kit's name may hold letters the ANSI code page lacks.
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const std::wstring given = arguments && count >= 2 && arguments[1] ? arguments[1] : L"";
+    LocalFree(arguments);
+    if (given.empty()) return {};
+    const DWORD length = GetFullPathNameW(given.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return utf8Text(given);
+    std::wstring path(length, L'\0');
+    path.resize(GetFullPathNameW(given.c_str(), length, path.data(), nullptr));
+    return utf8Text(path);
 }
 
 /** The dialog keys (Enter, Escape, Tab, Alt+letter) for the windows that ask for them. */
 bool isDialogKeyMessage(MSG& message) {
     HWND window = GetAncestor(message.hwnd, GA_ROOT);
-    return window && GetPropA(window, "VestrixDialogKeys") && IsDialogMessageA(window, &message);
+    return window && GetPropW(window, L"VestrixDialogKeys") && IsDialogMessageW(window, &message);
 }
 }  // namespace
 
@@ -81,11 +88,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     });
 
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (window && window->translateAccelerator(message)) continue;
         if (isDialogKeyMessage(message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }

@@ -1,9 +1,11 @@
 // The console on Windows. The erase-line sequence needs the console's terminal mode, which is
 // switched on here; a console without it (before Windows 10) gets no bar.
 #include <io.h>
+#include <shellapi.h>
 #include <windows.h>
 
 #include "terminal_console.h"
+#include "win32_text.h"
 
 namespace {
 HANDLE consoleOf(std::FILE* stream) {
@@ -27,4 +29,27 @@ int terminalColumns(std::FILE* stream) {
     if (console == INVALID_HANDLE_VALUE || !GetConsoleScreenBufferInfo(console, &information))
         return 0;
     return information.srWindow.Right - information.srWindow.Left + 1;
+}
+
+std::vector<std::string> programArguments(int, char**) {
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> result;
+    for (int i = 1; arguments && i < count; ++i) result.push_back(utf8Text(arguments[i]));
+    LocalFree(arguments);
+    return result;
+}
+
+void writeText(std::FILE* stream, const std::string& text) {
+    const HANDLE console = consoleOf(stream);
+    DWORD mode = 0;
+    if (console == INVALID_HANDLE_VALUE || !GetConsoleMode(console, &mode)) {
+        std::fputs(text.c_str(), stream);
+        return;
+    }
+    // What the C library holds back would otherwise come after this.
+    std::fflush(stream);
+    const std::wstring wide = wideText(text);
+    DWORD written = 0;
+    WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
 }

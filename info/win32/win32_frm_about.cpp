@@ -8,6 +8,7 @@
 #include "win32_control_names.h"
 #include "win32_controls.h"
 #include "win32_font.h"
+#include "win32_text.h"
 #include "win32_twips.h"
 
 namespace {
@@ -55,7 +56,7 @@ Win32FrmAbout::Win32FrmAbout(HWND owner, const AboutServices& services) : m_logi
            frameAround(kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle), owner);
     Win32ControlNames::set(handle(), "frmAbout");
     // The program's message loop gives the window Enter, Escape, Tab and Alt+S.
-    SetPropA(handle(), "VestrixDialogKeys", handle());
+    SetPropW(handle(), L"VestrixDialogKeys", handle());
     buildControls();
 }
 
@@ -112,11 +113,12 @@ HWND Win32FrmAbout::addPicture(const char* name, const char* resource, int leftT
     HWND box = Win32Controls::create(handle(), "STATIC", "", SS_BITMAP | SS_CENTERIMAGE,
                                      Win32Twips::toRect(leftTwips, topTwips, sizeTwips, sizeTwips),
                                      name, 0, WS_EX_CLIENTEDGE);
-    HBITMAP logo = static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), resource, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    HBITMAP logo =
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), wideText(resource).c_str(),
+                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     if (logo) {
         m_logos[m_logoCount++] = logo;
-        SendMessageA(box, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo));
+        SendMessageW(box, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo));
     }
     // Setting the picture sizes a bitmap static to it: the box keeps its designed place.
     const RECT place = Win32Twips::toRect(leftTwips, topTwips, sizeTwips, sizeTwips);

@@ -21,7 +21,7 @@ constexpr UINT kDestroyNow = WM_APP + 1;
 
 POINT centredOnScreen(SIZE size) {
     RECT work{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     return POINT{work.left + (work.right - work.left - size.cx) / 2,
                  work.top + (work.bottom - work.top - size.cy) / 2};
 }
@@ -30,8 +30,8 @@ POINT centredOnScreen(SIZE size) {
 Win32FrmSplash::Win32FrmSplash(ProgramExit& programExit, std::function<void()> showMainWindow)
     : m_logic(*this, programExit, std::move(showMainWindow)) {
     registerClass(kClassName);
-    m_owner = CreateWindowExA(0, "STATIC", "Vestrix", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    m_owner = CreateWindowExW(0, L"STATIC", L"Vestrix", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     const SIZE size = frameAround(kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle);
     const POINT place = centredOnScreen(size);
     create(kExStyle, kClassName, "", kStyle, place.x, place.y, size, m_owner);
@@ -58,7 +58,7 @@ void Win32FrmSplash::buildControls() {
     if (const auto banner = Win32PictureDecoder::fromResource("SPLASH_BANNER")) {
         m_banner = Win32PictureDecoder::toBitmap(*banner);
         // The control takes the picture's natural size.
-        SendMessageA(image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_banner));
+        SendMessageW(image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_banner));
     }
     Win32Clicks::watch(image1, [this] { m_logic.Image1_Click(); });
 
@@ -109,5 +109,5 @@ void Win32FrmSplash::unload() {
     m_unloading = true;
     // Gone from the screen at once, before the main window's start-up can say anything.
     ShowWindow(handle(), SW_HIDE);
-    PostMessageA(handle(), kDestroyNow, 0, 0);
+    PostMessageW(handle(), kDestroyNow, 0, 0);
 }

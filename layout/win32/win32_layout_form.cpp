@@ -11,10 +11,10 @@
 namespace {
 /** The name a menu item carries as its item data (a text with the program's lifetime). */
 std::string menuItemName(HMENU menu, UINT position) {
-    MENUITEMINFOA item{};
+    MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_DATA;
-    if (!GetMenuItemInfoA(menu, position, TRUE, &item) || item.dwItemData == 0) return {};
+    if (!GetMenuItemInfoW(menu, position, TRUE, &item) || item.dwItemData == 0) return {};
     return reinterpret_cast<const char*>(item.dwItemData);
 }
 

@@ -5,7 +5,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -13,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 
 #include "picture_box.h"
 #include "preview_boxes.h"
@@ -29,14 +29,17 @@ constexpr int kClientHeightTwips = 5610;
 constexpr int kProgressMaximum = 90;
 constexpr qint64 kProgressPaintMs = 40;
 
-std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
 // One local file, as a file manager drops it; the Load command's check says whether it is a kit.
-QString droppedFile(const QMimeData* data) {
+// The URL's percent-encoded path keeps the name's bytes, which need not be UTF-8.
+std::string droppedFile(const QMimeData* data) {
     if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
     const QUrl url = data->urls().constFirst();
-    if (!url.isLocalFile() || QFileInfo(url.toLocalFile()).isDir()) return {};
-    return url.toLocalFile();
+    if (!url.isLocalFile()) return {};
+    const std::string path =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return {};
+    return path;
 }
 }  // namespace
 
@@ -212,17 +215,17 @@ void QtForm1::showAbout() {
 LayoutForm& QtForm1::layoutForm() { return *m_layoutForm; }
 
 void QtForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (!droppedFile(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
 void QtForm1::dragMoveEvent(QDragMoveEvent* event) {
-    if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (!droppedFile(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
 void QtForm1::dropEvent(QDropEvent* event) {
-    const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty()) return;
+    const std::string path = droppedFile(event->mimeData());
+    if (path.empty()) return;
     event->acceptProposedAction();
     // The file manager waits for the drop to end: load once it has, not inside its handler.
-    QTimer::singleShot(0, this, [this, path] { m_logic.loadJersey(native(path)); });
+    QTimer::singleShot(0, this, [this, path] { m_logic.loadJersey(path); });
 }

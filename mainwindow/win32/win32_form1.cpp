@@ -17,6 +17,7 @@
 #include "win32_layout_form.h"
 #include "win32_picture_box.h"
 #include "win32_skin_surface.h"
+#include "win32_text.h"
 #include "win32_twips.h"
 
 namespace {
@@ -73,20 +74,20 @@ ACCEL kShortcuts[] = {
 
 /** Names a menu item by its item data: the layout scaler lists menus by these names. */
 void nameMenuItem(HMENU menu, UINT position, const char* name) {
-    MENUITEMINFOA item{};
+    MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_DATA;
     item.dwItemData = reinterpret_cast<ULONG_PTR>(name);
-    SetMenuItemInfoA(menu, position, TRUE, &item);
+    SetMenuItemInfoW(menu, position, TRUE, &item);
 }
 
 void registerWindowClass() {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
     // The window's own sixteen-colour icon; the program's icon where a small one is shown.
-    const auto icon =
-        static_cast<HICON>(LoadImageA(instance, "FORM1_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+    const auto icon = static_cast<HICON>(
+        LoadImageW(instance, L"FORM1_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
     const auto smallIcon = static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     Win32Window::registerClass(kClassName, icon, smallIcon);
 }
@@ -100,8 +101,8 @@ Win32Form1::Win32Form1(const MainWindowServices& services)
            frameAround(kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle, true), nullptr,
            m_menu);
     Win32ControlNames::set(handle(), "Form1");
-    SetPropA(handle(), "VestrixDialogKeys", handle());
-    m_accelerators = CreateAcceleratorTableA(kShortcuts, static_cast<int>(std::size(kShortcuts)));
+    SetPropW(handle(), L"VestrixDialogKeys", handle());
+    m_accelerators = CreateAcceleratorTableW(kShortcuts, static_cast<int>(std::size(kShortcuts)));
     m_surface = std::make_unique<Win32SkinSurface>(handle());
     m_layoutForm = std::make_unique<Win32LayoutForm>(handle());
     buildControls();
@@ -117,10 +118,11 @@ HMENU Win32Form1::buildMenus() {
     for (const Menu& menu : kMenus) {
         HMENU popup = CreatePopupMenu();
         for (const MenuEntry& entry : menu.entries) {
-            AppendMenuA(popup, MF_STRING, entry.command, entry.caption);
+            AppendMenuW(popup, MF_STRING, entry.command, wideText(entry.caption).c_str());
             nameMenuItem(popup, static_cast<UINT>(GetMenuItemCount(popup) - 1), entry.name);
         }
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menu.caption);
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
+                    wideText(menu.caption).c_str());
         nameMenuItem(bar, static_cast<UINT>(GetMenuItemCount(bar) - 1), menu.name);
     }
     return bar;
@@ -147,8 +149,8 @@ void Win32Form1::buildControls() {
     m_progressBar1 =
         Win32Controls::create(handle(), PROGRESS_CLASSA, "", 0,
                               Win32Twips::toRect(2160, 2520, 3255, 255), "ProgressBar1");
-    SendMessageA(m_progressBar1, PBM_SETRANGE32, 0, kProgressMaximum);
-    SendMessageA(m_progressBar1, PBM_SETPOS, 0, 0);
+    SendMessageW(m_progressBar1, PBM_SETRANGE32, 0, kProgressMaximum);
+    SendMessageW(m_progressBar1, PBM_SETPOS, 0, 0);
 
     // Hidden text boxes: Text1 holds the program folder, DDEtext serves the web links later.
     m_text1 = Win32Controls::create(handle(), "EDIT", "Text1", ES_AUTOHSCROLL,
@@ -169,12 +171,12 @@ void Win32Form1::show() {
 
 bool Win32Form1::translateAccelerator(MSG& message) {
     if (!handle() || GetAncestor(message.hwnd, GA_ROOT) != handle()) return false;
-    return TranslateAcceleratorA(handle(), m_accelerators, &message) != 0;
+    return TranslateAcceleratorW(handle(), m_accelerators, &message) != 0;
 }
 
 void Win32Form1::loadLater(const std::string& path) {
     m_pendingLoad = path;
-    PostMessageA(handle(), kLoadPending, 0, 0);
+    PostMessageW(handle(), kLoadPending, 0, 0);
 }
 
 LRESULT Win32Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -249,17 +251,17 @@ void Win32Form1::command(WORD id) {
 
 void Win32Form1::dropFiles(HDROP drop) {
     // One file, as a file manager drops it; the Load command's check says whether it is a kit.
-    std::string path;
-    if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
-        path.resize(DragQueryFileA(drop, 0, nullptr, 0) + 1);
-        path.resize(DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size())));
+    std::wstring path;
+    if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
+        path.resize(DragQueryFileW(drop, 0, nullptr, 0) + 1);
+        path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
     }
     DragFinish(drop);
     const DWORD attributes =
-        path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+        path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
     // The file manager waits for the drop to end: load once it has.
-    loadLater(path);
+    loadLater(utf8Text(path));
 }
 
 void Win32Form1::setEnabled(Control control, bool enabled) {
@@ -276,11 +278,11 @@ void Win32Form1::setChecked(Control control, bool checked) {
 }
 
 void Win32Form1::setText(Control control, const std::string& text) {
-    if (control == Control::Text1) SetWindowTextA(m_text1, text.c_str());
+    if (control == Control::Text1) SetWindowTextW(m_text1, wideText(text).c_str());
 }
 
 void Win32Form1::setProgress(int value) {
-    SendMessageA(m_progressBar1, PBM_SETPOS, static_cast<WPARAM>(value), 0);
+    SendMessageW(m_progressBar1, PBM_SETPOS, static_cast<WPARAM>(value), 0);
     // A load keeps the message loop waiting, and the bar and the previews are the user's only sign
     // that it works: on a slow disk paint them now and then; a quick load is painted when it ends.
     const ULONGLONG now = GetTickCount64();

@@ -6,6 +6,9 @@
 #include <cstring>
 #include <random>
 
+#include "file_open.h"
+#include "path_text.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -41,7 +44,7 @@ std::string refusesNewFiles(const fs::path& folder) {
     std::error_code error;
     if (fs::exists(probe, error)) return {};  // somebody could make it: so can we
     errno = 0;
-    std::FILE* file = std::fopen(probe.string().c_str(), "wb");
+    std::FILE* file = openFile(pathText(probe), "wb");
     if (!file) return std::strerror(errno != 0 ? errno : EACCES);
     std::fclose(file);
     fs::remove(probe, error);
@@ -54,7 +57,7 @@ namespace ProgramFolderChoice {
 bool isUsable(const fs::path& folder) {
     const fs::path work = folder / kWorkFile;
     if (sizeOf(work) == 0) return false;
-    std::FILE* file = std::fopen(work.string().c_str(), "r+b");
+    std::FILE* file = openFile(pathText(work), "r+b");
     if (!file) return false;
     std::fclose(file);
     return refusesNewFiles(folder).empty();
@@ -66,9 +69,9 @@ void seed(const fs::path& from, const fs::path& to) {
          entry.increment(error)) {
         // Only what the tool ships: an installed program's folder also holds the executable and
         // its libraries, and perhaps someone's settings.
-        const std::string name = entry->path().filename().string();
+        const std::string name = pathText(entry->path().filename());
         if (!isShipped(name) || sizeOf(entry->path()) == 0) continue;
-        const fs::path copy = to / name;
+        const fs::path copy = to / entry->path().filename();
         // An empty file is what a failed presence test leaves behind: it holds nothing to keep.
         std::error_code ignored;
         if (fs::exists(copy, ignored) && sizeOf(copy) > 0) continue;
@@ -87,13 +90,13 @@ Choice choose(const fs::path& executableFolder, const std::vector<fs::path>& sha
     const fs::path work = executableFolder / kWorkFile;
     std::error_code error;
     if (fs::is_regular_file(work, error) && sizeOf(work) == 0) {
-        return {executableFolder, "The work file " + work.string() +
+        return {executableFolder, "The work file " + pathText(work) +
                                       " is empty: put back the pk001.fsh that came with Vestrix."};
     }
 
     fs::create_directories(userFolder, error);
     if (error) {
-        return {userFolder, "Cannot create the folder " + userFolder.string() +
+        return {userFolder, "Cannot create the folder " + pathText(userFolder) +
                                 " for Vestrix's own files: " + error.message()};
     }
     const fs::path user = fs::weakly_canonical(userFolder, error);
@@ -103,7 +106,7 @@ Choice choose(const fs::path& executableFolder, const std::vector<fs::path>& sha
         seed(shared, userFolder);
     }
     if (const std::string refusal = refusesNewFiles(userFolder); !refusal.empty()) {
-        return {userFolder, "Cannot write into the folder " + userFolder.string() +
+        return {userFolder, "Cannot write into the folder " + pathText(userFolder) +
                                 " for Vestrix's own files: " + refusal};
     }
     return {userFolder, {}};

@@ -3,7 +3,7 @@
 
 #include "file_key.h"
 
-std::optional<FileKey> fileKey(const std::filesystem::path& path) {
+std::optional<FileKey> fileKey(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) return std::nullopt;
     return FileKey(status.st_dev, status.st_ino);

@@ -15,4 +15,5 @@ public:
 private:
     std::string m_folder;
     std::string m_problem;
+    std::string m_executable;
 };

@@ -2,9 +2,9 @@
 #include "win32_control_names.h"
 
 namespace {
-constexpr const char* kNameProperty = "VestrixName";
+constexpr const wchar_t* kNameProperty = L"VestrixName";
 // Index + 1: a property that is not there reads as 0.
-constexpr const char* kIndexProperty = "VestrixIndex";
+constexpr const wchar_t* kIndexProperty = L"VestrixIndex";
 
 struct Search {
     std::string_view name;
@@ -26,20 +26,20 @@ BOOL CALLBACK matchChild(HWND child, LPARAM data) {
 namespace Win32ControlNames {
 
 void set(HWND control, const char* name, std::optional<int> index) {
-    SetPropA(control, kNameProperty, const_cast<char*>(name));
+    SetPropW(control, kNameProperty, const_cast<char*>(name));
     if (index) {
-        SetPropA(control, kIndexProperty,
+        SetPropW(control, kIndexProperty,
                  reinterpret_cast<HANDLE>(static_cast<INT_PTR>(*index + 1)));
     }
 }
 
 std::string name(HWND control) {
-    const auto* text = static_cast<const char*>(GetPropA(control, kNameProperty));
+    const auto* text = static_cast<const char*>(GetPropW(control, kNameProperty));
     return text ? text : "";
 }
 
 std::optional<int> index(HWND control) {
-    const auto stored = reinterpret_cast<INT_PTR>(GetPropA(control, kIndexProperty));
+    const auto stored = reinterpret_cast<INT_PTR>(GetPropW(control, kIndexProperty));
     if (stored == 0) return std::nullopt;
     return static_cast<int>(stored - 1);
 }

@@ -1,6 +1,8 @@
 // DDEML conversations with a browser's DDE server.
 #include "win32_dde_client.h"
 
+#include "win32_text.h"
+
 namespace {
 // A text box waits five seconds for its server's answer unless told otherwise.
 constexpr DWORD kRequestTimeoutMs = 5000;
@@ -22,7 +24,7 @@ void Win32DdeClient::disconnect() {
 }
 
 HSZ Win32DdeClient::stringHandle(const std::string& text) {
-    return DdeCreateStringHandleA(m_instance, text.c_str(), CP_WINANSI);
+    return DdeCreateStringHandleW(m_instance, wideText(text).c_str(), CP_WINUNICODE);
 }
 
 void Win32DdeClient::setLinkMode(int mode) {
@@ -32,7 +34,7 @@ void Win32DdeClient::setLinkMode(int mode) {
         throw DdeError(DdeError::kRefused, "Link mode " + std::to_string(mode) + " not offered");
     }
     if (m_instance == 0 &&
-        DdeInitializeA(&m_instance, ignoreTransactions, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) {
+        DdeInitializeW(&m_instance, ignoreTransactions, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) {
         m_instance = 0;
         throw DdeError(DdeError::kRefused, "DDE is not available");
     }

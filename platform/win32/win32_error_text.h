@@ -5,13 +5,16 @@
 
 #include <string>
 
+#include "win32_text.h"
+
 /** Without the closing full stop and line break the system adds. */
 inline std::string win32ErrorText(DWORD error) {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = length > 0 ? std::string(text, length) : "error " + std::to_string(error);
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string message =
+        length > 0 ? utf8Text(std::wstring_view(text, length)) : "error " + std::to_string(error);
     LocalFree(text);
     while (!message.empty() &&
            (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {

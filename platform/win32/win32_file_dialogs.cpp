@@ -1,4 +1,4 @@
-// GetOpenFileNameA and GetSaveFileNameA, with nothing set but the initial folder.
+// GetOpenFileNameW and GetSaveFileNameW, with nothing set but the initial folder.
 #include "win32_file_dialogs.h"
 
 #include <windows.h>
@@ -8,23 +8,26 @@
 #include <stdexcept>
 #include <vector>
 
+#include "win32_text.h"
+
 namespace {
 enum class Kind { Open, Save };
 
 std::string askFileName(Kind kind, const std::string& initialPath) {
     // Room for a long path; the name starts empty.
-    std::vector<char> file(32768, '\0');
-    OPENFILENAMEA dialog{};
+    std::vector<wchar_t> file(32768, L'\0');
+    const std::wstring initialFolder = wideText(initialPath);
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = GetActiveWindow();
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     // The last full path chosen, as it stands: the dialog makes of it what it can.
-    dialog.lpstrInitialDir = initialPath.empty() ? nullptr : initialPath.c_str();
+    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
     // No filter, title or default extension. The program's current folder stays where it was;
     // the save command asks about an existing file itself.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    const BOOL chosen = kind == Kind::Open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+    const BOOL chosen = kind == Kind::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
     if (!chosen) {
         // Zero: the user cancelled. Anything else is the dialog's own failure.
         if (const DWORD error = CommDlgExtendedError(); error != 0) {
@@ -33,7 +36,7 @@ std::string askFileName(Kind kind, const std::string& initialPath) {
         }
         return {};
     }
-    return file.data();
+    return utf8Text(file.data());
 }
 }  // namespace
 

@@ -1,10 +1,12 @@
-// Existence of ordinary files through GetFileAttributesA.
+// Existence of ordinary files through GetFileAttributesW.
 #include "win32_file_existence.h"
 
 #include <windows.h>
 
+#include "win32_text.h"
+
 bool Win32FileExistence::ordinaryFileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(wideText(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     return (attributes &
             (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;

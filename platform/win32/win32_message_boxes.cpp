@@ -1,7 +1,9 @@
-// Message boxes with the system's own MessageBoxA.
+// Message boxes with the system's own MessageBoxW.
 #include "win32_message_boxes.h"
 
 #include <windows.h>
+
+#include "win32_text.h"
 
 MessageAnswer Win32MessageBoxes::show(const std::string& text, const std::string& title,
                                       MessageButtons buttons, MessageAnswer defaultAnswer) {
@@ -9,9 +11,10 @@ MessageAnswer Win32MessageBoxes::show(const std::string& text, const std::string
     const HWND owner = GetActiveWindow();
     if (buttons == MessageButtons::YesNo) {
         const UINT type = MB_YESNO | (defaultAnswer == MessageAnswer::No ? MB_DEFBUTTON2 : 0);
-        return MessageBoxA(owner, text.c_str(), title.c_str(), type) == IDYES ? MessageAnswer::Yes
-                                                                              : MessageAnswer::No;
+        return MessageBoxW(owner, wideText(text).c_str(), wideText(title).c_str(), type) == IDYES
+                   ? MessageAnswer::Yes
+                   : MessageAnswer::No;
     }
-    MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK);
+    MessageBoxW(owner, wideText(text).c_str(), wideText(title).c_str(), MB_OK);
     return MessageAnswer::Ok;
 }

@@ -6,7 +6,9 @@
 
 #include "file_access_error.h"
 #include "output_folder.h"
+#include "path_text.h"
 #include "win32_error_text.h"
+#include "win32_text.h"
 
 namespace {
 [[noreturn]] void refuse(const std::string& path, const std::string& reason) {
@@ -14,12 +16,12 @@ namespace {
 }
 
 std::string joined(const std::string& folder, const std::string& name) {
-    return (std::filesystem::path(folder) / name).string();
+    return pathText(toPath(folder) / toPath(name));
 }
 }  // namespace
 
 OutputFolder::OutputFolder(const std::string& path) : m_path(path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(wideText(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) refuse(path, win32ErrorText(GetLastError()));
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) refuse(path, "it is not a folder");
     const auto key = fileKey(path);
@@ -35,7 +37,7 @@ OutputFolder::~OutputFolder() = default;
 void OutputFolder::checkTakesFiles() const {
     const std::string probe = joined(m_path, std::string(".probe") + WriteTarget::kTemporaryMark +
                                                  std::to_string(GetCurrentProcessId()));
-    const HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    const HANDLE file = CreateFileW(wideText(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) refuse(m_path, win32ErrorText(GetLastError()));
     CloseHandle(file);

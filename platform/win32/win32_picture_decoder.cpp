@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "win32_text.h"
+
 namespace {
 /** COM for the calling thread, for as long as one decoding runs. */
 class ComScope {
@@ -96,8 +98,9 @@ HBITMAP toBitmap(const Picture& picture) {
 }
 
 std::optional<Picture> fromResource(const char* name) {
-    const HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC resource = FindResourceA(module, name, MAKEINTRESOURCEA(10));  // RT_RCDATA
+    const HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC resource =
+        FindResourceW(module, wideText(name).c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
     if (!resource) return std::nullopt;
     HGLOBAL loaded = LoadResource(module, resource);
     const void* data = loaded ? LockResource(loaded) : nullptr;

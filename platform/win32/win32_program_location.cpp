@@ -1,6 +1,7 @@
 // The program folder of the running Windows program.
 #include "win32_program_location.h"
 
+#include "path_text.h"
 #include "program_folder_choice.h"
 #include "program_locations.h"
 
@@ -8,11 +9,10 @@ Win32ProgramLocation::Win32ProgramLocation() {
     // The same places the converter keeps its hands off.
     const ProgramLocations locations = ProgramLocations::ofThisProgram();
     m_executable = locations.executable;
+    std::vector<std::filesystem::path> shared;
+    for (const std::string& folder : locations.sharedFolders) shared.push_back(toPath(folder));
     const ProgramFolderChoice::Choice choice = ProgramFolderChoice::choose(
-        locations.executableFolder,
-        std::vector<std::filesystem::path>(locations.sharedFolders.begin(),
-                                           locations.sharedFolders.end()),
-        locations.userFolder);
-    m_folder = choice.folder.string();
+        toPath(locations.executableFolder), shared, toPath(locations.userFolder));
+    m_folder = pathText(choice.folder);
     m_problem = choice.problem;
 }

@@ -5,31 +5,35 @@
 #include <shlobj.h>
 
 #include <filesystem>
-#include <vector>
+#include <string>
 
+#include "path_text.h"
 #include "program_locations.h"
+#include "win32_text.h"
 
 namespace fs = std::filesystem;
 
 ProgramLocations ProgramLocations::ofThisProgram() {
     ProgramLocations locations;
-    std::vector<char> path(MAX_PATH);
+    std::wstring path(MAX_PATH, L'\0');
     DWORD length = 0;
-    while ((length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
            path.size())
         path.resize(path.size() * 2);
     if (length > 0) {
-        locations.executable.assign(path.data(), length);
-        const fs::path folder = fs::path(locations.executable).parent_path();
-        locations.executableFolder = folder.string();
+        path.resize(length);
+        locations.executable = utf8Text(path);
+        const fs::path folder = toPath(locations.executable).parent_path();
+        locations.executableFolder = pathText(folder);
         // Installed under Program Files, the shipped files lie beside the executable.
         locations.sharedFolders.push_back(locations.executableFolder);
-        locations.sharedFolders.push_back((folder.parent_path() / "share" / "vestrix").string());
+        locations.sharedFolders.push_back(pathText(folder.parent_path() / "share" / "vestrix"));
     }
-    char data[MAX_PATH] = {};
-    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
-                                   SHGFP_TYPE_CURRENT, data)))
-        locations.userFolder = (fs::path(data) / "Vestrix").string();
+    // The user's profile folder carries the user's name, in whatever letters it is written.
+    wchar_t* data = nullptr;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &data)))
+        locations.userFolder = pathText(toPath(utf8Text(data)) / "Vestrix");
+    CoTaskMemFree(data);
     locations.gatherFolders();
     return locations;
 }

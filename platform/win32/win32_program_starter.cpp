@@ -5,6 +5,8 @@
 // shellapi.h needs windows.h first.
 #include <shellapi.h>
 
+#include "win32_text.h"
+
 std::string Win32ProgramStarter::quoteArgument(const std::string& argument) {
     if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
     std::string quoted = "\"";
@@ -36,8 +38,8 @@ void Win32ProgramStarter::showTextFile(const std::string& path, ViewerFailed) {
 
 void Win32ProgramStarter::showWebPage(const std::string& address, ViewerFailed) {
     // Values up to 32 are the shell's error codes.
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+        nullptr, L"open", wideText(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32) {
         throw ProgramStartError("Cannot open " + address + " (error " + std::to_string(result) +
                                 ")");
@@ -48,13 +50,13 @@ void Win32ProgramStarter::startCommandLine(const std::string& commandLine) {
     if (commandLine.find_first_not_of(" \t") == std::string::npos) {
         throw ProgramStartError("Cannot start an empty command line");
     }
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    std::string writable = commandLine;  // CreateProcess may write into its command line
-    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    std::wstring writable = wideText(commandLine);  // CreateProcess may write into it
+    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         throw ProgramStartError("Cannot start " + commandLine + " (error " +
                                 std::to_string(GetLastError()) + ")");

@@ -6,6 +6,7 @@
 #include "regular_file.h"
 #include "win32_error_text.h"
 #include "win32_open_file.h"
+#include "win32_text.h"
 
 namespace {
 [[noreturn]] void refuse(const std::string& path, const std::string& reason) {
@@ -13,9 +14,10 @@ namespace {
 }
 
 RegularFile read(const std::string& path, std::uint64_t maxBytes, bool refuseLonger) {
-    const Win32Handle file(CreateFileA(
-        path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const Win32Handle file(CreateFileW(wideText(path).c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                       nullptr));
     if (file.handle == INVALID_HANDLE_VALUE) refuse(path, win32ErrorText(GetLastError()));
     BY_HANDLE_FILE_INFORMATION info{};
     const bool known = GetFileInformationByHandle(file.handle, &info) != 0;

@@ -4,6 +4,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "win32_text.h"
 #include "win32_twips.h"
 
 namespace {
@@ -16,25 +17,26 @@ std::function<void(const std::string&)>& failureReporter() {
 Win32Window::~Win32Window() {
     if (!m_handle) return;
     // The object is going: no message of the destruction may reach it.
-    SetWindowLongPtrA(m_handle, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(m_handle, GWLP_USERDATA, 0);
     DestroyWindow(m_handle);
 }
 
 void Win32Window::registerClass(const char* className, HICON icon, HICON smallIcon) {
-    WNDCLASSEXA existing{};
+    const std::wstring name = wideText(className);
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(instance, className, &existing)) return;
-    WNDCLASSEXA windowClass{};
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (GetClassInfoExW(instance, name.c_str(), &existing)) return;
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = icon;
     windowClass.hIconSm = smallIcon;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = className;
-    RegisterClassExA(&windowClass);
+    windowClass.lpszClassName = name.c_str();
+    RegisterClassExW(&windowClass);
 }
 
 void Win32Window::setFailureReporter(std::function<void(const std::string&)> reporter) {
@@ -45,14 +47,14 @@ void Win32Window::reportFailure(const std::string& message) {
     if (failureReporter()) {
         failureReporter()(message);
     } else {
-        MessageBoxA(GetActiveWindow(), message.c_str(), "Vestrix", MB_OK);
+        MessageBoxW(GetActiveWindow(), wideText(message).c_str(), L"Vestrix", MB_OK);
     }
 }
 
 void Win32Window::create(DWORD exStyle, const char* className, const char* title, DWORD style,
                          int x, int y, SIZE size, HWND parent, HMENU menu) {
-    CreateWindowExA(exStyle, className, title, style, x, y, size.cx, size.cy, parent, menu,
-                    GetModuleHandleA(nullptr), this);
+    CreateWindowExW(exStyle, wideText(className).c_str(), wideText(title).c_str(), style, x, y,
+                    size.cx, size.cy, parent, menu, GetModuleHandleW(nullptr), this);
     if (!m_handle) throw std::runtime_error(std::string("Cannot create the window ") + className);
 }
 
@@ -64,23 +66,23 @@ SIZE Win32Window::frameAround(int clientWidthTwips, int clientHeightTwips, DWORD
 }
 
 LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(m_handle, message, wParam, lParam);
+    return DefWindowProcW(m_handle, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32Window::windowProcedure(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self =
-            static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->m_handle = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->m_handle = nullptr;
-        const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
         self->destroyed();
         return result;
     }

@@ -1,4 +1,4 @@
-// Write targets on Windows. MoveFileExA with MOVEFILE_REPLACE_EXISTING puts a finished file in
+// Write targets on Windows. MoveFileExW with MOVEFILE_REPLACE_EXISTING puts a finished file in
 // place, since a plain rename there refuses to replace an existing one. GetLastError is read right
 // after the call that failed, before any clean-up call can change it.
 #include <algorithm>
@@ -6,8 +6,10 @@
 #include <filesystem>
 
 #include "file_access_error.h"
+#include "path_text.h"
 #include "win32_error_text.h"
 #include "win32_open_file.h"
+#include "win32_text.h"
 #include "write_target.h"
 
 namespace {
@@ -38,15 +40,15 @@ bool setLength(HANDLE file, std::uint64_t length) {
 
 HANDLE createTemporary(const std::string& path, std::string& temporary) {
     static std::atomic<unsigned> counter{0};
-    const std::filesystem::path target(path);
+    const std::filesystem::path target = toPath(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::filesystem::path name = target;
-        name.replace_filename("." + target.filename().string() + WriteTarget::kTemporaryMark +
-                              std::to_string(GetCurrentProcessId()) + "-" +
-                              std::to_string(counter++));
-        temporary = name.string();
-        const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        name.replace_filename(
+            toPath("." + pathText(target.filename()) + WriteTarget::kTemporaryMark +
+                   std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++)));
+        temporary = pathText(name);
+        const HANDLE file = CreateFileW(wideText(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
     }
     return INVALID_HANDLE_VALUE;
@@ -54,10 +56,12 @@ HANDLE createTemporary(const std::string& path, std::string& temporary) {
 
 /** The file a link leads to, without the "\\?\" that the system puts before a drive letter. */
 std::string finalPath(HANDLE file, const std::string& path) {
-    char buffer[MAX_PATH * 4];
-    const DWORD length = GetFinalPathNameByHandleA(file, buffer, sizeof buffer, 0);
-    if (length == 0 || length >= sizeof buffer) refuse(path, win32ErrorText(GetLastError()));
-    std::string result(buffer, length);
+    std::wstring buffer(32768, L'\0');  // the longest path Windows has
+    const DWORD length =
+        GetFinalPathNameByHandleW(file, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
+    if (length == 0 || length >= buffer.size()) refuse(path, win32ErrorText(GetLastError()));
+    buffer.resize(length);
+    std::string result = utf8Text(buffer);
     if (result.rfind("\\\\?\\", 0) == 0 && result.size() > 5 && result[5] == ':')
         result.erase(0, 4);
     return result;
@@ -68,15 +72,15 @@ WriteTarget WriteTarget::examineIn(int, const std::string& path, const std::stri
     WriteTarget target;
     target.m_path = shown;
     target.m_writtenPath = path;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(wideText(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_NOT_FOUND) refuse(shown, win32ErrorText(error));
         return target;
     }
-    const Win32Handle file(
-        CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const Win32Handle file(CreateFileW(
+        wideText(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (file.handle == INVALID_HANDLE_VALUE) refuse(shown, win32ErrorText(GetLastError()));
     BY_HANDLE_FILE_INFORMATION info{};
     const bool known = GetFileInformationByHandle(file.handle, &info) != 0;
@@ -106,10 +110,11 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
             const bool closed = CloseHandle(file) != 0;
             if (written && !closed) error = GetLastError();
             if (written && closed &&
-                MoveFileExA(temporary.c_str(), m_writtenPath.c_str(), MOVEFILE_REPLACE_EXISTING))
+                MoveFileExW(wideText(temporary).c_str(), wideText(m_writtenPath).c_str(),
+                            MOVEFILE_REPLACE_EXISTING))
                 return;
             if (written && closed) error = GetLastError();
-            DeleteFileA(temporary.c_str());
+            DeleteFileW(wideText(temporary).c_str());
             refuse(m_path, win32ErrorText(error));
         }
         // A folder that takes no new files still lets an existing file be written where it is.
@@ -117,8 +122,9 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
         if (!exists() || error != ERROR_ACCESS_DENIED) refuse(m_path, win32ErrorText(error));
     }
 
-    const Win32Handle file(CreateFileA(m_writtenPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const Win32Handle file(CreateFileW(wideText(m_writtenPath).c_str(), GENERIC_WRITE,
+                                       FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.handle == INVALID_HANDLE_VALUE) refuse(m_path, win32ErrorText(GetLastError()));
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(file.handle, &info) || win32FileKey(info) != *m_key)
@@ -133,4 +139,4 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
     if (!written) refuse(m_path, win32ErrorText(GetLastError()));
 }
 
-void WriteTarget::remove() const { DeleteFileA(m_writtenPath.c_str()); }
+void WriteTarget::remove() const { DeleteFileW(wideText(m_writtenPath).c_str()); }

@@ -2,16 +2,24 @@
 #include "qt_skin_picture_reader.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 
+#include "file_access_error.h"
 #include "jpeg_completeness.h"
+#include "regular_file.h"
 
 std::optional<SkinPicture> QtSkinPictureReader::read(const std::string& path) {
-    QFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = file.readAll();
+    // The file's bytes by its own name: Qt's file names are UTF-16, and a folder whose name is no
+    // UTF-8 could not be reached through them.
+    RegularFile file;
+    try {
+        file = readRegularFile(path, kLargestSkinBytes);
+    } catch (const FileAccessError&) {
+        return std::nullopt;
+    }
+    QByteArray bytes(reinterpret_cast<const char*>(file.bytes.data()),
+                     static_cast<qsizetype>(file.bytes.size()));
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer);
     // Skins are often renamed by hand, so the content decides the format, not the name.

@@ -7,9 +7,6 @@
 #include "win32_picture_decoder.h"
 
 namespace {
-// Far beyond any skin: a screen-sized JPEG is a few megabytes.
-constexpr std::uint64_t kLargestSkinBytes = 64u << 20;
-
 bool startsAsJpeg(const std::vector<std::uint8_t>& bytes) {
     return bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8;
 }

@@ -5,6 +5,7 @@
 #include "win32_control_names.h"
 #include "win32_controls.h"
 #include "win32_font.h"
+#include "win32_text.h"
 #include "win32_twips.h"
 
 namespace {
@@ -85,15 +86,16 @@ LRESULT Win32Form2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32Form2::setListEntries(const std::vector<std::string>& names) {
-    SendMessageA(m_file1, LB_RESETCONTENT, 0, 0);
+    SendMessageW(m_file1, LB_RESETCONTENT, 0, 0);
     for (const std::string& name : names) {
-        SendMessageA(m_file1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        const std::wstring shown = wideText(name);
+        SendMessageW(m_file1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
     }
 }
 
-void Win32Form2::setListIndex(int index) { SendMessageA(m_file1, LB_SETCURSEL, index, 0); }
+void Win32Form2::setListIndex(int index) { SendMessageW(m_file1, LB_SETCURSEL, index, 0); }
 
 int Win32Form2::listIndex() const {
-    const LRESULT index = SendMessageA(m_file1, LB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(m_file1, LB_GETCURSEL, 0, 0);
     return index == LB_ERR ? -1 : static_cast<int>(index);
 }

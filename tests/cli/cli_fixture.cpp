@@ -10,6 +10,7 @@
 #include "jersey_builder.h"
 #include "memory_preview.h"
 #include "memory_work_file.h"
+#include "path_text.h"
 
 namespace fs = std::filesystem;
 
@@ -69,18 +70,24 @@ CliFixture::Bytes CliFixture::expectedJersey(const Bytes& kit, std::int16_t pale
 }
 
 void CliFixture::write(const std::string& name, const Bytes& bytes) const {
-    fs::create_directories((m_folder / name).parent_path());
-    std::ofstream(m_folder / name, std::ios::binary)
+    fs::create_directories((m_folder / toPath(name)).parent_path());
+    std::ofstream(m_folder / toPath(name), std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
 }
 
 CliFixture::Bytes CliFixture::read(const std::string& name) const {
-    std::ifstream in(m_folder / name, std::ios::binary);
+    std::ifstream in(m_folder / toPath(name), std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-bool CliFixture::exists(const std::string& name) const { return fs::exists(m_folder / name); }
+bool CliFixture::exists(const std::string& name) const {
+    return fs::exists(m_folder / toPath(name));
+}
+
+std::string CliFixture::path(const std::string& name) const {
+    return pathText(m_folder / toPath(name));
+}
 
 ProgramRun CliFixture::convert(std::vector<std::string> arguments) const {
     for (std::string& argument : arguments) {

@@ -28,7 +28,8 @@ protected:
     void write(const std::string& name, const Bytes& bytes) const;
     Bytes read(const std::string& name) const;
     bool exists(const std::string& name) const;
-    std::string path(const std::string& name) const { return (m_folder / name).string(); }
+    /** name inside the folder as the program's own text (UTF-8 on Windows). */
+    std::string path(const std::string& name) const;
     /** Runs vestrix-convert with arguments in which "@name" and "--x=@name" stand for path(name).
      */
     ProgramRun convert(std::vector<std::string> arguments) const;

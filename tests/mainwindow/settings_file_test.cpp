@@ -110,3 +110,35 @@ TEST_F(SettingsFileTest, OnlyAnOrdinaryFileOfTwoPathsIsRead) {
     EXPECT_TRUE(fs::is_fifo(cfgPath()));
 #endif
 }
+
+// The file stays in the system's 8-bit code page where that can spell the paths (Wine's tests run
+// in the western one, 1252); a Cyrillic path turns the whole file into UTF-8 behind a byte-order
+// mark. On Linux the bytes of a name are written as they are.
+TEST_F(SettingsFileTest, KeepsTheCodePageAndTakesUtf8WithAMarkForOtherLetters) {
+#ifdef _WIN32
+    const std::string cafe = "\"C:\\caf\xE9.fsh\"\r\n\"\"\r\n";
+    const std::string cyrillic = "\xEF\xBB\xBF\"C:\\caf\xC3\xA9.fsh\"\r\n\"C:\\\xD0\x9A.fsh\"\r\n";
+#else
+    const std::string cafe = "\"C:\\caf\xC3\xA9.fsh\"\r\n\"\"\r\n";
+    const std::string cyrillic = "\"C:\\caf\xC3\xA9.fsh\"\r\n\"C:\\\xD0\x9A.fsh\"\r\n";
+#endif
+    const struct {
+        Settings settings;
+        std::string bytes;
+    } cases[] = {
+        {{"C:\\club.fsh", ""}, "\"C:\\club.fsh\"\r\n\"\"\r\n"},
+        {{"C:\\caf\xC3\xA9.fsh", ""}, cafe},
+        {{"C:\\caf\xC3\xA9.fsh", "C:\\\xD0\x9A.fsh"}, cyrillic},
+    };
+    const SettingsFile file(folder());
+    for (const auto& c : cases) {
+        file.write(c.settings);
+        EXPECT_EQ(content(), c.bytes) << c.settings.lastSavePath;
+        EXPECT_EQ(file.read(), c.settings);
+    }
+    // The longest two paths the system allows, in letters of three bytes each, still read.
+    std::string longest;
+    for (int i = 0; i < 32767 - 3; ++i) longest += "\xE6\x97\xA5";
+    file.write({"C:\\" + longest, "D:\\" + longest});
+    EXPECT_EQ(file.read(), (Settings{"C:\\" + longest, "D:\\" + longest}));
+}

@@ -6,6 +6,7 @@
 //
 // usage: vestrix-user-session PROGRAM_FOLDER KIT TARGET [SCREENSHOT_FOLDER]
 // Exit status 0 when every step happened; the caller compares TARGET with the expected jersey.
+#include <shellapi.h>
 #include <windows.h>
 
 #include <chrono>
@@ -17,7 +18,9 @@
 #include <thread>
 #include <vector>
 
+#include "path_text.h"
 #include "process_window.h"
+#include "win32_text.h"
 
 namespace {
 using namespace std::chrono_literals;
@@ -31,9 +34,9 @@ struct Session {
 };
 
 std::string text(HWND window) {
-    char buffer[512] = {};
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
+    wchar_t buffer[512] = {};
+    GetWindowTextW(window, buffer, 512);
+    return utf8Text(buffer);
 }
 
 HWND findWindow(const Session& session, const std::string& wantedClass,
@@ -89,10 +92,10 @@ void pressWithControl(WORD virtualKey) {
               key(VK_CONTROL, true)});
 }
 
-/** Types text as characters, as an input method would. */
+/** Types text as characters, as an input method would: Cyrillic and Japanese as well. */
 void type(const std::string& characters) {
     std::vector<INPUT> keys;
-    for (const unsigned char c : characters) {
+    for (const wchar_t c : wideText(characters)) {
         INPUT input{};
         input.type = INPUT_KEYBOARD;
         input.ki.wScan = c;
@@ -132,7 +135,7 @@ void screenshot(const Session& session, const std::string& name) {
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof header;
     file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(session.screenshots + "\\" + name + ".bmp", std::ios::binary);
+    std::ofstream out(toPath(session.screenshots + "\\" + name + ".bmp"), std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&header), sizeof header);
     out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
@@ -151,8 +154,7 @@ void answerFileDialog(const Session& session, const std::string& path, const cha
 std::string answerMessageBox(const Session& session, const std::string& title,
                              const std::string& screenshotName = {}) {
     HWND box = waitForWindow(session, "#32770", title);
-    char message[512] = {};
-    GetDlgItemTextA(box, 0xFFFF, message, sizeof message);  // the box's text
+    const std::string message = text(GetDlgItem(box, 0xFFFF));  // the box's text
     if (!screenshotName.empty()) screenshot(session, screenshotName);
     press(VK_RETURN);
     waitFor("the message box to close", [&] { return !IsWindow(box); });
@@ -162,12 +164,12 @@ std::string answerMessageBox(const Session& session, const std::string& title,
 void run(Session& session, const std::string& folder, const std::string& kit,
          const std::string& target) {
     const std::string program = folder + "\\vestrix.exe";
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    std::string commandLine = "\"" + program + "\"";
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &started)) {
+    std::wstring commandLine = wideText("\"" + program + "\"");
+    if (!CreateProcessW(wideText(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, wideText(folder).c_str(), &startup, &started)) {
         throw std::runtime_error("cannot start " + program);
     }
     CloseHandle(started.hThread);
@@ -186,9 +188,7 @@ void run(Session& session, const std::string& folder, const std::string& kit,
     HWND save = childWithText(main, "Save FIFA2000 jersey");
     waitFor("the load to enable Save", [&] {
         if (HWND box = findWindow(session, "#32770")) {
-            char message[512] = {};
-            GetDlgItemTextA(box, 0xFFFF, message, sizeof message);
-            throw std::runtime_error("the load said: " + std::string(message));
+            throw std::runtime_error("the load said: " + text(GetDlgItem(box, 0xFFFF)));
         }
         return save && IsWindowEnabled(save);
     });
@@ -200,7 +200,7 @@ void run(Session& session, const std::string& folder, const std::string& kit,
         screenshot(session, "skin-select");  // the first skin, smaller than the default one
         press(VK_DOWN);                      // the next skin, painted at once
         screenshot(session, "skin-select-down");
-        PostMessageA(skins, WM_CLOSE, 0, 0);
+        PostMessageW(skins, WM_CLOSE, 0, 0);
         waitFor("Skin Select to close", [&] { return !IsWindow(skins); });
         SetForegroundWindow(main);
         pressWithControl('A');
@@ -223,16 +223,23 @@ void run(Session& session, const std::string& folder, const std::string& kit,
 }
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
+    // The wide command line: the folders may be named in any letters.
+    int argc = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::string> argv;
+    for (int i = 0; wide && i < argc; ++i) argv.push_back(utf8Text(wide[i]));
+    LocalFree(wide);
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER KIT TARGET [SCREENSHOT_FOLDER]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: vestrix-user-session PROGRAM_FOLDER KIT TARGET [SCREENSHOTS]\n");
         return 2;
     }
     Session session;
     if (argc > 4) session.screenshots = argv[4];
     try {
         run(session, argv[1], argv[2], argv[3]);
-        std::printf("loaded %s, saved %s, exited\n", argv[2], argv[3]);
+        std::printf("loaded %s, saved %s, exited\n", argv[2].c_str(), argv[3].c_str());
         return 0;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "user session: %s\n", failure.what());

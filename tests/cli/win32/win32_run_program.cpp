@@ -7,6 +7,7 @@
 
 #include "run_program.h"
 #include "win32_program_starter.h"
+#include "win32_text.h"
 
 namespace {
 std::string slurp(const std::filesystem::path& path) {
@@ -30,7 +31,7 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
         commandLine += ' ' + Win32ProgramStarter::quoteArgument(argument);
     }
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = inheritable("NUL", GENERIC_READ, OPEN_EXISTING);
@@ -38,8 +39,9 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
     startup.hStdError = inheritable(errPath, GENERIC_WRITE, CREATE_ALWAYS);
     PROCESS_INFORMATION process{};
     ProgramRun run;
-    if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                       nullptr, &startup, &process)) {
+    std::wstring wideCommandLine = wideText(commandLine);
+    if (CreateProcessW(wideText(program).c_str(), wideCommandLine.data(), nullptr, nullptr, TRUE, 0,
+                       nullptr, nullptr, &startup, &process)) {
         WaitForSingleObject(process.hProcess, INFINITE);
         DWORD exitCode = 0;
         if (GetExitCodeProcess(process.hProcess, &exitCode))
@@ -51,7 +53,7 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
         CloseHandle(handle);
     run.out = slurp(outPath);
     run.errors = slurp(errPath);
-    DeleteFileA(outPath.c_str());
-    DeleteFileA(errPath.c_str());
+    std::filesystem::remove(outPath);
+    std::filesystem::remove(errPath);
     return run;
 }

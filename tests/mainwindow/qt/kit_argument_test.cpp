@@ -3,23 +3,27 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
+#include <filesystem>
 
 TEST(KitArgument, RelativeNamesCountFromTheCurrentFolderAndFileUrlsAreLocalFiles) {
-    const QString here = QDir::currentPath();
+    const std::string here = std::filesystem::current_path().string();
     const struct {
-        QString argument;
-        QString expected;
+        std::string argument;
+        std::string expected;
     } cases[] = {
-        {QString(), QString()},
-        {QStringLiteral("club.fsh"), here + QStringLiteral("/club.fsh")},
-        {QStringLiteral("kits/../kits/club.fsh"), here + QStringLiteral("/kits/club.fsh")},
-        {QStringLiteral("/home/a/My Kits/club.fsh"), QStringLiteral("/home/a/My Kits/club.fsh")},
-        {QStringLiteral("file:///home/a/My%20Kits/club.fsh"),
-         QStringLiteral("/home/a/My Kits/club.fsh")},
+        {"", ""},
+        {"club.fsh", here + "/club.fsh"},
+        {"kits/../kits/club.fsh", here + "/kits/club.fsh"},
+        {"/home/a/My Kits/club.fsh", "/home/a/My Kits/club.fsh"},
+        {"file:///home/a/My%20Kits/club.fsh", "/home/a/My Kits/club.fsh"},
+        // A name in no valid UTF-8 keeps its bytes, as an argument and as a URL.
+        {"/kits/bad\xff\xfe.fsh", "/kits/bad\xff\xfe.fsh"},
+        {"file:///kits/bad%FF%FE.fsh", "/kits/bad\xff\xfe.fsh"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(KitArgument::fullPath(c.argument), QDir::toNativeSeparators(c.expected))
-            << c.argument.toStdString();
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(KitArgument::fullPath(c.argument), c.expected) << c.argument;
+
+    char program[] = "vestrix", option[] = "--", kit[] = "-dash.fsh";
+    char* argv[] = {program, option, kit};
+    EXPECT_EQ(KitArgument::fromCommandLine(3, argv), here + "/-dash.fsh");
 }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <filesystem>
 
 #include "picture_box.h"
 #include "qt_skin_picture_reader.h"
@@ -101,4 +102,10 @@ TEST(QtSkinPictureReader, GoesByTheContentAndRefusesWhatItCannotShowWhole) {
     }
     EXPECT_FALSE(
         reader.read(QFile::encodeName(dir.filePath(QStringLiteral("gone.jpg"))).toStdString()));
+
+    // A program folder whose name is no UTF-8 (made on another system, say) is read by its bytes.
+    const std::filesystem::path odd = QFile::encodeName(dir.path()).toStdString() + "/prog\xff";
+    std::filesystem::create_directory(odd);
+    std::filesystem::copy_file(QFile::encodeName(png).toStdString(), odd / "subzero.jpg");
+    EXPECT_TRUE(reader.read((odd / "subzero.jpg").string()));
 }
