@@ -9,11 +9,14 @@
 #include "work_file_layout.h"
 
 DiskWorkFile::DiskWorkFile(std::string path) : m_path(std::move(path)) {
+    // The path is the program's own text (UTF-8 on Windows), not the ANSI code page the narrow
+    // conversions would read it in.
+    const std::filesystem::path file(std::u8string(m_path.begin(), m_path.end()));
     std::error_code error;
-    const auto length = std::filesystem::file_size(m_path, error);
+    const auto length = std::filesystem::file_size(file, error);
     if (error || length < WorkFileLayout::kMinimumLength) throw WorkFileError();
     m_length = length;
-    m_file.open(m_path, std::ios::in | std::ios::out | std::ios::binary);
+    m_file.open(file, std::ios::in | std::ios::out | std::ios::binary);
     if (!m_file)
         throw ConversionError("Cannot open " + m_path + " for writing: " + std::strerror(errno));
 }

@@ -42,9 +42,8 @@ TEST_F(NamesBeyondAscii, KitsOutputsAndFoldersConvertWhateverTheirLetters) {
         const ProgramRun all = convert({"--resources", "@res", "-d", "@out " + name, "@" + name});
         EXPECT_EQ(all.exitCode, 1) << all.errors;
         EXPECT_EQ(read("out " + name + "/" + name + ".fsh"), expected);
-        EXPECT_NE(all.errors.find(path(name + "/" + name + " damaged.fsh") + ": "),
-                  std::string::npos)
-            << all.errors;
+        const fs::path damaged = m_folder / toPath(name) / toPath(name + " damaged.fsh");
+        EXPECT_NE(all.errors.find(pathText(damaged) + ": "), std::string::npos) << all.errors;
         // Nothing else appeared under another spelling of the name.
         std::size_t outputs = 0;
         for (const auto& entry : fs::directory_iterator(m_folder / toPath("out " + name))) {
