@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <thread>
 
+#include "path_text.h"
 #include "process_window.h"
 #include "temp_folder.h"
+#include "win32_text.h"
 
 namespace fs = std::filesystem;
 
@@ -33,12 +35,12 @@ protected:
     }
 
     void start(const std::string& arguments) {
-        const std::string program = m_folder.file("vestrix.exe");
-        std::string commandLine = "\"" + program + "\" " + arguments;
-        STARTUPINFOA startup{};
+        const std::wstring program = (m_folder.path() / "vestrix.exe").wstring();
+        std::wstring commandLine = L"\"" + program + L"\" " + wideText(arguments);
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                   nullptr, m_folder.path().string().c_str(), &startup,
+        ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                   nullptr, m_folder.path().wstring().c_str(), &startup,
                                    &m_process));
     }
 
@@ -75,9 +77,10 @@ TEST_F(VestrixProgram, ClosingTheSplashEndsTheProgram) {
 
 TEST_F(VestrixProgram, AKitNamedOnTheCommandLineIsLoadedAfterTheSplash) {
     const fs::path kit = fs::path(VESTRIX_SOURCE_DIR) / "resources" / "samples" / "hoops.fsh";
-    fs::copy_file(kit, m_folder.path() / "kit with spaces.fsh");
-    // A name relative to the program's current folder, as Explorer's "Open with" may give it.
-    start("\"kit with spaces.fsh\"");
+    fs::copy_file(kit, m_folder.path() / toPath("Кубок 日本.fsh"));
+    // A name relative to the program's current folder, as Explorer's "Open with" may give it, in
+    // letters that no ANSI code page holds together.
+    start("\"Кубок 日本.fsh\"");
     HWND splash = window("VestrixFrmSplash");
     ASSERT_TRUE(splash);
     // Nothing before the splash is answered.
