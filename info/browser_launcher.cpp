@@ -11,7 +11,6 @@
 #include "registry_key_closer.h"
 
 namespace {
-constexpr std::uint32_t kAccessMask = 0xF0063;
 constexpr std::uint32_t kBufferSize = 256;
 // After the browser was started it gets six more chances to answer, one right after another.
 constexpr std::int16_t kLastRetry = 5;
@@ -27,7 +26,7 @@ std::string upperCase(std::string text) {
 std::string ReadRegistryString(Registry& registry, RegistryRoot root, const std::string& subKey,
                                const std::string& valueName) {
     RegistryKey key = 0;
-    if (registry.openKey(root, subKey, 0, kAccessMask, key) != RegistryResult::kSuccess) return {};
+    if (registry.openKey(root, subKey, 0, RegistryAccess::kRead, key) != RegistryResult::kSuccess) return {};
     const RegistryKeyCloser closer(registry, key);
 
     std::array<std::uint8_t, kBufferSize> buffer{};

@@ -52,11 +52,13 @@ TEST_F(OpenUrlTest, AnAnsweringBrowserGetsTheItemAndIsNeverStarted) {
     // comma is not escaped.
     EXPECT_EQ(log.at(0), "topic A.B_Z@`{|OpenPage");
     EXPECT_EQ(log.at(1), "item a/b,c,,-1");
+    // Read rights only (KEY_READ), which a user without administrator rights is given on the
+    // machine's keys; the fake registry refuses anything more, as Windows does to that user.
     const CallLog read = {"query  256 256", "close"};
     EXPECT_EQ(registry.calls,
-              CallLog{"open HKCR\\" + kKeys + "command 0 0xF0063"} + read +
-                  CallLog{"open HKCR\\" + kKeys + "ddeexec\\Application 0 0xF0063"} + read +
-                  CallLog{"open HKCR\\" + kKeys + "ddeexec\\Topic 0 0xF0063"} + read);
+              CallLog{"open HKCR\\" + kKeys + "command 0 0x20019"} + read +
+                  CallLog{"open HKCR\\" + kKeys + "ddeexec\\Application 0 0x20019"} + read +
+                  CallLog{"open HKCR\\" + kKeys + "ddeexec\\Topic 0 0x20019"} + read);
 }
 
 TEST_F(OpenUrlTest, ABrowserThatFailsAfterTakingTheAddressIsReportedThen) {
@@ -131,9 +133,9 @@ TEST(ReadRegistryString, ReadsStringsThatFitTheBufferAndNothingElse) {
         FakeRegistry registry;
         registry.set(RegistryRoot::ClassesRoot, "k", "v", c.type, c.data);
         EXPECT_EQ(ReadRegistryString(registry, RegistryRoot::ClassesRoot, "k", "v"), c.expected);
-        EXPECT_EQ(registry.calls, (CallLog{"open HKCR\\k 0 0xF0063", "query v 256 256", "close"}));
+        EXPECT_EQ(registry.calls, (CallLog{"open HKCR\\k 0 0x20019", "query v 256 256", "close"}));
     }
     FakeRegistry registry;
     EXPECT_EQ(ReadRegistryString(registry, RegistryRoot::ClassesRoot, "k", "v"), "");
-    EXPECT_EQ(registry.calls, CallLog{"open HKCR\\k 0 0xF0063"}) << "nothing open, nothing closed";
+    EXPECT_EQ(registry.calls, CallLog{"open HKCR\\k 0 0x20019"}) << "nothing open, nothing closed";
 }

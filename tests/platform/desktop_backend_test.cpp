@@ -16,7 +16,7 @@ const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 std::pair<long, std::string> read(Registry& registry, RegistryRoot root, const std::string& key,
                                   const std::string& value, std::uint32_t bufferSize = 1024) {
     RegistryKey handle = 0;
-    const long opened = registry.openKey(root, key, 0, 0x2003F, handle);
+    const long opened = registry.openKey(root, key, 0, 0x20019, handle);
     if (opened != RegistryResult::kSuccess) return {opened, {}};
     std::vector<std::uint8_t> buffer(bufferSize);
     std::uint32_t type = 0, length = bufferSize;
