@@ -1,4 +1,5 @@
-// The browser launcher: registry reads, the DDE conversation and its retries.
+// The browser launcher: registry reads, the DDE conversation and its retries, or the shell's
+// opening where no browser listens for DDE.
 #include "browser_launcher.h"
 
 #include <algorithm>
@@ -74,6 +75,15 @@ void OpenUrl(const std::string& url, const BrowserLauncherServices& services) {
             ReadRegistryString(services.registry, RegistryRoot::ClassesRoot, http + "command", "");
         const std::string application = upperCase(ReadRegistryString(
             services.registry, RegistryRoot::ClassesRoot, http + "ddeexec\\Application", ""));
+        PlainMessageBox* box = &services.messageBox;
+        const auto reportLater = [box](const std::string& failure) { box->show(failure); };
+        if (application.empty()) {
+            // Today's browsers listen for no DDE conversation and register a command that takes
+            // the address in place of its "%1". The shell's own opening fills that in; starting
+            // the command as it stands would show the user a page named "%1".
+            services.programStarter.showWebPage(url, reportLater);
+            return;
+        }
         const std::string topic = ReadRegistryString(services.registry, RegistryRoot::ClassesRoot,
                                                      http + "ddeexec\\Topic", "");
         // The browser's item is "address,,window"; -1 asks for its last active window.
@@ -83,11 +93,10 @@ void OpenUrl(const std::string& url, const BrowserLauncherServices& services) {
         attempt([&] { dde.setLinkTopic(application + "|" + topic); });
         attempt([&] { dde.setLinkItem(item); });
         attempt([&] { dde.setLinkMode(2); });
-        PlainMessageBox* box = &services.messageBox;
-        attempt(
-            [&] { dde.linkRequest([box](const std::string& failure) { box->show(failure); }); });
+        attempt([&] { dde.linkRequest(reportLater); });
     } catch (const std::exception&) {
-        // A failed start of the browser's command ends here too: nothing more can be tried.
+        // A failed start of the browser's command, or of the shell's opening, ends here too:
+        // nothing more can be tried.
         services.messageBox.show(kFatalMessage);
     }
 }

@@ -101,10 +101,31 @@ TEST_F(OpenUrlTest, ABrowserCommandThatCannotStartEndsInTheMessage) {
     dde.linkModeErrorWhenScriptEnds = DdeError::kNoServer;
     starter.fails = true;  // a registered program that is missing
     EXPECT_EQ(open(), (CallLog{"mode 2", kStart, kFatal}));
+}
+
+TEST_F(OpenUrlTest, WithoutADdeApplicationTheShellOpensTheAddress) {
+    const RegistryRoot root = RegistryRoot::ClassesRoot;
+    FakeRegistry today;  // a browser of today: a command taking the address for its "%1", no DDE
+    today.set(root, kKeys + "command", "", RegistryType::kString, kCommand + '\0');
+    FakeRegistry emptyApplication = today;
+    emptyApplication.set(root, kKeys + "ddeexec\\Application", "", RegistryType::kString, "\0"s);
+    const FakeRegistry nothing;
+    for (const FakeRegistry* scripted : {&today, &emptyApplication, &nothing}) {
+        registry = *scripted;
+        open();
+        // No conversation and no command started as it stands: "%1" never reaches a browser.
+        EXPECT_EQ(log, CallLog{"web https://example.test/"});
+        EXPECT_EQ(registry.openKeys, 0);
+    }
+    // A shell that cannot open the address at once, and one that finds no browser only later.
+    starter.fails = true;
+    open();
+    EXPECT_EQ(log, (CallLog{"web https://example.test/", kFatal}));
     starter.fails = false;
-    registry = FakeRegistry();  // nothing registered: an empty command and a bare bar
-    EXPECT_EQ(open(), (CallLog{"mode 2", "start ", kFatal}));
-    EXPECT_EQ(log.at(0), "topic |");
+    open();
+    ASSERT_TRUE(starter.viewerFailed);
+    starter.viewerFailed("No program could show https://example.test/");
+    EXPECT_EQ(log.back(), "message No program could show https://example.test/");
 }
 
 TEST_F(OpenUrlTest, AStringStoredWithNoDataAtAllEndsInTheMessage) {
