@@ -27,7 +27,8 @@ std::string upperCase(std::string text) {
 std::string ReadRegistryString(Registry& registry, RegistryRoot root, const std::string& subKey,
                                const std::string& valueName) {
     RegistryKey key = 0;
-    if (registry.openKey(root, subKey, 0, RegistryAccess::kRead, key) != RegistryResult::kSuccess) return {};
+    if (registry.openKey(root, subKey, 0, RegistryAccess::kRead, key) != RegistryResult::kSuccess)
+        return {};
     const RegistryKeyCloser closer(registry, key);
 
     std::array<std::uint8_t, kBufferSize> buffer{};

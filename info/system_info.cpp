@@ -30,7 +30,8 @@ bool GetKeyValue(Registry& registry, RegistryRoot KeyRoot, const std::string& Ke
     RegistryKey key = 0;
     // Closed at the end whatever happens, even the 0 that a failed open leaves.
     const RegistryKeyCloser closer(registry, key);
-    if (registry.openKey(KeyRoot, KeyName, 0, RegistryAccess::kRead, key) != RegistryResult::kSuccess) {
+    if (registry.openKey(KeyRoot, KeyName, 0, RegistryAccess::kRead, key) !=
+        RegistryResult::kSuccess) {
         KeyVal.clear();
         return false;
     }

@@ -68,5 +68,5 @@ private:
     // The existing file's permissions, kept by a replacement: its mode on POSIX, its hidden and
     // system attributes on Windows.
     std::uint32_t m_mode = 0;
-    bool m_inPlace = false;    // other hard links share the file
+    bool m_inPlace = false;  // other hard links share the file
 };

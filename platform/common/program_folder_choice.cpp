@@ -95,8 +95,9 @@ Choice choose(const fs::path& executableFolder, const std::vector<fs::path>& sha
     // a build): an installation keeps it in share\vestrix, never beside the executable. Such a
     // copy that lost its work file is damaged too, not a reason to start working elsewhere.
     if (sizeOf(executableFolder / kPaletteFile) > 0 && !fs::exists(work, error)) {
-        return {executableFolder, "The work file " + work.string() +
-                                      " is missing: put back the pk001.fsh that came with Vestrix."};
+        return {executableFolder,
+                "The work file " + work.string() +
+                    " is missing: put back the pk001.fsh that came with Vestrix."};
     }
 
     fs::create_directories(userFolder, error);

@@ -25,8 +25,8 @@ public:
 
     /** Rights beyond reading: KEY_SET_VALUE, KEY_CREATE_SUB_KEY, KEY_CREATE_LINK, DELETE,
         WRITE_DAC, WRITE_OWNER, and the generic write and all rights. */
-    static constexpr std::uint32_t kWriteRights = 0x2 | 0x4 | 0x20 | 0x10000 | 0x40000 | 0x80000 |
-                                                  0x40000000 | 0x10000000;
+    static constexpr std::uint32_t kWriteRights =
+        0x2 | 0x4 | 0x20 | 0x10000 | 0x40000 | 0x80000 | 0x40000000 | 0x10000000;
 
     /** "open HKLM\KEY options mask", "query NAME buffer-size length-in", "close" or "close 0". */
     CallLog calls;

@@ -1,13 +1,13 @@
 // The system's open and save dialogs with the initial folders that jersey.cfg may hand them. A
 // helper thread cancels each dialog once it is up, as a user would.
+#include "win32_file_dialogs.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <atomic>
 #include <string>
 #include <thread>
-
-#include "win32_file_dialogs.h"
 
 namespace {
 /** Cancels every dialog box this process shows until it is stopped. */
