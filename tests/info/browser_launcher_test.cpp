@@ -109,7 +109,7 @@ TEST_F(OpenUrlTest, WithoutADdeApplicationTheShellOpensTheAddress) {
     today.set(root, kKeys + "command", "", RegistryType::kString, kCommand + '\0');
     FakeRegistry emptyApplication = today;
     emptyApplication.set(root, kKeys + "ddeexec\\Application", "", RegistryType::kString, "\0"s);
-    const FakeRegistry nothing;
+    FakeRegistry nothing;
     for (const FakeRegistry* scripted : {&today, &emptyApplication, &nothing}) {
         registry = *scripted;
         open();
