@@ -128,7 +128,8 @@ wine cmd /c "$(windows "$work/uninstall_in_place.bat")" && code=0 || code=$?
 [ "$(installed_files)" = "$before" ] || fail "the installation changed while the program ran"
 registered 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vestrix' ||
     fail "the uninstaller beside the running program removed its registry entry"
-kill "$running" 2>/dev/null || true
+# The user closes it (the job is the shell that started Wine, so Windows ends the program).
+wine taskkill /F /IM vestrix.exe >/dev/null 2>&1 || fail "the running program could not be ended"
 wait "$running" 2>/dev/null || true
 
 wine 'C:\Program Files\Vestrix\uninstall.exe' /S
