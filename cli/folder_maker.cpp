@@ -10,7 +10,9 @@ namespace fs = std::filesystem;
 std::string FolderMaker::make(const std::string& folder) {
     std::vector<fs::path> missing;
     std::error_code error;
-    for (fs::path at = toPath(folder); !at.empty() && !fs::exists(at, error);
+    // A root is never made: "/" and "C:\\" are there, and a bare drive ("C:" of "-o C:out.fsh")
+    // is that drive's current folder, which exists even where asking for it says it does not.
+    for (fs::path at = toPath(folder); at.has_relative_path() && !fs::exists(at, error);
          at = at.parent_path()) {
         missing.push_back(at);
         if (at == at.parent_path()) break;

@@ -1,4 +1,5 @@
-// The browser launcher: registry reads, the DDE conversation and its retries.
+// The browser launcher: registry reads, the DDE conversation and its retries, or the shell's
+// opening where no browser listens for DDE.
 #include "browser_launcher.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@
 #include "registry_key_closer.h"
 
 namespace {
-constexpr std::uint32_t kAccessMask = 0xF0063;
 constexpr std::uint32_t kBufferSize = 256;
 // After the browser was started it gets six more chances to answer, one right after another.
 constexpr std::int16_t kLastRetry = 5;
@@ -27,7 +27,8 @@ std::string upperCase(std::string text) {
 std::string ReadRegistryString(Registry& registry, RegistryRoot root, const std::string& subKey,
                                const std::string& valueName) {
     RegistryKey key = 0;
-    if (registry.openKey(root, subKey, 0, kAccessMask, key) != RegistryResult::kSuccess) return {};
+    if (registry.openKey(root, subKey, 0, RegistryAccess::kRead, key) != RegistryResult::kSuccess)
+        return {};
     const RegistryKeyCloser closer(registry, key);
 
     std::array<std::uint8_t, kBufferSize> buffer{};
@@ -75,6 +76,15 @@ void OpenUrl(const std::string& url, const BrowserLauncherServices& services) {
             ReadRegistryString(services.registry, RegistryRoot::ClassesRoot, http + "command", "");
         const std::string application = upperCase(ReadRegistryString(
             services.registry, RegistryRoot::ClassesRoot, http + "ddeexec\\Application", ""));
+        PlainMessageBox* box = &services.messageBox;
+        const auto reportLater = [box](const std::string& failure) { box->show(failure); };
+        if (application.empty()) {
+            // Today's browsers listen for no DDE conversation and register a command that takes
+            // the address in place of its "%1". The shell's own opening fills that in; starting
+            // the command as it stands would show the user a page named "%1".
+            services.programStarter.showWebPage(url, reportLater);
+            return;
+        }
         const std::string topic = ReadRegistryString(services.registry, RegistryRoot::ClassesRoot,
                                                      http + "ddeexec\\Topic", "");
         // The browser's item is "address,,window"; -1 asks for its last active window.
@@ -84,11 +94,10 @@ void OpenUrl(const std::string& url, const BrowserLauncherServices& services) {
         attempt([&] { dde.setLinkTopic(application + "|" + topic); });
         attempt([&] { dde.setLinkItem(item); });
         attempt([&] { dde.setLinkMode(2); });
-        PlainMessageBox* box = &services.messageBox;
-        attempt(
-            [&] { dde.linkRequest([box](const std::string& failure) { box->show(failure); }); });
+        attempt([&] { dde.linkRequest(reportLater); });
     } catch (const std::exception&) {
-        // A failed start of the browser's command ends here too: nothing more can be tried.
+        // A failed start of the browser's command, or of the shell's opening, ends here too:
+        // nothing more can be tried.
         services.messageBox.show(kFatalMessage);
     }
 }

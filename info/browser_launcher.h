@@ -1,6 +1,8 @@
 // The browser launcher (the URL module): opens a web page in the user's browser. The registry names
 // the browser's command and the DDE application and topic it listens under; the address goes over a
 // DDE conversation, and a browser that is not running is started once and given a few chances.
+// Where no DDE application is registered (every browser of today), the system's own opener is
+// given the address instead.
 #pragma once
 
 #include <string>
@@ -19,9 +21,11 @@ struct BrowserLauncherServices {
 };
 
 /**
- * Opens url in the browser. Never fails to its caller: every failure ends in the message
- * "Fatal error while communicating to browser" and a normal return. A browser that is reached
- * and fails only later (the desktop's opener finds none) is reported in messageBox then.
+ * Opens url in the browser: over DDE where the registry names a DDE application for http,
+ * otherwise through programStarter's showWebPage. Never fails to its caller: every failure ends
+ * in the message "Fatal error while communicating to browser" and a normal return. A browser
+ * that is reached and fails only later (the desktop's opener finds none) is reported in
+ * messageBox then.
  */
 void OpenUrl(const std::string& url, const BrowserLauncherServices& services);
 

@@ -9,7 +9,6 @@
 #include "registry_key_closer.h"
 
 namespace {
-constexpr std::uint32_t kAccessMask = 0x2003F;
 constexpr std::uint32_t kBufferSize = 1024;
 constexpr const char* kUnavailable = "System Information Is Unavailable At This Time";
 constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
@@ -31,7 +30,8 @@ bool GetKeyValue(Registry& registry, RegistryRoot KeyRoot, const std::string& Ke
     RegistryKey key = 0;
     // Closed at the end whatever happens, even the 0 that a failed open leaves.
     const RegistryKeyCloser closer(registry, key);
-    if (registry.openKey(KeyRoot, KeyName, 0, kAccessMask, key) != RegistryResult::kSuccess) {
+    if (registry.openKey(KeyRoot, KeyName, 0, RegistryAccess::kRead, key) !=
+        RegistryResult::kSuccess) {
         KeyVal.clear();
         return false;
     }

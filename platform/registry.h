@@ -16,9 +16,17 @@ using RegistryKey = std::uintptr_t;
 namespace RegistryResult {
 inline constexpr long kSuccess = 0;
 inline constexpr long kFileNotFound = 2;
+inline constexpr long kAccessDenied = 5;
 inline constexpr long kInvalidHandle = 6;
 inline constexpr long kMoreData = 234;  // the value does not fit the buffer
 }  // namespace RegistryResult
+
+namespace RegistryAccess {
+// KEY_READ: query values, list sub-keys, be notified of changes, read the key's security. The
+// program only ever reads, and a user without administrator rights is refused anything more on
+// the machine's keys (HKEY_LOCAL_MACHINE, and the machine's part of HKEY_CLASSES_ROOT).
+inline constexpr std::uint32_t kRead = 0x20019;
+}  // namespace RegistryAccess
 
 namespace RegistryType {
 inline constexpr std::uint32_t kNone = 0;

@@ -65,6 +65,8 @@ private:
     std::string m_writtenPath;  // a symbolic link's final file; otherwise m_path or a bare name
     int m_folder = kWholePath;  // the open folder m_writtenPath is inside (a POSIX descriptor)
     std::optional<FileKey> m_key;
-    std::uint32_t m_mode = 0;  // the existing file's permissions, kept by a replacement
-    bool m_inPlace = false;    // other hard links share the file
+    // The existing file's permissions, kept by a replacement: its mode on POSIX, its hidden and
+    // system attributes on Windows.
+    std::uint32_t m_mode = 0;
+    bool m_inPlace = false;  // other hard links share the file
 };

@@ -56,6 +56,61 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; A running program keeps its file open: Windows lets nobody write to it or remove it until it
+; ends, so an installer would leave the old program half replaced and an uninstaller would take
+; everything else away and leave the program behind. Before either changes a thing, each program
+; of this installation is tried for writing without sharing: a sharing violation (error 32) means
+; it runs. A missing or write-protected file is no running program.
+!macro PROGRAMS_CLOSED PREFIX
+Function ${PREFIX}InUse
+    Exch $0
+    Push $1
+    Push $2
+    System::Call 'kernel32::CreateFileW(w r0, i 0x40000000, i 0, p 0, i 3, i 0x80, p 0) p .r1 ?e'
+    Pop $2
+    ${If} $1 P<> -1
+        System::Call 'kernel32::CloseHandle(p r1)'
+        StrCpy $0 0
+    ${ElseIf} $2 = 32
+        StrCpy $0 1
+    ${Else}
+        StrCpy $0 0
+    ${EndIf}
+    Pop $2
+    Pop $1
+    Exch $0
+FunctionEnd
+
+; Asks until both programs are closed. Cancel, and any run without a window (/S), where nobody
+; could close them, stops with error level 2 before anything is changed.
+Function ${PREFIX}ProgramsClosed
+    Exch $0
+    Push $1
+    Push $2
+    check:
+        Push "$INSTDIR\bin\vestrix.exe"
+        Call ${PREFIX}InUse
+        Pop $1
+        Push "$INSTDIR\bin\vestrix-convert.exe"
+        Call ${PREFIX}InUse
+        Pop $2
+        ${If} $1 = 0
+        ${AndIf} $2 = 0
+            Goto closed
+        ${EndIf}
+        DetailPrint "${PRODUCT} is running from $INSTDIR\bin"
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${PRODUCT} is running from $INSTDIR\bin.$\r$\n$\r$\nPlease close ${PRODUCT} (and vestrix-convert, if a conversion is running), then click Retry.$\r$\n$\r$\n$0" /SD IDCANCEL IDRETRY check
+        SetErrorLevel 2
+        Abort "${PRODUCT} is running: nothing was changed."
+    closed:
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+!macroend
+!insertmacro PROGRAMS_CLOSED ""
+!insertmacro PROGRAMS_CLOSED "un."
+
 Function StartAsUser
     Exec '"$WINDIR\explorer.exe" "$INSTDIR\bin\vestrix.exe"'
 FunctionEnd
@@ -70,6 +125,8 @@ FunctionEnd
 
 Section "Vestrix"
     SetShellVarContext all
+    Push "Cancel stops the installation; nothing has been changed."
+    Call ProgramsClosed
     !include "${INSTALLED_FILES}"
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -109,6 +166,8 @@ Section "Uninstall"
     SetShellVarContext all
     ; Only what the installer put there: anything else somebody saved into the folder stays, and
     ; so does the folder then. Each user's %LOCALAPPDATA%\Vestrix is theirs and is never touched.
+    Push "Cancel leaves ${PRODUCT} installed as it is."
+    Call un.ProgramsClosed
     !include "${REMOVED_FILES}"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR\bin"

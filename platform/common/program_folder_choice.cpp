@@ -13,6 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kWorkFile = "pk001.fsh";
+constexpr const char* kPaletteFile = "fifa2k.pal";
 
 std::uintmax_t sizeOf(const fs::path& file) {
     std::error_code error;
@@ -92,6 +93,14 @@ Choice choose(const fs::path& executableFolder, const std::vector<fs::path>& sha
     if (fs::is_regular_file(work, error) && sizeOf(work) == 0) {
         return {executableFolder, "The work file " + pathText(work) +
                                       " is empty: put back the pk001.fsh that came with Vestrix."};
+    }
+    // The palette beside the program makes its folder a copy of its own (unpacked portable, or
+    // a build): an installation keeps it in share\vestrix, never beside the executable. Such a
+    // copy that lost its work file is damaged too, not a reason to start working elsewhere.
+    if (sizeOf(executableFolder / kPaletteFile) > 0 && !fs::exists(work, error)) {
+        return {executableFolder,
+                "The work file " + work.string() +
+                    " is missing: put back the pk001.fsh that came with Vestrix."};
     }
 
     fs::create_directories(userFolder, error);

@@ -21,10 +21,10 @@ struct Choice {
 };
 
 /**
- * executableFolder when it is usable. An empty pk001.fsh there is a damaged portable copy: it is
- * chosen all the same, with the problem named, rather than moving on to a folder the user does
- * not know about. Otherwise userFolder, created when missing and seeded from each of
- * sharedFolders in turn; a problem names it when it cannot be made or written.
+ * executableFolder when it is usable. An empty pk001.fsh there, or none beside a fifa2k.pal, is a
+ * damaged portable copy: it is chosen all the same, with the problem named, rather than moving on
+ * to a folder the user does not know about. Otherwise userFolder, created when missing and seeded
+ * from each of sharedFolders in turn; a problem names it when it cannot be made or written.
  */
 Choice choose(const std::filesystem::path& executableFolder,
               const std::vector<std::filesystem::path>& sharedFolders,

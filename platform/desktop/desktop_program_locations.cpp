@@ -12,6 +12,10 @@ std::string environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
 }
+
+// The XDG base-directory rules: a relative path in these variables is invalid and is ignored,
+// or the program would make its folder wherever it happens to be started.
+bool absolute(const std::string& folder) { return !folder.empty() && folder.front() == '/'; }
 }  // namespace
 
 ProgramLocations ProgramLocations::ofThisProgram() {
@@ -29,10 +33,10 @@ ProgramLocations ProgramLocations::ofThisProgram() {
     if (dataFolders.empty()) dataFolders = "/usr/local/share:/usr/share";
     std::istringstream list(dataFolders);
     for (std::string folder; std::getline(list, folder, ':');) {
-        if (!folder.empty())
+        if (absolute(folder))
             locations.sharedFolders.push_back((fs::path(folder) / "vestrix").string());
     }
-    if (const std::string data = environment("XDG_DATA_HOME"); !data.empty()) {
+    if (const std::string data = environment("XDG_DATA_HOME"); absolute(data)) {
         locations.userFolder = (fs::path(data) / "vestrix").string();
     } else if (const std::string home = environment("HOME"); !home.empty()) {
         locations.userFolder = (fs::path(home) / ".local/share/vestrix").string();

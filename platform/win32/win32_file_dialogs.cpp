@@ -22,8 +22,11 @@ std::string askFileName(Kind kind, const std::string& initialPath) {
     dialog.hwndOwner = GetActiveWindow();
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
-    // The last full path chosen, as it stands: the dialog makes of it what it can.
-    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
+    // The last full path chosen, as it stands: the dialog makes of it what it can. A path no
+    // folder could have (jersey.cfg may hold anything) is not handed over: the dialog copies its
+    // initial folder into a buffer of MAX_PATH characters, and one of thousands overflows it.
+    const bool usable = !initialFolder.empty() && initialFolder.size() < MAX_PATH;
+    dialog.lpstrInitialDir = usable ? initialFolder.c_str() : nullptr;
     // No filter, title or default extension. The program's current folder stays where it was;
     // the save command asks about an existing file itself.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;

@@ -54,6 +54,17 @@ HANDLE createTemporary(const std::string& path, std::string& temporary) {
     return INVALID_HANDLE_VALUE;
 }
 
+/**
+ * Gives the new file the hidden and system attributes of the one it replaces, as a replacement
+ * on Linux keeps the old file's permissions. Set through the handle, before the file has its name.
+ */
+bool keepAttributes(HANDLE file, DWORD attributes) {
+    if (attributes == 0) return true;
+    FILE_BASIC_INFO basic{};  // times of 0 stay as they are
+    basic.FileAttributes = attributes;
+    return SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != 0;
+}
+
 /** The file a link leads to, without the "\\?\" that the system puts before a drive letter. */
 std::string finalPath(HANDLE file, const std::string& path) {
     std::wstring buffer(32768, L'\0');  // the longest path Windows has
@@ -91,6 +102,7 @@ WriteTarget WriteTarget::examineIn(int, const std::string& path, const std::stri
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
         target.m_writtenPath = finalPath(file.handle, path);
     target.m_key = win32FileKey(info);
+    target.m_mode = info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     target.m_inPlace = info.nNumberOfLinks > 1;
     return target;
 }
@@ -105,7 +117,7 @@ void WriteTarget::write(std::span<const std::uint8_t> bytes, std::size_t pieceBy
         std::string temporary;
         const HANDLE file = createTemporary(m_writtenPath, temporary);
         if (file != INVALID_HANDLE_VALUE) {
-            const bool written = writeAll(file, bytes, piece);
+            const bool written = writeAll(file, bytes, piece) && keepAttributes(file, m_mode);
             DWORD error = GetLastError();
             const bool closed = CloseHandle(file) != 0;
             if (written && !closed) error = GetLastError();

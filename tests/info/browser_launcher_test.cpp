@@ -52,11 +52,13 @@ TEST_F(OpenUrlTest, AnAnsweringBrowserGetsTheItemAndIsNeverStarted) {
     // comma is not escaped.
     EXPECT_EQ(log.at(0), "topic A.B_Z@`{|OpenPage");
     EXPECT_EQ(log.at(1), "item a/b,c,,-1");
+    // Read rights only (KEY_READ), which a user without administrator rights is given on the
+    // machine's keys; the fake registry refuses anything more, as Windows does to that user.
     const CallLog read = {"query  256 256", "close"};
     EXPECT_EQ(registry.calls,
-              CallLog{"open HKCR\\" + kKeys + "command 0 0xF0063"} + read +
-                  CallLog{"open HKCR\\" + kKeys + "ddeexec\\Application 0 0xF0063"} + read +
-                  CallLog{"open HKCR\\" + kKeys + "ddeexec\\Topic 0 0xF0063"} + read);
+              CallLog{"open HKCR\\" + kKeys + "command 0 0x20019"} + read +
+                  CallLog{"open HKCR\\" + kKeys + "ddeexec\\Application 0 0x20019"} + read +
+                  CallLog{"open HKCR\\" + kKeys + "ddeexec\\Topic 0 0x20019"} + read);
 }
 
 TEST_F(OpenUrlTest, ABrowserThatFailsAfterTakingTheAddressIsReportedThen) {
@@ -99,10 +101,31 @@ TEST_F(OpenUrlTest, ABrowserCommandThatCannotStartEndsInTheMessage) {
     dde.linkModeErrorWhenScriptEnds = DdeError::kNoServer;
     starter.fails = true;  // a registered program that is missing
     EXPECT_EQ(open(), (CallLog{"mode 2", kStart, kFatal}));
+}
+
+TEST_F(OpenUrlTest, WithoutADdeApplicationTheShellOpensTheAddress) {
+    const RegistryRoot root = RegistryRoot::ClassesRoot;
+    FakeRegistry today;  // a browser of today: a command taking the address for its "%1", no DDE
+    today.set(root, kKeys + "command", "", RegistryType::kString, kCommand + '\0');
+    FakeRegistry emptyApplication = today;
+    emptyApplication.set(root, kKeys + "ddeexec\\Application", "", RegistryType::kString, "\0"s);
+    FakeRegistry nothing;
+    for (const FakeRegistry* scripted : {&today, &emptyApplication, &nothing}) {
+        registry = *scripted;
+        open();
+        // No conversation and no command started as it stands: "%1" never reaches a browser.
+        EXPECT_EQ(log, CallLog{"web https://example.test/"});
+        EXPECT_EQ(registry.openKeys, 0);
+    }
+    // A shell that cannot open the address at once, and one that finds no browser only later.
+    starter.fails = true;
+    open();
+    EXPECT_EQ(log, (CallLog{"web https://example.test/", kFatal}));
     starter.fails = false;
-    registry = FakeRegistry();  // nothing registered: an empty command and a bare bar
-    EXPECT_EQ(open(), (CallLog{"mode 2", "start ", kFatal}));
-    EXPECT_EQ(log.at(0), "topic |");
+    open();
+    ASSERT_TRUE(starter.viewerFailed);
+    starter.viewerFailed("No program could show https://example.test/");
+    EXPECT_EQ(log.back(), "message No program could show https://example.test/");
 }
 
 TEST_F(OpenUrlTest, AStringStoredWithNoDataAtAllEndsInTheMessage) {
@@ -131,9 +154,9 @@ TEST(ReadRegistryString, ReadsStringsThatFitTheBufferAndNothingElse) {
         FakeRegistry registry;
         registry.set(RegistryRoot::ClassesRoot, "k", "v", c.type, c.data);
         EXPECT_EQ(ReadRegistryString(registry, RegistryRoot::ClassesRoot, "k", "v"), c.expected);
-        EXPECT_EQ(registry.calls, (CallLog{"open HKCR\\k 0 0xF0063", "query v 256 256", "close"}));
+        EXPECT_EQ(registry.calls, (CallLog{"open HKCR\\k 0 0x20019", "query v 256 256", "close"}));
     }
     FakeRegistry registry;
     EXPECT_EQ(ReadRegistryString(registry, RegistryRoot::ClassesRoot, "k", "v"), "");
-    EXPECT_EQ(registry.calls, CallLog{"open HKCR\\k 0 0xF0063"}) << "nothing open, nothing closed";
+    EXPECT_EQ(registry.calls, CallLog{"open HKCR\\k 0 0x20019"}) << "nothing open, nothing closed";
 }

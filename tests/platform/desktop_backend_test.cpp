@@ -1,11 +1,14 @@
 // The Linux desktop's registry, DDE client and file test, with stand-in programs on PATH.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <optional>
 
 #include "desktop_dde_client.h"
 #include "desktop_file_existence.h"
 #include "desktop_registry.h"
+#include "program_locations.h"
 #include "recording_program_starter.h"
 #include "stand_in_programs.h"
 
@@ -16,7 +19,7 @@ const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 std::pair<long, std::string> read(Registry& registry, RegistryRoot root, const std::string& key,
                                   const std::string& value, std::uint32_t bufferSize = 1024) {
     RegistryKey handle = 0;
-    const long opened = registry.openKey(root, key, 0, 0x2003F, handle);
+    const long opened = registry.openKey(root, key, 0, 0x20019, handle);
     if (opened != RegistryResult::kSuccess) return {opened, {}};
     std::vector<std::uint8_t> buffer(bufferSize);
     std::uint32_t type = 0, length = bufferSize;
@@ -100,4 +103,36 @@ TEST(DesktopFileExistence, OnlyOrdinaryVisibleFilesCount) {
     EXPECT_FALSE(exists(".hidden"));
     EXPECT_FALSE(exists("."));
     EXPECT_FALSE(files.ordinaryFileExists(folder.folder().string()));
+}
+
+TEST(DesktopProgramLocations, RelativeXdgDataFoldersAreIgnored) {
+    // Each test runs in a process of its own; the variables are put back for the tests after it.
+    const auto keep = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::pair<const char*, std::optional<std::string>>(
+            name, value ? std::optional<std::string>(value) : std::nullopt);
+    };
+    const auto saved = {keep("HOME"), keep("XDG_DATA_HOME"), keep("XDG_DATA_DIRS")};
+    const auto userFolder = [](const char* dataHome) {
+        setenv("XDG_DATA_HOME", dataHome, 1);
+        return ProgramLocations::ofThisProgram().userFolder;
+    };
+    setenv("HOME", "/home/kitfan", 1);
+    EXPECT_EQ(userFolder("/data/kitfan"), "/data/kitfan/vestrix");
+    // A relative one would make ./rel/vestrix wherever the program is started.
+    EXPECT_EQ(userFolder("rel"), "/home/kitfan/.local/share/vestrix");
+    EXPECT_EQ(userFolder("./rel"), "/home/kitfan/.local/share/vestrix");
+
+    setenv("XDG_DATA_DIRS", "rel/share:/opt/share::./other", 1);
+    const std::vector<std::string> shared = ProgramLocations::ofThisProgram().sharedFolders;
+    // After the executable's own two folders, only the absolute data folder.
+    ASSERT_EQ(shared.size(), 3u);
+    EXPECT_EQ(shared[2], "/opt/share/vestrix");
+
+    for (const auto& [name, value] : saved) {
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
 }

@@ -16,6 +16,7 @@ long FakeRegistry::openKey(RegistryRoot root, const std::string& subKey, std::ui
                            std::uint32_t accessMask, RegistryKey& key) {
     calls.push_back("open " + name(root, subKey) + " " + std::to_string(options) + " " +
                     hex(accessMask));
+    if ((accessMask & kWriteRights) != 0) return RegistryResult::kAccessDenied;
     if (!m_values.contains(name(root, subKey))) return RegistryResult::kFileNotFound;
     key = m_open.empty() ? 0x100 : m_open.rbegin()->first + 1;
     m_open[key] = name(root, subKey);

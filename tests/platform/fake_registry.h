@@ -1,5 +1,7 @@
-// A scripted registry that answers like the Windows one: missing keys and values give error 2,
-// data longer than the caller's buffer gives 234 with the needed length.
+// A scripted registry that answers like the Windows one to a user without administrator rights:
+// missing keys and values give error 2, data longer than the caller's buffer gives 234 with the
+// needed length, and an open that asks for any right beyond reading is refused with error 5, as
+// Windows refuses it on the machine's keys (Wine, whose user is an administrator, never does).
 #pragma once
 
 #include <map>
@@ -20,6 +22,11 @@ public:
     long queryValue(RegistryKey key, const std::string& valueName, std::uint32_t& type,
                     std::span<std::uint8_t> buffer, std::uint32_t& length) override;
     long closeKey(RegistryKey key) override;
+
+    /** Rights beyond reading: KEY_SET_VALUE, KEY_CREATE_SUB_KEY, KEY_CREATE_LINK, DELETE,
+        WRITE_DAC, WRITE_OWNER, and the generic write and all rights. */
+    static constexpr std::uint32_t kWriteRights =
+        0x2 | 0x4 | 0x20 | 0x10000 | 0x40000 | 0x80000 | 0x40000000 | 0x10000000;
 
     /** "open HKLM\KEY options mask", "query NAME buffer-size length-in", "close" or "close 0". */
     CallLog calls;

@@ -84,7 +84,7 @@ TEST(ProgramFolderChoice, TheExecutablesFolderIfUsableElseTheUsersSeededWithoutR
 TEST(ProgramFolderChoice, NeitherFolderUsableNamesTheFolderAndTheReason) {
     TempFolder root;
     const fs::path exe = root.path() / "bin";
-    put(exe, {{"fifa2k.pal", "JASC-PAL"}});
+    put(exe, {});
     const fs::path share = root.path() / "share";
     put(share, {{"pk001.fsh", "SHPI template"}});
 
@@ -96,10 +96,16 @@ TEST(ProgramFolderChoice, NeitherFolderUsableNamesTheFolderAndTheReason) {
                                    " for Vestrix's own files: " +
                                    std::make_error_code(std::errc::not_a_directory).message());
 
-    // An empty work file beside the program is a damaged portable copy: it stays the program
-    // folder, and nothing of the user's is made or seeded from it.
-    put(exe, {{"pk001.fsh", ""}});
+    // A portable copy (its palette beside the program) with its work file lost, or left empty,
+    // is damaged: it stays the program folder, and nothing of the user's is made or seeded.
     const fs::path elsewhere = root.path() / "user";
+    put(exe, {{"fifa2k.pal", "JASC-PAL"}});
+    const auto missing = ProgramFolderChoice::choose(exe, {exe, share}, elsewhere);
+    EXPECT_EQ(missing.folder, exe);
+    EXPECT_EQ(missing.problem, "The work file " + (exe / "pk001.fsh").string() +
+                                   " is missing: put back the pk001.fsh that came with Vestrix.");
+    EXPECT_EQ(contents(exe), (Files{{"fifa2k.pal", "JASC-PAL"}})) << "nothing made there either";
+    put(exe, {{"pk001.fsh", ""}});
     const auto empty = ProgramFolderChoice::choose(exe, {exe, share}, elsewhere);
     EXPECT_EQ(empty.folder, exe);
     EXPECT_EQ(empty.problem, "The work file " + (exe / "pk001.fsh").string() +

@@ -134,7 +134,21 @@ TEST_F(OpenUrlTest, ABrowserThatNeverAnswersEndsInTheFatalMessageAfterOneStart) 
     EXPECT_EQ(record(), std::vector<std::string>{command});
 }
 
+TEST_F(OpenUrlTest, ABrowserWithoutDdeGetsTheAddressFromTheShellInPlaceOfItsPlaceholder) {
+    // A browser of today: a command with "%1" for the address and no DDE application.
+    const std::string command = standIn("record") + " \"%1\"";
+    ASSERT_TRUE(m_http.setString("shell\\open\\command", "", command));
+    openUrl("http://example.com/a,b");
+    EXPECT_EQ(m_log, CallLog{});
+    for (int i = 0; i < 100 && record().empty(); ++i) Sleep(50);
+    const std::vector<std::string> lines = record();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("\"http://example.com/a,b\""), std::string::npos) << lines[0];
+    EXPECT_EQ(lines[0].find("%1"), std::string::npos) << lines[0];
+}
+
 TEST_F(OpenUrlTest, NothingRegisteredEndsInTheFatalMessage) {
+    // The shell finds no program for http either.
     openUrl("http://example.com/");
     EXPECT_EQ(m_log, CallLog{"message Fatal error while communicating to browser"});
 }

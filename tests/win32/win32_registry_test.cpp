@@ -51,7 +51,7 @@ TEST(Win32Registry, BrowserReadsGiveStringsOfUpTo255Bytes) {
 
     // The layer passes the system's own code for a value that does not fit.
     RegistryKey key = 0;
-    ASSERT_EQ(registry.openKey(RegistryRoot::ClassesRoot, kKey, 0, 0xF0063, key),
+    ASSERT_EQ(registry.openKey(RegistryRoot::ClassesRoot, kKey, 0, 0x20019, key),
               RegistryResult::kSuccess);
     std::uint8_t buffer[256];
     std::uint32_t type = 0, length = sizeof buffer;

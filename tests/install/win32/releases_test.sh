@@ -6,6 +6,8 @@
 # - the installed converter converts a sample byte for byte as the Linux build does;
 # - a kit opened through the file type starts the installed vestrix.exe, which seeds the user's
 #   own folder and loads the kit there, leaving the installed template alone;
+# - while the installed program runs, the installer and the uninstaller, run with /S, stop with
+#   status 2 and change nothing;
 # - the uninstaller, run with /S, removes the files and the registry entries, not the user's folder.
 # Where the tests run as root, Wine runs as the ordinary user 65534: root may write anywhere.
 # Exit status 77: skipped.
@@ -98,6 +100,37 @@ cmp -s "$user_folder/pk001.fsh" "$source/tests/data/golden/hoops-normal.fsh" ||
 cmp -s "$program_files/share/vestrix/pk001.fsh" "$source/resources/pk001.fsh" ||
     fail "the installed template changed"
 chmod -R u+w "$program_files"
+
+# With the installed program running, neither the installer nor the uninstaller may change a
+# thing: without a window nobody can close it, so both stop with status 2. The uninstaller runs
+# in place (_?=, NSIS's way, whose folder must end the line unquoted: hence a batch file) so
+# that its status reaches us; run plainly it hands over to a copy of itself and says 0 at once.
+installed_files() { (cd "$program_files" && find . -type f -exec cksum {} + | sort); }
+before=$(installed_files)
+as_user "$wine" 'C:\Program Files\Vestrix\bin\vestrix.exe' </dev/null >/dev/null 2>&1 &
+running=$!
+# The installer doubles as the probe: until the program holds its file, it installs the same
+# files again.
+tries=0
+while :; do
+    wine "$(windows "$work/$(basename "$installer")")" /S && code=0 || code=$?
+    [ $code = 0 ] || break
+    tries=$((tries + 1))
+    [ $tries -lt 60 ] || break
+    sleep 0.5
+done
+[ $code = 2 ] || fail "the installer over the running program ended with status $code, not 2"
+printf '@"C:\\Program Files\\Vestrix\\uninstall.exe" /S _?=C:\\Program Files\\Vestrix\r\n@exit /b %%errorlevel%%\r\n' \
+    >"$work/uninstall_in_place.bat"
+chmod a+r "$work/uninstall_in_place.bat"
+wine cmd /c "$(windows "$work/uninstall_in_place.bat")" && code=0 || code=$?
+[ $code = 2 ] || fail "the uninstaller beside the running program ended with status $code, not 2"
+[ "$(installed_files)" = "$before" ] || fail "the installation changed while the program ran"
+registered 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vestrix' ||
+    fail "the uninstaller beside the running program removed its registry entry"
+# The user closes it (the job is the shell that started Wine, so Windows ends the program).
+wine taskkill /F /IM vestrix.exe >/dev/null 2>&1 || fail "the running program could not be ended"
+wait "$running" 2>/dev/null || true
 
 wine 'C:\Program Files\Vestrix\uninstall.exe' /S
 # The uninstaller runs on from a copy of itself, so that it can remove its own file.

@@ -1,6 +1,7 @@
-// "Visit Our Website" through the real desktop services: the registry, the DDE client over
-// xdg-open and the program starter, with stand-ins for xdg-open on PATH; what the user is told
-// when xdg-open is missing or finds no browser.
+// "Visit Our Website" through the real desktop services: the registry (which names no DDE
+// application on a Linux desktop, so the address goes to the desktop's opener) and the program
+// starter's xdg-open, with stand-ins for xdg-open on PATH; what the user is told when xdg-open is
+// missing or finds no browser.
 #include <QTest>
 
 #include "browser_launcher.h"
