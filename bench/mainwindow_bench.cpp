@@ -41,7 +41,7 @@ struct QuietServices : FileDialogs,
     void showTextFile(const std::string&, ViewerFailed) override {}
     void showWebPage(const std::string&, ViewerFailed) override {}
     std::string programFolder() const override { return folder; }
-    std::string executablePath() const override { return {}; }
+    ProgramLocations locations() const override { return {}; }
     void openUrl(const std::string&) override {}
     long openKey(RegistryRoot, const std::string&, std::uint32_t, std::uint32_t,
                  RegistryKey&) override {

@@ -14,9 +14,9 @@ std::filesystem::path native(const QString& path) {
 }
 }  // namespace
 
-QtProgramLocation::QtProgramLocation() {
+QtProgramLocation::QtProgramLocation() : m_locations(ProgramLocations::ofThisProgram()) {
     // The same places the converter keeps its hands off.
-    const ProgramLocations locations = ProgramLocations::ofThisProgram();
+    const ProgramLocations& locations = m_locations;
     const std::vector<std::filesystem::path> shared(locations.sharedFolders.begin(),
                                                     locations.sharedFolders.end());
     const ProgramFolderChoice::Choice choice = ProgramFolderChoice::choose(
@@ -25,8 +25,8 @@ QtProgramLocation::QtProgramLocation() {
         shared, locations.userFolder);
     m_folder = choice.folder.string();
     m_problem = choice.problem;
-}
-
-std::string QtProgramLocation::executablePath() const {
-    return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    // The system did not say where the program is: Qt's answer stands in for it.
+    if (m_locations.executable.empty())
+        m_locations.executable =
+            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
 }

@@ -4,10 +4,9 @@
 #include "program_folder_choice.h"
 #include "program_locations.h"
 
-Win32ProgramLocation::Win32ProgramLocation() {
+Win32ProgramLocation::Win32ProgramLocation() : m_locations(ProgramLocations::ofThisProgram()) {
     // The same places the converter keeps its hands off.
-    const ProgramLocations locations = ProgramLocations::ofThisProgram();
-    m_executable = locations.executable;
+    const ProgramLocations& locations = m_locations;
     const ProgramFolderChoice::Choice choice = ProgramFolderChoice::choose(
         locations.executableFolder,
         std::vector<std::filesystem::path>(locations.sharedFolders.begin(),
