@@ -165,8 +165,10 @@ void Form1::convertJersey(const SourceArchive& kit) {
             throw WorkFileError();
         }
         MemoryWorkFile work(std::move(workFile.bytes));
+        // The palette file is read only when the kit has a front picture to build the palette.
         ConvertJersey(
-            kit, work, [this] { return LoadPaletteFile(ownFile(kPaletteFile)); }, m_conversion);
+            kit, work, [palette = ownFile(kPaletteFile)] { return LoadPaletteFile(palette); },
+            m_conversion);
         // Written once, whole: a load that fails before this line leaves the file as it was.
         WriteTarget::examine(workPath).write(work.bytes());
         m_converted = work.bytes();
