@@ -1,9 +1,10 @@
-// How fast a jersey converts: one whole load as the window runs it (on disk, with previews) and in
-// memory, and the command-line converter over a thousand jerseys against the bare cost of reading
-// them and copying the template (the I/O floor), in the same run and on the same folder. The
-// batches use richly shaded kits (256 distinct colours in every picture, the heaviest input a
-// real kit can be) as well as a bundled sample. The scratch folder is on tmpfs (/dev/shm) where
-// there is one: on a shared disk the floor alone swings from run to run by a factor of ten.
+// How fast a jersey converts: one whole load in memory, with and without previews (the window's
+// load as a whole is in mainwindow_bench), and the command-line converter over a thousand jerseys
+// against the bare cost of reading them and copying the template (the I/O floor), in the same run
+// and on the same folder. The batches use richly shaded kits (256 distinct colours in every
+// picture, the heaviest input a real kit can be) as well as a bundled sample. The scratch folder
+// is on tmpfs (/dev/shm) where there is one: on a shared disk the floor alone swings from run to
+// run by a factor of ten.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -39,10 +40,8 @@ fs::path firstSample() {
 
 class PreviewHost : public ConversionHost {
 public:
-    explicit PreviewHost(std::string folder, bool previews = true)
-        : m_folder(std::move(folder)), m_wantsPreviews(previews) {}
+    explicit PreviewHost(bool previews = true) : m_wantsPreviews(previews) {}
     bool wantsPreviews() const override { return m_wantsPreviews; }
-    std::string programFolder() const override { return m_folder; }
     std::int16_t paletteBase() const override { return 191; }
     PreviewSurface& preview(int index) override { return m_previews.preview(index); }
     int progress() const override { return m_progress; }
@@ -53,7 +52,6 @@ public:
     }
 
 private:
-    std::string m_folder;
     bool m_wantsPreviews;
     PreviewSet m_previews;
     int m_progress = 0;
@@ -79,20 +77,7 @@ struct Scratch {
 
 }  // namespace
 
-// The window's load: nine conversions, each opening the jersey and patching pk001.fsh on disk.
-static void BM_WindowLoadOnDisk(benchmark::State& state) {
-    Scratch scratch;
-    PreviewHost host(scratch.folder.string() + "/");
-    const std::string source = firstSample().string();
-    for (auto _ : state) {
-        host.reset();
-        for (const ConversionTarget& target : conversionTable())
-            ConvertEntry(source, target.targetTag, host);
-    }
-}
-BENCHMARK(BM_WindowLoadOnDisk)->Unit(benchmark::kMicrosecond);
-
-// The same load on files already in memory: the conversion's own cost, on the first sample (0)
+// One load on files already in memory: the conversion's own cost, on the first sample (0)
 // or a richly shaded kit (1), with previews (1) and without (0, as the command-line converter
 // runs it).
 static void BM_LoadInMemory(benchmark::State& state) {
@@ -100,7 +85,7 @@ static void BM_LoadInMemory(benchmark::State& state) {
                                               : readAll(firstSample()));
     const Bytes templateBytes = readAll(kResources + "/pk001.fsh");
     const Palette palette = LoadPaletteFile(kResources + "/fifa2k.pal");
-    PreviewHost host({}, state.range(1) != 0);
+    PreviewHost host(state.range(1) != 0);
     for (auto _ : state) {
         host.reset();
         MemoryWorkFile work(templateBytes);

@@ -22,7 +22,6 @@ class BatchHost : public ConversionHost {
 public:
     BatchHost(std::int16_t paletteBase, PreviewSet* previews)
         : m_paletteBase(paletteBase), m_previews(previews) {}
-    std::string programFolder() const override { return {}; }
     std::int16_t paletteBase() const override { return m_paletteBase; }
     PreviewSurface& preview(int index) override { return m_previews->preview(index); }
     bool wantsPreviews() const override { return m_previews != nullptr; }

@@ -188,8 +188,7 @@ std::string BatchPlan::findClash(const std::vector<ReadFile>& readFiles,
     ProgramOwnFiles own;
     std::map<FileKey, std::string> kept;
     if (anyExists) {
-        for (const std::string& folder : program.folders) own.addFolder(folder);
-        if (!program.executable.empty()) own.addFile(program.executable);
+        own = ProgramOwnFiles::of(program);
         for (KitJob& job : m_jobs) {
             job.inputKey = fileKey(job.input);
             if (job.inputKey) kept.emplace(*job.inputKey, job.input + ", which this run reads");

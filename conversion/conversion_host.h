@@ -1,10 +1,9 @@
-// What a conversion needs from whoever runs it: the program folder, the colour mode, eight preview
-// surfaces and a progress value. The main window supplies them; so do the command-line converter
-// and the tests.
+// What a conversion needs from whoever runs it: the colour mode, eight preview surfaces and a
+// progress value. The main window supplies them through a small adapter over its view; so do the
+// command-line converter and the tests. The files themselves are read and written by the caller.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 /** A picture that takes single points, like the window's preview boxes (one unit per pixel). */
 class PreviewSurface {
@@ -21,8 +20,6 @@ public:
     static constexpr int kPreviewCount = 8;
 
     virtual ~ConversionHost() = default;
-    /** The folder holding pk001.fsh and fifa2k.pal, ending in exactly one separator. */
-    virtual std::string programFolder() const = 0;
     /** Lowest palette index the colour search considers: 191 normally, 0 for 64-colour jerseys. */
     virtual std::int16_t paletteBase() const = 0;
     /** Preview surface 0 to 7. */

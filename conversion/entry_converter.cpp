@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "color_matcher.h"
-#include "disk_work_file.h"
-#include "palette_file.h"
 #include "work_palette.h"
 
 namespace {
@@ -204,21 +202,6 @@ void ConvertEntry(const SourceArchive& source, std::string_view targetTag, WorkF
     const auto entryOffset = target ? source.findEntry(target->sourceTag) : std::nullopt;
     if (entryOffset)
         ConvertFoundEntry(source, *entryOffset, *target, work, loadPaletteFile, host, memo);
-    advanceProgress(host);
-}
-
-void ConvertEntry(const std::string& sourcePath, std::string_view targetTag, ConversionHost& host) {
-    const SourceArchive source = SourceArchive::open(sourcePath);
-    const ConversionTarget* target = findConversionTarget(targetTag);
-    const auto entryOffset = target ? source.findEntry(target->sourceTag) : std::nullopt;
-    if (entryOffset) {
-        const std::string folder = host.programFolder();
-        DiskWorkFile work(folder + "pk001.fsh");
-        ConvertFoundEntry(
-            source, *entryOffset, *target, work,
-            [&] { return LoadPaletteFile(folder + "fifa2k.pal"); }, host);
-        work.close();
-    }
     advanceProgress(host);
 }
 

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <string_view>
 
 #include "color_memo.h"
@@ -17,17 +16,11 @@
 using PaletteFileLoader = std::function<Palette()>;
 
 /**
- * Finds the source picture of targetTag in the FIFA 99 archive at sourcePath, scales it, maps its
- * colours onto the shared palette and writes it into host.programFolder() + "pk001.fsh" (the
- * palette file is host.programFolder() + "fifa2k.pal"). Raises the host's progress by 10 when the
- * source picture is there, by 2 when it is not. Throws ConversionError (PaletteFileError,
- * WorkFileError, SourceFileError) naming the file that failed.
- */
-void ConvertEntry(const std::string& sourcePath, std::string_view targetTag, ConversionHost& host);
-
-/**
- * The same on an archive and a work file already at hand (batch conversion, tests). A memo kept
- * across the calls of one load spares repeated colour searches; the bytes are the same without.
+ * Finds the source picture of targetTag in the FIFA 99 archive, scales it, maps its colours onto
+ * the shared palette and writes it into the work file (the front picture builds that palette from
+ * loadPaletteFile's colours). Raises the host's progress by 10 when the source picture is there,
+ * by 2 when it is not. A memo kept across the calls of one load spares repeated colour searches;
+ * the bytes are the same without. Throws what loadPaletteFile throws (PaletteFileError).
  */
 void ConvertEntry(const SourceArchive& source, std::string_view targetTag, WorkFile& work,
                   const PaletteFileLoader& loadPaletteFile, ConversionHost& host,
@@ -39,6 +32,9 @@ void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
                        const PaletteFileLoader& loadPaletteFile, ConversionHost& host,
                        ColorMemo* memo = nullptr);
 
-/** One whole load: the nine targets in the order the game's pictures depend on each other. */
+/**
+ * One whole load: the nine targets in the order the game's pictures depend on each other, on a
+ * kit and a work file read once, so a kit replaced on disk meanwhile cannot be mixed in.
+ */
 void ConvertJersey(const SourceArchive& source, WorkFile& work,
                    const PaletteFileLoader& loadPaletteFile, ConversionHost& host);

@@ -1,4 +1,5 @@
-// A work file held in memory, for batch conversion and tests.
+// A work file held in memory: the window and the command-line converter convert into it and write
+// it out whole, so no file on disk ever holds half a jersey.
 #pragma once
 
 #include <vector>

@@ -1,6 +1,5 @@
 // The FIFA 2000 work file as the conversion sees it: positioned reads and writes inside a file of
-// fixed length. The window patches pk001.fsh on disk; the command-line converter works on a copy
-// in memory and writes it out once.
+// fixed length. Both programs convert on a copy in memory and write it out once, whole.
 #pragma once
 
 #include <cstdint>

@@ -21,7 +21,6 @@ class FuzzHost : public ConversionHost {
 public:
     FuzzHost(std::int16_t base, bool previews) : m_base(base), m_previews(previews) {}
     bool wantsPreviews() const override { return m_previews; }
-    std::string programFolder() const override { return {}; }
     std::int16_t paletteBase() const override { return m_base; }
     PreviewSurface& preview(int) override { return m_preview; }
     int progress() const override { return m_progress; }

@@ -2,15 +2,16 @@
 #include "form1.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "conversion_error.h"
-#include "conversion_table.h"
 #include "entry_converter.h"
 #include "file_access_error.h"
 #include "file_presence.h"
-#include "jersey_file_check.h"
 #include "kit_gaps.h"
 #include "layout_failure.h"
+#include "memory_work_file.h"
+#include "palette_file.h"
 #include "path_text.h"
 #include "program_own_files.h"
 #include "regular_file.h"
@@ -18,7 +19,6 @@
 #include "skin_painting.h"
 #include "source_archive.h"
 #include "web_addresses.h"
-#include "work_file_copy.h"
 #include "work_file_layout.h"
 #include "work_template_check.h"
 #include "write_target.h"
@@ -35,6 +35,10 @@ constexpr const char* kPaletteFile = "fifa2k.pal";
 constexpr const char* kDefaultSkin = "subzero.jpg";
 constexpr const char* kReadme = "readme.txt";
 constexpr int kProgressStart = 0;
+// A saved jersey goes to disk in pieces of at most this many bytes.
+constexpr std::size_t kSavePieceBytes = 4000;
+// A work file beyond this is not one the conversion made; it is refused rather than read.
+constexpr std::uint64_t kMaxWorkFileBytes = 1 << 20;
 
 std::uintmax_t fileSize(const std::string& path) {
     std::error_code error;
@@ -49,7 +53,7 @@ Form1::Form1(Form1View& view, const MainWindowServices& services)
 void Form1::Form_Load() {
     m_color64 = false;
     m_view.setChecked(Form1View::Control::color64, false);
-    m_paletteBase = 191;
+    m_conversion.setPaletteBase(191);
     setSaveEnabled(false);
 
     std::string folder = m_services.programLocation.programFolder();
@@ -95,8 +99,7 @@ bool Form1::checkWorkTemplate() {
     // A file of the right length that is no FIFA 2000 jersey (all zeros, another archive) would be
     // patched without complaint into a jersey the game cannot read.
     try {
-        if (isWorkTemplate(
-                readRegularFile(ownFile(kWorkFile), WorkFileCopy::kMaxWorkFileBytes).bytes))
+        if (isWorkTemplate(readRegularFile(ownFile(kWorkFile), kMaxWorkFileBytes).bytes))
             return true;
     } catch (const FileAccessError&) {
     }
@@ -118,40 +121,58 @@ void Form1::loadJersey(const std::string& chosen) {
     m_lastOpenPath = chosen;
     writeSettings();
 
-    if (CheckJerseyFile(chosen) != 0) {
-        setSaveEnabled(false);
+    // The kit is read once, here: the check and all nine pictures see the same bytes, even if the
+    // file is replaced while the load runs.
+    std::optional<SourceArchive> kit;
+    try {
+        kit.emplace(SourceArchive::open(chosen));
+    } catch (const SourceFileError& error) {
+        forgetJersey();
+        showMessage(error.what(), kJerseyTitle);
         return;
     }
-    convertJersey(chosen);
+    if (CheckJerseyFile(*kit) != 0) {
+        forgetJersey();
+        return;
+    }
+    convertJersey(*kit);
 }
 
-std::int16_t Form1::CheckJerseyFile(const std::string& path) {
-    try {
-        if (isFifa99JerseyFile(path)) return 0;
-        showMessage("Not a jersey file", kJerseyTitle);
-    } catch (const JerseyFileError& error) {
-        showMessage(error.what(), kJerseyTitle);
-    }
+std::int16_t Form1::CheckJerseyFile(const SourceArchive& kit) {
+    if (kit.isFifa99Jersey()) return 0;
+    showMessage("Not a jersey file", kJerseyTitle);
     return 1;
 }
 
-void Form1::convertJersey(const std::string& path) {
-    setProgress(kProgressStart);
+void Form1::convertJersey(const SourceArchive& kit) {
+    m_conversion.setProgress(kProgressStart);
     std::string failure;
-    const char* title = kErrorTitle;
     bool fatal = false;
     try {
-        const KitGaps gaps = KitGaps::of(SourceArchive::open(path));
+        const KitGaps gaps = KitGaps::of(kit);
         if (gaps.listsNoJerseyPicture()) {
             // The header looks right but nothing in it is a jersey: there is nothing to convert.
-            setSaveEnabled(false);
+            forgetJersey();
             showMessage("Not a jersey file: it holds none of the FIFA 99 jersey pictures",
                         kJerseyTitle);
             return;
         }
-        for (const ConversionTarget& target : conversionTable()) {
-            ConvertEntry(path, target.targetTag, *this);
+        // Pictures the kit lacks keep what the work file holds: the last load's, or the template's.
+        const std::string workPath = ownFile(kWorkFile);
+        RegularFile workFile;
+        try {
+            workFile = readRegularFile(workPath, kMaxWorkFileBytes);
+        } catch (const FileAccessError&) {
+            throw WorkFileError();
         }
+        MemoryWorkFile work(std::move(workFile.bytes));
+        // The palette file is read only when the kit has a front picture to build the palette.
+        ConvertJersey(
+            kit, work, [palette = ownFile(kPaletteFile)] { return LoadPaletteFile(palette); },
+            m_conversion);
+        // Written once, whole: a load that fails before this line leaves the file as it was.
+        WriteTarget::examine(workPath).write(work.bytes());
+        m_converted = work.bytes();
         setSaveEnabled(true);
         if (!gaps.damage.empty()) {
             // Converted all the same, as the game's own files are read; but the user should know
@@ -168,25 +189,17 @@ void Form1::convertJersey(const std::string& path) {
         // Without a palette no jersey can be made: end as a failed start does.
         failure = error.what();
         fatal = true;
-    } catch (const SourceFileError& error) {
-        failure = error.what();
-        title = kJerseyTitle;
     } catch (const std::exception& error) {
         failure = error.what();
     }
-    // The work file may now hold part of this jersey and part of the last: nothing to save.
-    setSaveEnabled(false);
-    showMessage(failure, title);
+    // The work file is as the last load left it, but this window no longer shows that jersey.
+    forgetJersey();
+    showMessage(failure, kErrorTitle);
     if (fatal) endProgram(1);
 }
 
 void Form1::ClearPreviews() {
-    for (int index = 0; index < kPreviewCount; ++index) m_view.clearPreview(index);
-}
-
-void Form1::setProgress(int value) {
-    m_progress = value;
-    m_view.setProgress(value);
+    for (int index = 0; index < ConversionHost::kPreviewCount; ++index) m_view.clearPreview(index);
 }
 
 void Form1::Command2_Click() {
@@ -205,9 +218,9 @@ void Form1::saveJersey(const std::string& target) {
         // before the question: overwriting them would not save a jersey, or would break the tool.
         const WriteTarget examined = WriteTarget::examine(target);
         if (examined.exists()) {
-            ProgramOwnFiles own;
+            // The converter's list, so an installation's bin/ and share/vestrix are refused too.
+            ProgramOwnFiles own = ProgramOwnFiles::of(m_services.programLocation.locations());
             own.addFolder(m_programFolder);
-            own.addFile(m_services.programLocation.executablePath());
             if (own.find(*examined.key())) {
                 showMessage("Cannot write " + target + ": it is one of Vestrix's own files",
                             kJerseyTitle);
@@ -220,14 +233,10 @@ void Form1::saveJersey(const std::string& target) {
                                          MessageAnswer::Yes) != MessageAnswer::Yes) {
             return;
         }
-        WorkFileCopy::copyFile(ownFile(kWorkFile), examined);
+        // This window's jersey, not pk001.fsh as it is now: another window on the same program
+        // folder may have loaded a different kit into it since.
+        examined.write(m_converted, kSavePieceBytes);
     } catch (const FileAccessError& error) {
-        showMessage(error.what(), kJerseyTitle);
-        return;
-    } catch (const WorkFileReadError& error) {
-        showMessage(error.what(), kErrorTitle);
-        return;
-    } catch (const SaveError& error) {
         showMessage(error.what(), kJerseyTitle);
         return;
     }
@@ -236,7 +245,7 @@ void Form1::saveJersey(const std::string& target) {
 
 void Form1::color64_Click() {
     m_color64 = !m_color64;
-    m_paletteBase = m_color64 ? 0 : 191;
+    m_conversion.setPaletteBase(m_color64 ? 0 : 191);
     m_view.setChecked(Form1View::Control::color64, m_color64);
 }
 
@@ -292,6 +301,11 @@ void Form1::writeSettings() {
         m_settingsFailureShown = true;
         showMessage(error.what(), kErrorTitle);
     }
+}
+
+void Form1::forgetJersey() {
+    m_converted.clear();
+    setSaveEnabled(false);
 }
 
 void Form1::setSaveEnabled(bool enabled) {

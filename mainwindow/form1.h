@@ -5,19 +5,22 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "conversion_host.h"
+#include "form1_conversion_host.h"
 #include "form1_view.h"
 #include "layout_scaler.h"
 #include "main_window_services.h"
 
+class SourceArchive;
+
 /**
  * The event procedures keep the names the window's controls give them (Command1_Click is the
- * "Load FIFA99 Jersey" button), so a control, its objectName and its handler read alike. The
- * window supplies the conversion's previews and progress bar through its view; the logic is the
- * conversion's host.
+ * "Load FIFA99 Jersey" button), so a control, its objectName and its handler read alike. A load
+ * converts in memory and hands the conversion the window's previews and progress bar through a
+ * small adapter over the view; the conversion never calls back into this logic.
  */
-class Form1 : public ConversionHost {
+class Form1 {
 public:
     /** Nothing runs yet: the window calls Form_Load once its controls stand. */
     Form1(Form1View& view, const MainWindowServices& services);
@@ -30,13 +33,12 @@ public:
     /** The window's reference layout, recorded by the first "Visit Our Website". */
     const LayoutScaler& layoutScaler() const { return m_layoutScaler; }
 
-    // What the conversion asks of its host.
     /** The text of Text1: the program folder, ending in exactly one separator. */
-    std::string programFolder() const override { return m_programFolder; }
-    std::int16_t paletteBase() const override { return m_paletteBase; }
-    PreviewSurface& preview(int index) override { return m_view.preview(index); }
-    int progress() const override { return m_progress; }
-    void setProgress(int value) override;
+    const std::string& programFolder() const { return m_programFolder; }
+    /** Lowest palette index the colour search considers: 191, or 0 for 64-colour jerseys. */
+    std::int16_t paletteBase() const { return m_conversion.paletteBase(); }
+    /** ProgressBar1's value. */
+    int progress() const { return m_conversion.progress(); }
 
     // Event procedures.
     /** The start-up: colour mode, Save disabled, program folder, the checks, settings, skin. */
@@ -57,8 +59,9 @@ public:
      */
     void loadJersey(const std::string& path);
 
-    /** 0 when path is a FIFA 99 jersey file; otherwise tells the user and returns 1. */
-    std::int16_t CheckJerseyFile(const std::string& path);
+    /** 0 when the kit, as read, is a FIFA 99 jersey file; otherwise tells the user and returns 1.
+     */
+    std::int16_t CheckJerseyFile(const SourceArchive& kit);
     void ClearPreviews();
     /** Paints subzero.jpg from the program folder on the window's background. */
     void PaintDefaultSkin();
@@ -68,11 +71,15 @@ private:
     bool checkOwnFile(const char* fileName, const char* message, std::uintmax_t minimumLength);
     /** The work file must be laid out as a FIFA 2000 jersey; otherwise as checkOwnFile. */
     bool checkWorkTemplate();
-    void convertJersey(const std::string& path);
-    /** The save after the dialog: the target's rules, the question, the copy. */
+    /** The kit read once, converted in memory, the work file written once, whole. */
+    void convertJersey(const SourceArchive& kit);
+    /** The save after the dialog: the target's rules, the question, this window's jersey written.
+     */
     void saveJersey(const std::string& target);
     /** Remembers the dialogs' paths; a failure is told once and does not stop the command. */
     void writeSettings();
+    /** After a load that failed: nothing to save until the next good one. */
+    void forgetJersey();
     void setSaveEnabled(bool enabled);
     std::string ownFile(const char* fileName) const { return m_programFolder + fileName; }
     void showMessage(const std::string& text, const char* title);
@@ -83,9 +90,13 @@ private:
     std::string m_programFolder;
     std::string m_lastOpenPath;
     std::string m_lastSavePath;
-    std::int16_t m_paletteBase = 191;
     bool m_color64 = false;
-    int m_progress = 0;
+    Form1ConversionHost m_conversion{m_view};
+    /**
+     * The work file as this window's last good load wrote it: Save writes these bytes, not the
+     * file on disk, which another window on the same program folder may have loaded since.
+     */
+    std::vector<std::uint8_t> m_converted;
     bool m_ended = false;
     bool m_settingsFailureShown = false;
     LayoutScaler m_layoutScaler;

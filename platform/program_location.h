@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "program_locations.h"
+
 class ProgramLocation {
 public:
     virtual ~ProgramLocation() = default;
@@ -17,6 +19,10 @@ public:
      * work file beside the program is empty), naming the folder; empty when it can.
      */
     virtual std::string problem() const { return {}; }
-    /** The running program's own file, which no jersey may be saved over. */
-    virtual std::string executablePath() const = 0;
+    /**
+     * The running program and every folder of its own files (the executable's, the installed
+     * shared files, the user's copy): what the converter refuses to write over, and so the
+     * window's Save too.
+     */
+    virtual ProgramLocations locations() const = 0;
 };

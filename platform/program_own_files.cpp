@@ -23,6 +23,13 @@ bool ProgramOwnFiles::isOwnName(const std::string& fileName) {
     return !name.ends_with(".fsh") || name == "pk001.fsh";
 }
 
+ProgramOwnFiles ProgramOwnFiles::of(const ProgramLocations& locations) {
+    ProgramOwnFiles own;
+    for (const std::string& folder : locations.folders) own.addFolder(folder);
+    if (!locations.executable.empty()) own.addFile(locations.executable);
+    return own;
+}
+
 void ProgramOwnFiles::addFolder(const std::string& folder) {
     std::error_code error;
     for (std::filesystem::directory_iterator it(toPath(folder), error), end; !error && it != end;

@@ -8,9 +8,17 @@
 #include <string>
 
 #include "file_key.h"
+#include "program_locations.h"
 
 class ProgramOwnFiles {
 public:
+    /**
+     * Every own file in each of the program's folders and the running program: the one list both
+     * the converter and the window's Save refuse to write over, in every layout (a build folder, a
+     * portable copy, an installation's bin/ and share/vestrix, the user's folder).
+     */
+    static ProgramOwnFiles of(const ProgramLocations& locations);
+
     /** Adds every file of folder except *.fsh jerseys other than the work file pk001.fsh. */
     void addFolder(const std::string& folder);
     void addFile(const std::string& path);

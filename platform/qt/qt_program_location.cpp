@@ -15,9 +15,9 @@ std::filesystem::path native(const QString& path) {
 }
 }  // namespace
 
-QtProgramLocation::QtProgramLocation() {
+QtProgramLocation::QtProgramLocation() : m_locations(ProgramLocations::ofThisProgram()) {
     // The same places the converter keeps its hands off.
-    const ProgramLocations locations = ProgramLocations::ofThisProgram();
+    const ProgramLocations& locations = m_locations;
     std::vector<std::filesystem::path> shared;
     for (const std::string& folder : locations.sharedFolders) shared.push_back(toPath(folder));
     const ProgramFolderChoice::Choice choice = ProgramFolderChoice::choose(
@@ -25,12 +25,9 @@ QtProgramLocation::QtProgramLocation() {
                                            : toPath(locations.executableFolder),
         shared, toPath(locations.userFolder));
     m_folder = pathText(choice.folder);
-    m_executable = locations.executable;
     m_problem = choice.problem;
-}
-
-std::string QtProgramLocation::executablePath() const {
-    // The system's own bytes where it says (Qt's path would lose those that are no UTF-8).
-    if (!m_executable.empty()) return m_executable;
-    return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    // The system did not say where the program is: Qt's answer stands in for it.
+    if (m_locations.executable.empty())
+        m_locations.executable =
+            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
 }

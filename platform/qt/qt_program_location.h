@@ -10,10 +10,10 @@ public:
     QtProgramLocation();
     std::string programFolder() const override { return m_folder; }
     std::string problem() const override { return m_problem; }
-    std::string executablePath() const override;
+    ProgramLocations locations() const override { return m_locations; }
 
 private:
+    ProgramLocations m_locations;
     std::string m_folder;
     std::string m_problem;
-    std::string m_executable;
 };

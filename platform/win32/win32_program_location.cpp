@@ -5,10 +5,9 @@
 #include "program_folder_choice.h"
 #include "program_locations.h"
 
-Win32ProgramLocation::Win32ProgramLocation() {
+Win32ProgramLocation::Win32ProgramLocation() : m_locations(ProgramLocations::ofThisProgram()) {
     // The same places the converter keeps its hands off.
-    const ProgramLocations locations = ProgramLocations::ofThisProgram();
-    m_executable = locations.executable;
+    const ProgramLocations& locations = m_locations;
     std::vector<std::filesystem::path> shared;
     for (const std::string& folder : locations.sharedFolders) shared.push_back(toPath(folder));
     const ProgramFolderChoice::Choice choice = ProgramFolderChoice::choose(

@@ -10,10 +10,10 @@ public:
     Win32ProgramLocation();
     std::string programFolder() const override { return m_folder; }
     std::string problem() const override { return m_problem; }
-    std::string executablePath() const override { return m_executable; }
+    ProgramLocations locations() const override { return m_locations; }
 
 private:
-    std::string m_executable;
+    ProgramLocations m_locations;
     std::string m_folder;
     std::string m_problem;
 };

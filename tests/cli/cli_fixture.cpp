@@ -56,7 +56,6 @@ CliFixture::Bytes CliFixture::expectedJersey(const Bytes& kit, std::int16_t pale
         MemoryPreview surface{1, 1};
         std::int16_t base = 0;
         int value = 0;
-        std::string programFolder() const override { return {}; }
         std::int16_t paletteBase() const override { return base; }
         PreviewSurface& preview(int) override { return surface; }
         int progress() const override { return value; }

@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include "conversion_error.h"
 #include "fsh_blocks.h"
 #include "jersey_builder.h"
 #include "memory_work_file.h"
@@ -332,63 +328,4 @@ TEST(EntryConverter, DamagedSourcesReadAsZerosAndStayInsideTheAreas) {
             }
         }
     }
-}
-
-class EntryConverterOnDisk : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_folder =
-            std::filesystem::temp_directory_path() /
-            ("vestrix-conv-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_folder);
-        write("pk001.fsh", templateBytes());
-        std::string pal = "JASC-PAL\r\n0100\r\n256\r\n";
-        for (int i = 0; i < 256; ++i)
-            pal += std::to_string(i) + " " + std::to_string(i) + " " + std::to_string(i) + "\r\n";
-        write("fifa2k.pal", Bytes(pal.begin(), pal.end()));
-        write("kit.fsh", JerseyBuilder::standard([](int x, int y) { return std::uint8_t(x * y); },
-                                                 greyPalette())
-                             .build());
-    }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
-
-    void write(const std::string& name, const Bytes& bytes) {
-        std::ofstream(m_folder / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-    }
-    Bytes read(const std::string& name) {
-        std::ifstream in(m_folder / name, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-    std::string path(const std::string& name) { return (m_folder / name).string(); }
-    void loadFromDisk(TestHost& host) {
-        for (const ConversionTarget& t : conversionTable())
-            ConvertEntry(path("kit.fsh"), t.targetTag, host);
-    }
-
-    std::filesystem::path m_folder;
-};
-
-TEST_F(EntryConverterOnDisk, PatchesTheWorkFileInPlaceLikeTheBatchPath) {
-    TestHost host(0, m_folder.string() + "/");
-    loadFromDisk(host);
-    EXPECT_EQ(read("pk001.fsh"), load(read("kit.fsh"))->work);
-    EXPECT_EQ(host.progress(), 90);
-}
-
-TEST_F(EntryConverterOnDisk, ReportsBadFilesBeforeWritingAnything) {
-    TestHost host(0, m_folder.string() + "/");
-    write("fifa2k.pal", Bytes{'R', 'I', 'F', 'F', '\r', '\n'});
-    EXPECT_THROW(ConvertEntry(path("kit.fsh"), "hjfr", host), PaletteFileError);
-    EXPECT_EQ(read("pk001.fsh"), templateBytes());
-
-    EXPECT_THROW(ConvertEntry(path("missing.fsh"), "hjfr", host), SourceFileError);
-
-    Bytes shortWork = templateBytes();
-    shortWork.resize(L::kMinimumLength - 1);
-    write("pk001.fsh", shortWork);
-    EXPECT_THROW(ConvertEntry(path("kit.fsh"), "hjbk", host), WorkFileError);
-    EXPECT_EQ(read("pk001.fsh"), shortWork);  // neither patched nor extended
 }

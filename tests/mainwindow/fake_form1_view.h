@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -22,7 +23,10 @@ public:
     void setEnabled(Control control, bool enabled) override { this->enabled[control] = enabled; }
     void setChecked(Control control, bool checked) override { this->checked[control] = checked; }
     void setText(Control control, const std::string& text) override { texts[control] = text; }
-    void setProgress(int value) override { progress.push_back(value); }
+    void setProgress(int value) override {
+        progress.push_back(value);
+        if (onProgress) onProgress(value);
+    }
     PreviewSurface& preview(int index) override { return picture(index); }
     void clearPreview(int index) override;
     SkinCanvas& background() override { return *this; }
@@ -42,6 +46,8 @@ public:
     std::map<Control, bool> checked;
     std::map<Control, std::string> texts;
     std::vector<int> progress;
+    /** Runs at every progress step: what happens while a load is under way. */
+    std::function<void(int)> onProgress;
     std::array<std::unique_ptr<MemoryPreview>, ConversionHost::kPreviewCount> pictures;
     std::vector<SkinPicture> painted;
     int repaints = 0;

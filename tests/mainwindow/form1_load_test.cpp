@@ -50,21 +50,113 @@ TEST_F(Form1Load, ASecondLoadRunsTheProgressBarFromZeroAgain) {
     EXPECT_EQ(m_view.progress, expected);
 }
 
-TEST_F(Form1Load, EveryBundledSampleConvertsAsTheConversionAlone) {
-    const fs::path samples = fs::path(VESTRIX_SOURCE_DIR) / "resources" / "samples";
-    const auto window = startWindow();
-    int count = 0;
-    for (const auto& entry : fs::directory_iterator(samples)) {
-        if (entry.path().extension() != ".fsh") continue;
-        ++count;
-        const std::string jersey = entry.path().string();
-        m_fake.dialogs.openAnswers.push_back(jersey);
-        window->Command1_Click();
-        EXPECT_EQ(read(path("pk001.fsh")), referenceConversion(jersey, 191)) << jersey;
-        EXPECT_TRUE(m_view.saveEnabled());
+namespace {
+const std::string kSamples = VESTRIX_SOURCE_DIR "/resources/samples/";
+const std::string kGolden = VESTRIX_SOURCE_DIR "/tests/data/golden/";
+
+std::uint8_t byteAt(const std::string& bytes, std::size_t at) {
+    return static_cast<std::uint8_t>(bytes.at(at));
+}
+std::uint32_t colorValue(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return red + 256u * green + 65536u * blue;
+}
+
+/** The colour of each pixel of a FIFA 99 picture, read straight from the kit's bytes. */
+std::vector<std::uint32_t> kitPicture(const std::string& kit, const char* tag, int width,
+                                      int height) {
+    std::size_t entry = 0;
+    for (std::size_t record = 0; record < 14 && entry == 0; ++record) {
+        if (kit.compare(16 + 8 * record, 4, tag) == 0)
+            entry = byteAt(kit, 20 + 8 * record) | byteAt(kit, 21 + 8 * record) << 8 |
+                    byteAt(kit, 22 + 8 * record) << 16;
     }
-    EXPECT_GT(count, 0);
+    const std::size_t block = entry + (byteAt(kit, entry + 1) | byteAt(kit, entry + 2) << 8);
+    const bool rgb = byteAt(kit, block) == 0x24;  // otherwise blue, green, red, alpha
+    std::vector<std::uint32_t> pixels;
+    for (int i = 0; i < width * height; ++i) {
+        const std::size_t c =
+            block + 16 + byteAt(kit, entry + 16 + static_cast<std::size_t>(i)) * (rgb ? 3u : 4u);
+        pixels.push_back(rgb ? colorValue(byteAt(kit, c), byteAt(kit, c + 1), byteAt(kit, c + 2))
+                             : colorValue(byteAt(kit, c + 2), byteAt(kit, c + 1), byteAt(kit, c)));
+    }
+    return pixels;
+}
+
+std::vector<std::uint32_t> previewPart(MemoryPreview& box, int width, int height) {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels.push_back(box.pixel(x, y));
+    return pixels;
+}
+}  // namespace
+
+TEST_F(Form1Load, EveryBundledSampleGivesItsGoldenJerseyAndPreviewsInBothColourModes) {
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(kSamples)) {
+        for (const bool sixtyFour : {false, true}) {
+            const std::string name = entry.path().stem().string() + (sixtyFour ? "-64" : "-normal");
+            SCOPED_TRACE(name);
+            ++count;
+            SetUp();  // the shipped template again: the golden files start from it
+            const auto window = startWindow();
+            if (sixtyFour) window->color64_Click();
+            const std::string kit = read(entry.path().string());
+            m_fake.dialogs.openAnswers.push_back(entry.path().string());
+            window->Command1_Click();
+
+            const std::string jersey = read(path("pk001.fsh"));
+            ASSERT_EQ(jersey, read(kGolden + name + ".fsh"));
+            EXPECT_TRUE(m_view.saveEnabled());
+            // The FIFA 99 front, back and sleeve at 1:1 in their own colours.
+            EXPECT_EQ(previewPart(m_view.picture(0), 128, 128), kitPicture(kit, "hjfr", 128, 128));
+            EXPECT_EQ(previewPart(m_view.picture(4), 64, 64), kitPicture(kit, "hjbk", 64, 64));
+            EXPECT_EQ(previewPart(m_view.picture(6), 64, 48), kitPicture(kit, "hrsv", 64, 48));
+            // The converted back at 1:1: preview row y is the jersey's row y - 1 (the first source
+            // row is drawn but never written), in the palette the jersey carries.
+            for (int y = 1; y < 64; ++y)
+                for (int x = 0; x < 64; ++x) {
+                    const std::size_t color =
+                        10120 + 4u * byteAt(jersey, 11560 + 64u * (y - 1) + x);
+                    ASSERT_EQ(m_view.picture(5).pixel(x, y),
+                              colorValue(byteAt(jersey, color + 2), byteAt(jersey, color + 1),
+                                         byteAt(jersey, color)))
+                        << x << "," << y;
+                }
+        }
+    }
+    EXPECT_EQ(count, 8);
     EXPECT_TRUE(m_fake.messages.shown.empty());
+}
+
+TEST_F(Form1Load, AKitReplacedWhileItLoadsIsNotMixedIn) {
+    // The kit is read once: replacing the file after the front is converted (as a download or
+    // another program may) changes nothing of this load.
+    const std::string kit = putJersey("kit.fsh", read(kSamples + "stripes.fsh"));
+    const auto window = startWindow();
+    m_view.onProgress = [&](int value) {
+        if (value == 10) write(kit, read(kSamples + "hoops.fsh"));
+    };
+    m_fake.dialogs.openAnswers.push_back(kit);
+    window->Command1_Click();
+
+    EXPECT_EQ(read(kit), read(kSamples + "hoops.fsh"));
+    EXPECT_EQ(read(path("pk001.fsh")), read(kGolden + "stripes-normal.fsh"));
+    EXPECT_TRUE(m_fake.messages.shown.empty());
+}
+
+TEST_F(Form1Load, ALoadThatFailsMidwayLeavesTheWorkFileAsItWas) {
+    const auto window = startAndLoad(putJersey("stripes.fsh", read(kSamples + "stripes.fsh")));
+    // Whatever fails halfway through the pictures, here the window's own drawing.
+    m_view.onProgress = [](int value) {
+        if (value == 50) throw std::runtime_error("The preview could not be drawn");
+    };
+    m_fake.dialogs.openAnswers.push_back(kSamples + "hoops.fsh");
+    window->Command1_Click();
+
+    EXPECT_EQ(read(path("pk001.fsh")), read(kGolden + "stripes-normal.fsh"));
+    EXPECT_EQ(m_fake.messages.texts(), std::vector<std::string>{"The preview could not be drawn"});
+    EXPECT_FALSE(m_view.saveEnabled());
+    EXPECT_TRUE(window->isRunning());
 }
 
 TEST_F(Form1Load, CancelAfterALoadBlanksThePreviewsButKeepsSaveAndTheResult) {

@@ -91,37 +91,53 @@ TEST_F(Form1Save, CancellingTouchesNothing) {
     EXPECT_EQ(m_fake.dialogs.saveInitialPaths.back(), path("first.fsh"));
 }
 
-TEST_F(Form1Save, AFailedCopyIsReportedAndLeavesTheTargetAsItWas) {
-    const std::string existing = path("existing.fsh");
-    write(existing, "an older jersey");
-    const struct {
-        const char* what;
-        std::string target;
-        bool removeWorkFile;
-        const char* title;  // the work file is the tool's own: its problems are errors
-    } cases[] = {
-        {"folder missing", path("no-such-folder/new.fsh"), false, "Tavrimel"},
-        {"work file gone", existing, true, "Error"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        if (c.removeWorkFile) fs::remove(path("pk001.fsh"));
-        m_fake.messages.shown.clear();
-        m_fake.messages.answers.assign({MessageAnswer::Yes});
+TEST_F(Form1Save, AFailedWriteIsReportedAndCreatesNothing) {
+    const std::string target = path("no-such-folder/new.fsh");
+    m_fake.messages.shown.clear();
 
-        saveAs(c.target);
+    saveAs(target);
 
-        ASSERT_FALSE(m_fake.messages.shown.empty());
-        const ShownMessage& report = m_fake.messages.shown.back();
-        EXPECT_NE(report.text, "Jersey Saved !");
-        EXPECT_EQ(report.title, c.title);
-        EXPECT_NE(report.text.find(c.removeWorkFile ? path("pk001.fsh") : c.target),
-                  std::string::npos)
-            << report.text;
-        EXPECT_TRUE(m_window->isRunning());
-    }
+    ASSERT_EQ(m_fake.messages.shown.size(), 1u);
+    const ShownMessage& report = m_fake.messages.shown[0];
+    EXPECT_NE(report.text.find(target), std::string::npos) << report.text;
+    EXPECT_EQ(report.title, "Tavrimel");
+    EXPECT_TRUE(m_window->isRunning());
     EXPECT_FALSE(fs::exists(path("no-such-folder")));
-    EXPECT_EQ(read(existing), "an older jersey");
+}
+
+TEST_F(Form1Save, EachWindowSavesTheKitItLoadedWhateverTheWorkFileHoldsNow) {
+    // Two windows on one program folder, as double-clicking two kits starts them: each saves the
+    // jersey it shows, even after the other has loaded its kit into the shared pk001.fsh, or the
+    // file is gone.
+    const std::string samples = VESTRIX_SOURCE_DIR "/resources/samples/";
+    const std::string golden = VESTRIX_SOURCE_DIR "/tests/data/golden/";
+    FakeForm1View firstView, secondView;
+    Form1 first(firstView, m_fake.services), second(secondView, m_fake.services);
+    first.Form_Load();
+    second.Form_Load();
+    m_fake.dialogs.openAnswers = {samples + "stripes.fsh", samples + "hoops.fsh"};
+    first.Command1_Click();
+    second.Command1_Click();
+    ASSERT_EQ(read(path("pk001.fsh")), read(golden + "hoops-normal.fsh"));
+
+    const struct {
+        Form1* window;
+        std::string target;
+        std::string jersey;
+    } saves[] = {
+        {&first, path("first.fsh"), golden + "stripes-normal.fsh"},
+        {&second, path("second.fsh"), golden + "hoops-normal.fsh"},
+        {&first, path("first-again.fsh"), golden + "stripes-normal.fsh"},
+    };
+    m_fake.messages.shown.clear();
+    for (const auto& save : saves) {
+        SCOPED_TRACE(save.target);
+        m_fake.dialogs.saveAnswers.push_back(save.target);
+        save.window->Command2_Click();
+        EXPECT_EQ(read(save.target), read(save.jersey));
+        EXPECT_EQ(m_fake.messages.texts().back(), "Jersey Saved !");
+        fs::remove(path("pk001.fsh"));  // nor does the next save need the file at all
+    }
 }
 
 TEST_F(Form1Save, ATargetWithOtherHardLinksIsWrittenInPlace) {
@@ -139,9 +155,14 @@ TEST_F(Form1Save, TargetsThatMustNotBeReplacedAreRefusedBeforeTheQuestion) {
     fs::create_directory(path("folder.fsh"));
     write(path("protected.fsh"), "an older jersey");
     fs::permissions(path("protected.fsh"), fs::perms::owner_read);
-    // The running program, wherever it was installed.
+    // The running program and its shipped files, installed as the package lays them out (a
+    // writable installation: root, or Wine's administrator); the program folder is the user's.
     const TempFolder installed;
-    m_fake.location.executable = installed.write("vestrix", "the program");
+    m_fake.location.executable = installed.write("bin/vestrix", "the program");
+    const std::string converter = installed.write("bin/vestrix-convert", "the converter");
+    const std::string sharedPalette = installed.write("share/vestrix/fifa2k.pal", paletteBytes());
+    const std::string sharedTemplate = installed.write("share/vestrix/pk001.fsh", templateBytes());
+    m_fake.location.installedFolders = {installed.file("bin"), installed.file("share/vestrix")};
     const std::string own = "it is one of Vestrix's own files";
     struct Case {
         std::string target;
@@ -156,6 +177,9 @@ TEST_F(Form1Save, TargetsThatMustNotBeReplacedAreRefusedBeforeTheQuestion) {
         {path("jersey.cfg"), own},
         {path("subzero.jpg"), own},
         {m_fake.location.executable, own},
+        {converter, own},
+        {sharedPalette, own},
+        {sharedTemplate, own},
     };
 #ifndef _WIN32
     ::mkfifo(path("pipe.fsh").c_str(), 0666);

@@ -1,4 +1,5 @@
-// A program location the test sets: its folder and, when the test wants one, a problem.
+// A program location the test sets: its folder, the installation's folders and, when the test
+// wants one, a problem.
 #pragma once
 
 #include "program_location.h"
@@ -7,8 +8,18 @@ class FakeProgramLocation : public ProgramLocation {
 public:
     std::string programFolder() const override { return folder; }
     std::string problem() const override { return folderProblem; }
-    std::string executablePath() const override { return executable; }
+    /** The folder, then installedFolders (a package's bin/ and share/vestrix, say), and the
+     * executable. */
+    ProgramLocations locations() const override {
+        ProgramLocations places;
+        places.executable = executable;
+        places.executableFolder = folder;
+        places.sharedFolders = installedFolders;
+        places.gatherFolders();
+        return places;
+    }
     std::string folder;
     std::string executable;
+    std::vector<std::string> installedFolders;
     std::string folderProblem;
 };

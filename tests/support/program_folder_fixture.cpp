@@ -3,9 +3,9 @@
 
 #include <fstream>
 
-#include "conversion_table.h"
 #include "entry_converter.h"
 #include "jersey_builder.h"
+#include "memory_work_file.h"
 #include "palette_file.h"
 #include "test_host.h"
 
@@ -59,13 +59,13 @@ std::string ProgramFolderTest::settingsText(const std::string& line1, const std:
 
 std::string ProgramFolderTest::referenceConversion(const std::string& jerseyPath,
                                                    std::int16_t paletteBase) {
-    TempFolder elsewhere;
-    elsewhere.write("pk001.fsh", templateBytes());
-    elsewhere.write("fifa2k.pal", paletteBytes());
-    TestHost host(paletteBase, elsewhere.path().string() +
-                                   static_cast<char>(std::filesystem::path::preferred_separator));
-    for (const ConversionTarget& target : conversionTable()) {
-        ConvertEntry(jerseyPath, target.targetTag, host);
-    }
-    return TempFolder::read(elsewhere.file("pk001.fsh"));
+    const std::string kit = read(jerseyPath);
+    const std::string shippedTemplate = templateBytes();
+    MemoryWorkFile work(std::vector<std::uint8_t>(shippedTemplate.begin(), shippedTemplate.end()));
+    const Palette paletteFile = ParsePaletteFile(paletteBytes());
+    TestHost host(paletteBase);
+    ConvertJersey(
+        SourceArchive(std::vector<std::uint8_t>(kit.begin(), kit.end())), work,
+        [&] { return paletteFile; }, host);
+    return std::string(work.bytes().begin(), work.bytes().end());
 }

@@ -3,18 +3,15 @@
 
 #include <array>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "memory_preview.h"
 
 class TestHost : public ConversionHost {
 public:
-    explicit TestHost(std::int16_t paletteBase = 191, std::string folder = {})
-        : m_paletteBase(paletteBase), m_folder(std::move(folder)) {
+    explicit TestHost(std::int16_t paletteBase = 191) : m_paletteBase(paletteBase) {
         for (auto& preview : m_previews) preview = std::make_unique<MemoryPreview>(132, 132);
     }
-    std::string programFolder() const override { return m_folder; }
     std::int16_t paletteBase() const override { return m_paletteBase; }
     PreviewSurface& preview(int index) override {
         return *m_previews.at(static_cast<std::size_t>(index));
@@ -31,7 +28,6 @@ public:
 
 private:
     std::int16_t m_paletteBase;
-    std::string m_folder;
     int m_progress = 0;
     std::array<std::unique_ptr<MemoryPreview>, 8> m_previews;
 };

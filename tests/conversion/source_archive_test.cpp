@@ -1,4 +1,4 @@
-// The FIFA 99 jersey check.
+// Reading a FIFA 99 kit for a load and the quick check it must pass before it is converted.
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -7,7 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "jersey_file_check.h"
+#include "conversion_error.h"
+#include "source_archive.h"
 
 namespace fs = std::filesystem;
 
@@ -15,7 +16,7 @@ namespace {
 struct TempFolder {
     TempFolder() {
         path = fs::temp_directory_path() /
-               ("vestrix-checks-" +
+               ("vestrix-kit-read-" +
                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(path);
         fs::create_directories(path);
@@ -37,7 +38,7 @@ std::string header(const std::string& magic, unsigned char countLow, unsigned ch
 }
 }  // namespace
 
-TEST(JerseyFileCheck, WantsShpiAndFourteenInTheLowCountByte) {
+TEST(SourceArchiveCheck, WantsShpiAndFourteenInTheLowCountByte) {
     const struct {
         const char* what;
         std::string bytes;
@@ -58,11 +59,12 @@ TEST(JerseyFileCheck, WantsShpiAndFourteenInTheLowCountByte) {
     };
     TempFolder folder;
     for (const auto& c : cases) {
-        EXPECT_EQ(isFifa99JerseyFile(folder.file("kit.fsh", &c.bytes)), c.passes) << c.what;
+        EXPECT_EQ(SourceArchive::open(folder.file("kit.fsh", &c.bytes)).isFifa99Jersey(), c.passes)
+            << c.what;
     }
 }
 
-TEST(JerseyFileCheck, WhatIsNoOrdinaryFileIsRefusedAndNothingIsCreated) {
+TEST(SourceArchiveCheck, WhatIsNoOrdinaryFileIsRefusedAndNothingIsCreated) {
     TempFolder folder;
     const std::string typed = folder.file("typed.fsh", nullptr);
     std::vector<std::string> refused{typed, (folder.path / "no-folder" / "kit.fsh").string(),
@@ -73,6 +75,6 @@ TEST(JerseyFileCheck, WhatIsNoOrdinaryFileIsRefusedAndNothingIsCreated) {
     refused.push_back(fifo);
 #endif
     for (const std::string& path : refused)
-        EXPECT_THROW(isFifa99JerseyFile(path), JerseyFileError) << path;
+        EXPECT_THROW(SourceArchive::open(path), SourceFileError) << path;
     EXPECT_FALSE(fs::exists(typed));
 }

@@ -1,0 +1,30 @@
+// What a load's conversion draws on and reports to: the main window's preview boxes and progress
+// bar, and its colour mode. An adapter over the window's view, so that the conversion needs no
+// window and the window's logic is not the conversion's host.
+#pragma once
+
+#include <cstdint>
+
+#include "conversion_host.h"
+#include "form1_view.h"
+
+class Form1ConversionHost : public ConversionHost {
+public:
+    explicit Form1ConversionHost(Form1View& view) : m_view(view) {}
+
+    /** 191 normally, 0 while "Make 64 Color Jersey" is checked. */
+    void setPaletteBase(std::int16_t base) { m_paletteBase = base; }
+
+    std::int16_t paletteBase() const override { return m_paletteBase; }
+    PreviewSurface& preview(int index) override { return m_view.preview(index); }
+    int progress() const override { return m_progress; }
+    void setProgress(int value) override {
+        m_progress = value;
+        m_view.setProgress(value);
+    }
+
+private:
+    Form1View& m_view;
+    std::int16_t m_paletteBase = 191;
+    int m_progress = 0;
+};
