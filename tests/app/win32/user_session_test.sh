@@ -1,40 +1,34 @@
-#!/ bin / sh
-#vestrix.exe used as a user would, under Wine's X11 driver on an Xvfb display of its own: the
-#splash dismissed with a key, a sample kit loaded through the real open dialog(its Windows path
-#typed, then Enter), saved through the real save dialog, "Jersey Saved !" answered, Exit.The
-#saved jersey must be, byte for byte, the one the Linux build makes of the same kit(the golden
-#conversion its tests hold it to).Exit status 77 : skipped.
+#!/bin/sh
+# vestrix.exe used as a user would, under Wine's X11 driver on an Xvfb display of its own: the
+# splash dismissed with a key, a sample kit loaded through the real open dialog (its Windows path
+# typed, then Enter), saved through the real save dialog, "Jersey Saved !" answered, Exit. The
+# saved jersey must be, byte for byte, the one the Linux build makes of the same kit (the golden
+# conversion its tests hold it to). Exit status 77: skipped.
 #
-#usage : user_session_test.sh BUILD_FOLDER SESSION_DRIVER SOURCE_FOLDER WINE64
+# usage: user_session_test.sh BUILD_FOLDER SESSION_DRIVER SOURCE_FOLDER WINE64
 set -eu
 build=$1 driver=$2 source=$3 wine=$4
-for tool in xvfb-run Xvfb xauth;
-do
-    if
-        !command - v "$tool" > / dev / null 2 > &1; then
+for tool in xvfb-run Xvfb xauth; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
         echo "skipped: $tool is not installed (Debian's xvfb and xauth)"
         exit 77
     fi
 done
 
-#A prefix of its own, kept in the build folder once made : the tests' prefix has no display.
+# A prefix of its own, kept in the build folder once made: the tests' prefix has no display.
 export WINEPREFIX="$build/wine-x11-prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winebrowser.exe,winemenubuilder.exe=d"
 work=$(mktemp -d "$build/user-session.XXXXXX")
 trap 'wineserver -k >/dev/null 2>&1; rm -rf "$work"' EXIT
-#Twice : once in plain names, once with the program folder and the kit named in Cyrillic and
-#Japanese, which no ANSI code page holds together.Wine reads its arguments as UTF - 8.
+# Twice: once in plain names, once with the program folder and the kit named in Cyrillic and
+# Japanese, which no ANSI code page holds together. Wine reads its arguments as UTF-8.
 export LC_ALL=C.UTF-8
 plain_program="$work/program" plain_kits="$work/kits"
 named_program="$work/Программа 日本" named_kits="$work/Кубок 日本"
-for program in "$plain_program" "$named_program";
-do
-mkdir - p "$program" cp
-          "$build/vestrix.exe"
-          "$build/pk001.fsh"
-          "$build/fifa2k.pal"
-          "$build/readme.txt"
-          "$build"/*.jpg "$program/"
+for program in "$plain_program" "$named_program"; do
+    mkdir -p "$program"
+    cp "$build/vestrix.exe" "$build/pk001.fsh" "$build/fifa2k.pal" "$build/readme.txt" \
+        "$build"/*.jpg "$program/"
 done
 mkdir -p "$plain_kits" "$named_kits"
 cp "$source/resources/samples/hoops.fsh" "$plain_kits/hoops.fsh"
