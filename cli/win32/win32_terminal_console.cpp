@@ -1,8 +1,9 @@
 // The console on Windows. The erase-line sequence needs the console's terminal mode, which is
 // switched on here; a console without it (before Windows 10) gets no bar.
 #include <io.h>
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 
 #include "terminal_console.h"
 #include "win32_text.h"

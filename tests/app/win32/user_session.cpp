@@ -6,8 +6,9 @@
 //
 // usage: vestrix-user-session PROGRAM_FOLDER KIT TARGET [SCREENSHOT_FOLDER]
 // Exit status 0 when every step happened; the caller compares TARGET with the expected jersey.
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 
 #include <chrono>
 #include <cstdio>
