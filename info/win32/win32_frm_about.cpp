@@ -9,6 +9,7 @@
 #include "win32_control_names.h"
 #include "win32_controls.h"
 #include "win32_dpi.h"
+#include "win32_label_lines.h"
 #include "win32_text.h"
 
 namespace {
@@ -19,14 +20,6 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kSysInfoId = 100;
 
 using namespace FrmAboutDesign;
-
-/** A static control breaks its lines at CR LF. */
-std::string withWindowsLineEnds(const char* text) {
-    std::string result;
-    for (const char* c = text; *c; ++c)
-        result += *c == '\n' ? std::string("\r\n") : std::string(1, *c);
-    return result;
-}
 
 /** Line1: the etched separator, a grey line over a white one a pixel lower. */
 struct LineEnds {
@@ -117,10 +110,12 @@ void Win32FrmAbout::buildControls() {
 
     for (const LabelText& label : kLabels) {
         HWND control = Win32Controls::create(
-            handle(), "STATIC", withWindowsLineEnds(label.text).c_str(), SS_LEFT,
+            handle(), "STATIC", "", SS_LEFT,
             scale.toRect(label.left, label.top, label.width, label.height), label.name);
         font.applyTo(control);
+        m_labels.push_back(Label{control, label.text});
     }
+    breakLabels();
 
     addPicture(1, "Picture1", "ABOUT_LOGO33", 120, 840, 555);
 }
@@ -149,8 +144,14 @@ void Win32FrmAbout::showLogo(Logo& logo) {
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Win32FrmAbout::breakLabels() {
+    // Our own line breaks: the labels' columns line up as designed (see Win32LabelLines).
+    for (const Label& label : m_labels) Win32LabelLines::setText(label.control, label.text);
+}
+
 void Win32FrmAbout::dpiChanged() {
     for (Logo& logo : m_logos) showLogo(logo);
+    breakLabels();
 }
 
 void Win32FrmAbout::show() {

@@ -2,6 +2,8 @@
 // the etched separator and the two buttons.
 #pragma once
 
+#include <vector>
+
 #include "frm_about.h"
 #include "win32_window.h"
 
@@ -33,7 +35,14 @@ private:
         HBITMAP bitmap = nullptr;
     };
 
+    /** A label and its text as designed, before it is broken into lines. */
+    struct Label {
+        HWND control;
+        const char* text;
+    };
+
     void buildControls();
+    void breakLabels();
     void addPicture(int index, const char* name, const char* resource, int leftTwips, int topTwips,
                     int sizeTwips);
     void showLogo(Logo& logo);
@@ -43,6 +52,7 @@ private:
     FrmAbout m_logic;
     HWND m_cmdOK = nullptr;
     Logo m_logos[2];
+    std::vector<Label> m_labels;
     HBRUSH m_lineBrushes[2] = {nullptr, nullptr};
     HWND m_lines[2] = {nullptr, nullptr};
 };
