@@ -70,12 +70,22 @@ void Win32SkinSurface::dropShown() {
 
 HBITMAP Win32SkinSurface::shownBitmap(int dpi) {
     if (dpi == Win32Dpi::kDesign) return m_bitmap;
-    if (m_shown && m_shownDpi == dpi) return m_shown;
+    RECT client;
+    GetClientRect(m_window, &client);
+    if (m_shown && m_shownDpi == dpi && m_shownSize.cx == client.right &&
+        m_shownSize.cy == client.bottom) {
+        return m_shown;
+    }
     dropShown();
-    const Win32Twips scale(dpi);
-    m_shown = scaledSmoothly(m_bitmap, m_width, m_height, scale.fromDesignPixels(m_width),
-                             scale.fromDesignPixels(m_height));
+    // The whole picture pixels within the client area, stretched to exactly its size: at 150 %
+    // an odd width ends in half a picture pixel, which would otherwise show the plain window
+    // colour of the column grown with the window, or be left bare.
+    const int width = std::min<int>(m_width, client.right * Win32Dpi::kDesign / dpi);
+    const int height = std::min<int>(m_height, client.bottom * Win32Dpi::kDesign / dpi);
+    m_shown = scaledSmoothly(m_bitmap, std::max(width, 1), std::max(height, 1),
+                             std::max<int>(client.right, 1), std::max<int>(client.bottom, 1));
     m_shownDpi = dpi;
+    m_shownSize = SIZE{client.right, client.bottom};
     return m_shown ? m_shown : m_bitmap;
 }
 

@@ -49,4 +49,5 @@ private:
     int m_height = 0;
     HBITMAP m_shown = nullptr;
     int m_shownDpi = 0;
+    SIZE m_shownSize{0, 0};
 };
