@@ -5,11 +5,12 @@
 #include <string>
 
 #include "frm_about_design.h"
+#include "win32_bitmap.h"
 #include "win32_control_names.h"
 #include "win32_controls.h"
-#include "win32_font.h"
+#include "win32_dpi.h"
+#include "win32_label_lines.h"
 #include "win32_text.h"
-#include "win32_twips.h"
 
 namespace {
 constexpr const char* kClassName = "VestrixFrmAbout";
@@ -19,14 +20,6 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kSysInfoId = 100;
 
 using namespace FrmAboutDesign;
-
-/** A static control breaks its lines at CR LF. */
-std::string withWindowsLineEnds(const char* text) {
-    std::string result;
-    for (const char* c = text; *c; ++c)
-        result += *c == '\n' ? std::string("\r\n") : std::string(1, *c);
-    return result;
-}
 
 /** Line1: the etched separator, a grey line over a white one a pixel lower. */
 struct LineEnds {
@@ -41,19 +34,35 @@ constexpr LineEnds kLine1[] = {
 };
 
 /** The client area's place on the screen, as designed, and the window's frame around it. */
-POINT framePlace() {
-    RECT frame = Win32Twips::toRect(kClientLeftTwips, kClientTopTwips, kClientWidthTwips,
-                                    kClientHeightTwips);
-    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+POINT framePlace(int dpi) {
+    RECT frame = Win32Twips(dpi).toRect(kClientLeftTwips, kClientTopTwips, kClientWidthTwips,
+                                        kClientHeightTwips);
+    Win32Dpi::adjustFrame(frame, kStyle, false, kExStyle, dpi);
     return POINT{frame.left, frame.top};
+}
+
+/** A logo of the program's resources at its size on a display of dpi; null when missing. */
+HBITMAP loadLogo(const char* resource, int dpi) {
+    const auto logo =
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), wideText(resource).c_str(),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!logo || dpi == Win32Dpi::kDesign) return logo;
+    BITMAP size{};
+    GetObjectW(logo, sizeof size, &size);
+    const Win32Twips scale(dpi);
+    HBITMAP scaled =
+        scaledSmoothly(logo, size.bmWidth, size.bmHeight, scale.fromDesignPixels(size.bmWidth),
+                       scale.fromDesignPixels(size.bmHeight));
+    DeleteObject(logo);
+    return scaled;
 }
 }  // namespace
 
 Win32FrmAbout::Win32FrmAbout(HWND owner, const AboutServices& services) : m_logic(*this, services) {
     registerClass(kClassName);
-    const POINT place = framePlace();
+    const POINT place = framePlace(newWindowDpi(owner));
     create(kExStyle, kClassName, "About The Vestrix", kStyle, place.x, place.y,
-           frameAround(kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle), owner);
+           frameAround(owner, kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle), owner);
     Win32ControlNames::set(handle(), "frmAbout");
     // The program's message loop gives the window Enter, Escape, Tab and Alt+S.
     SetPropW(handle(), L"VestrixDialogKeys", handle());
@@ -61,8 +70,8 @@ Win32FrmAbout::Win32FrmAbout(HWND owner, const AboutServices& services) : m_logi
 }
 
 Win32FrmAbout::~Win32FrmAbout() {
-    for (HBITMAP logo : m_logos) {
-        if (logo) DeleteObject(logo);
+    for (const Logo& logo : m_logos) {
+        if (logo.bitmap) DeleteObject(logo.bitmap);
     }
     for (HBRUSH brush : m_lineBrushes) {
         if (brush) DeleteObject(brush);
@@ -71,60 +80,78 @@ Win32FrmAbout::~Win32FrmAbout() {
 
 void Win32FrmAbout::buildControls() {
     // The labels were sized for an eight-point face; a larger one would wrap out of them.
-    m_font = std::make_unique<Win32Font>("MS Sans Serif", 8);
+    Win32Font& font = addFont("MS Sans Serif", 8);
+    const Win32Twips scale = twips();
 
     // The etched separator first, so that it lies under the controls.
     for (std::size_t i = 0; i < std::size(kLine1); ++i) {
         const LineEnds& line = kLine1[i];
-        const int left = Win32Twips::toPixels(line.x1);
-        // Level lines, drawn on and below the end points' row, end points included.
+        const int left = scale.toPixels(line.x1);
+        // Level lines, drawn on and below the end points' row, end points included, as thick as
+        // the display's scale makes a pixel.
         m_lines[i] = Win32Controls::create(
             handle(), "STATIC", "", SS_LEFT,
-            RECT{left, Win32Twips::toPixels(line.y1), Win32Twips::toPixels(line.x2) + 1,
-                 Win32Twips::toPixels(line.y1) + line.widthPixels},
+            RECT{left, scale.toPixels(line.y1), scale.toPixels(line.x2) + 1,
+                 scale.toPixels(line.y1) + scale.fromDesignPixels(line.widthPixels)},
             "Line1", 0, 0, line.index);
         m_lineBrushes[i] = CreateSolidBrush(line.colour);
     }
 
     m_cmdOK = Win32Controls::create(handle(), "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP,
-                                    Win32Twips::toRect(4245, 2625, 1260, 345), "cmdOK", IDOK);
-    m_font->applyTo(m_cmdOK);
+                                    scale.toRect(4245, 2625, 1260, 345), "cmdOK", IDOK);
+    font.applyTo(m_cmdOK);
 
-    addPicture("picIcon", "ABOUT_LOGO32", 120, 240, 540);
+    addPicture(0, "picIcon", "ABOUT_LOGO32", 120, 240, 540);
 
     HWND sysInfo =
         Win32Controls::create(handle(), "BUTTON", "&System Info...", BS_PUSHBUTTON | WS_TABSTOP,
-                              Win32Twips::toRect(4260, 3075, 1245, 345), "cmdSysInfo", kSysInfoId);
-    m_font->applyTo(sysInfo);
+                              scale.toRect(4260, 3075, 1245, 345), "cmdSysInfo", kSysInfoId);
+    font.applyTo(sysInfo);
 
     for (const LabelText& label : kLabels) {
         HWND control = Win32Controls::create(
-            handle(), "STATIC", withWindowsLineEnds(label.text).c_str(), SS_LEFT,
-            Win32Twips::toRect(label.left, label.top, label.width, label.height), label.name);
-        m_font->applyTo(control);
+            handle(), "STATIC", "", SS_LEFT,
+            scale.toRect(label.left, label.top, label.width, label.height), label.name);
+        font.applyTo(control);
+        m_labels.push_back(Label{control, label.text});
     }
+    breakLabels();
 
-    addPicture("Picture1", "ABOUT_LOGO33", 120, 840, 555);
+    addPicture(1, "Picture1", "ABOUT_LOGO33", 120, 840, 555);
 }
 
-HWND Win32FrmAbout::addPicture(const char* name, const char* resource, int leftTwips, int topTwips,
-                               int sizeTwips) {
+void Win32FrmAbout::addPicture(int index, const char* name, const char* resource, int leftTwips,
+                               int topTwips, int sizeTwips) {
     // A picture box sized to its picture: the logo in the middle of a sunken border.
-    HWND box = Win32Controls::create(handle(), "STATIC", "", SS_BITMAP | SS_CENTERIMAGE,
-                                     Win32Twips::toRect(leftTwips, topTwips, sizeTwips, sizeTwips),
+    Logo& logo = m_logos[index];
+    logo.resource = resource;
+    logo.box = Win32Controls::create(handle(), "STATIC", "", SS_BITMAP | SS_CENTERIMAGE,
+                                     twips().toRect(leftTwips, topTwips, sizeTwips, sizeTwips),
                                      name, 0, WS_EX_CLIENTEDGE);
-    HBITMAP logo =
-        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), wideText(resource).c_str(),
-                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    if (logo) {
-        m_logos[m_logoCount++] = logo;
-        SendMessageW(box, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo));
-    }
-    // Setting the picture sizes a bitmap static to it: the box keeps its designed place.
-    const RECT place = Win32Twips::toRect(leftTwips, topTwips, sizeTwips, sizeTwips);
-    SetWindowPos(box, nullptr, place.left, place.top, place.right - place.left,
+    showLogo(logo);
+}
+
+void Win32FrmAbout::showLogo(Logo& logo) {
+    RECT place;
+    GetWindowRect(logo.box, &place);
+    MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&place), 2);
+    HBITMAP bitmap = loadLogo(logo.resource, dpi());
+    SendMessageW(logo.box, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    if (logo.bitmap) DeleteObject(logo.bitmap);
+    logo.bitmap = bitmap;
+    // Setting the picture sizes a bitmap static to it: the box keeps its place.
+    SetWindowPos(logo.box, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    return box;
+}
+
+void Win32FrmAbout::breakLabels() {
+    // Our own line breaks: the labels' columns line up as designed (see Win32LabelLines).
+    for (const Label& label : m_labels) Win32LabelLines::setText(label.control, label.text);
+}
+
+void Win32FrmAbout::dpiChanged() {
+    for (Logo& logo : m_logos) showLogo(logo);
+    breakLabels();
 }
 
 void Win32FrmAbout::show() {

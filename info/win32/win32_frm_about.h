@@ -2,12 +2,10 @@
 // the etched separator and the two buttons.
 #pragma once
 
-#include <memory>
+#include <vector>
 
 #include "frm_about.h"
 #include "win32_window.h"
-
-class Win32Font;
 
 /**
  * Modeless, fixed in size and place, owned by the main window (so out of the task bar). OK,
@@ -27,19 +25,34 @@ public:
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void dpiChanged() override;
 
 private:
+    /** A logo in its box, drawn at the window's density. */
+    struct Logo {
+        const char* resource = nullptr;
+        HWND box = nullptr;
+        HBITMAP bitmap = nullptr;
+    };
+
+    /** A label and its text as designed, before it is broken into lines. */
+    struct Label {
+        HWND control;
+        const char* text;
+    };
+
     void buildControls();
-    HWND addPicture(const char* name, const char* resource, int leftTwips, int topTwips,
+    void breakLabels();
+    void addPicture(int index, const char* name, const char* resource, int leftTwips, int topTwips,
                     int sizeTwips);
+    void showLogo(Logo& logo);
     // FrmAboutView
     void unload() override;
 
     FrmAbout m_logic;
-    std::unique_ptr<Win32Font> m_font;
     HWND m_cmdOK = nullptr;
-    HBITMAP m_logos[2] = {nullptr, nullptr};
-    int m_logoCount = 0;
+    Logo m_logos[2];
+    std::vector<Label> m_labels;
     HBRUSH m_lineBrushes[2] = {nullptr, nullptr};
     HWND m_lines[2] = {nullptr, nullptr};
 };

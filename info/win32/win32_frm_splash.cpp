@@ -1,12 +1,12 @@
 // The splash window: banner, maker, product, version and notice; any key or click moves on.
 #include "win32_frm_splash.h"
 
+#include "win32_bitmap.h"
 #include "win32_clicks.h"
 #include "win32_control_names.h"
 #include "win32_controls.h"
-#include "win32_font.h"
+#include "win32_dpi.h"
 #include "win32_picture_decoder.h"
-#include "win32_twips.h"
 
 namespace {
 constexpr const char* kClassName = "VestrixFrmSplash";
@@ -32,7 +32,7 @@ Win32FrmSplash::Win32FrmSplash(ProgramExit& programExit, std::function<void()> s
     registerClass(kClassName);
     m_owner = CreateWindowExW(0, L"STATIC", L"Vestrix", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-    const SIZE size = frameAround(kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle);
+    const SIZE size = frameAround(nullptr, kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle);
     const POINT place = centredOnScreen(size);
     create(kExStyle, kClassName, "", kStyle, place.x, place.y, size, m_owner);
     Win32ControlNames::set(handle(), "frmSplash");
@@ -47,45 +47,70 @@ Win32FrmSplash::~Win32FrmSplash() {
     if (m_owner) DestroyWindow(m_owner);
 }
 
-void Win32FrmSplash::buildControls() {
-    // The frame is larger than the client area: its border lies outside, only its inside shows.
-    m_frame1 = Win32Controls::create(handle(), "STATIC", "", SS_NOTIFY | WS_CLIPCHILDREN,
-                                     Win32Twips::toRect(-120, -240, 6000, 4005), "Frame1");
-    Win32Clicks::watch(m_frame1, [this] { m_logic.Frame1_Click(); });
-
-    HWND image1 = Win32Controls::create(m_frame1, "STATIC", "", SS_BITMAP | SS_NOTIFY,
-                                        Win32Twips::toRect(120, 240, 0, 0), "Image1");
-    if (const auto banner = Win32PictureDecoder::fromResource("SPLASH_BANNER")) {
-        m_banner = Win32PictureDecoder::toBitmap(*banner);
-        // The control takes the picture's natural size.
-        SendMessageW(image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_banner));
+void Win32FrmSplash::showBanner() {
+    // The banner was painted for 96 dpi: smoothly enlarged to the display's scale it fills its
+    // place as it does at 100 %.
+    const std::optional<Win32PictureDecoder::Picture> banner =
+        Win32PictureDecoder::fromResource("SPLASH_BANNER");
+    if (!banner) return;
+    HBITMAP natural = Win32PictureDecoder::toBitmap(*banner);
+    HBITMAP shown = natural;
+    if (natural && dpi() != Win32Dpi::kDesign) {
+        const Win32Twips scale = twips();
+        shown = scaledSmoothly(natural, banner->width, banner->height,
+                               scale.fromDesignPixels(banner->width),
+                               scale.fromDesignPixels(banner->height));
+        DeleteObject(natural);
     }
-    Win32Clicks::watch(image1, [this] { m_logic.Image1_Click(); });
-
-    // Made in the order of their tab indexes: the notice first, the maker's name last.
-    m_fonts.push_back(std::make_unique<Win32Font>("Arial", 8.25));
-    addLabel("lblWarning", "Use at your own risk !", *m_fonts.back(), 3360, 2880, SS_LEFT);
-    m_fonts.push_back(std::make_unique<Win32Font>("Arial", 12, true));
-    addLabel("lblVersion", "Version 1.2", *m_fonts.back(), 120, 2760, SS_RIGHT);
-    m_fonts.push_back(std::make_unique<Win32Font>("Arial", 15.75, true));
-    addLabel("lblProductName", "Vestrix", *m_fonts.back(), 120, 2400, SS_LEFT);
-    m_fonts.push_back(std::make_unique<Win32Font>("Arial", 18, true));
-    addLabel("lblCompanyProduct", "TAVRIMEL", *m_fonts.back(), 120, 2040, SS_LEFT);
+    // The control takes the picture's size.
+    SendMessageW(m_image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
+    if (m_banner) DeleteObject(m_banner);
+    m_banner = shown;
 }
 
-HWND Win32FrmSplash::addLabel(const char* name, const char* text, const Win32Font& font,
-                              int leftTwips, int topTwips, DWORD alignment) {
+void Win32FrmSplash::fitLabels() {
+    for (const Label& label : m_labels) {
+        const SIZE extent = Win32Controls::textExtent(label.control, label.text);
+        SetWindowPos(label.control, nullptr, 0, 0, extent.cx, extent.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Win32FrmSplash::dpiChanged() {
+    showBanner();
+    fitLabels();
+}
+
+void Win32FrmSplash::buildControls() {
+    const Win32Twips scale = twips();
+    // The frame is larger than the client area: its border lies outside, only its inside shows.
+    m_frame1 = Win32Controls::create(handle(), "STATIC", "", SS_NOTIFY | WS_CLIPCHILDREN,
+                                     scale.toRect(-120, -240, 6000, 4005), "Frame1");
+    Win32Clicks::watch(m_frame1, [this] { m_logic.Frame1_Click(); });
+
+    m_image1 = Win32Controls::create(m_frame1, "STATIC", "", SS_BITMAP | SS_NOTIFY,
+                                     scale.toRect(120, 240, 0, 0), "Image1");
+    showBanner();
+    Win32Clicks::watch(m_image1, [this] { m_logic.Image1_Click(); });
+
+    // Made in the order of their tab indexes: the notice first, the maker's name last.
+    addLabel("lblWarning", "Use at your own risk !", addFont("Arial", 8.25), 3360, 2880, SS_LEFT);
+    addLabel("lblVersion", "Version 1.2", addFont("Arial", 12, true), 120, 2760, SS_RIGHT);
+    addLabel("lblProductName", "Vestrix", addFont("Arial", 15.75, true), 120, 2400, SS_LEFT);
+    addLabel("lblCompanyProduct", "TAVRIMEL", addFont("Arial", 18, true), 120, 2040, SS_LEFT);
+    // Each sized to its text.
+    fitLabels();
+}
+
+void Win32FrmSplash::addLabel(const char* name, const char* text, Win32Font& font, int leftTwips,
+                              int topTwips, DWORD alignment) {
     // SS_NOTIFY: the label takes its clicks, which then do nothing, instead of passing them
     // through to the frame behind.
     HWND label = Win32Controls::create(m_frame1, "STATIC", text, alignment | SS_NOTIFY,
-                                       Win32Twips::toRect(leftTwips, topTwips, 0, 0), name);
+                                       twips().toRect(leftTwips, topTwips, 0, 0), name);
     font.applyTo(label);
-    const SIZE extent = Win32Controls::textExtent(label, text);
-    // Sized to its text.
-    SetWindowPos(label, nullptr, 0, 0, extent.cx, extent.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Win32Clicks::swallow(label);
-    return label;
+    m_labels.push_back(Label{label, text});
 }
 
 LRESULT Win32FrmSplash::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,13 +3,10 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "frm_splash.h"
 #include "win32_window.h"
-
-class Win32Font;
 
 /**
  * Hands keys that type a character and clicks on the banner or the frame to the logic; a click
@@ -25,11 +22,19 @@ public:
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void dpiChanged() override;
 
 private:
+    struct Label {
+        HWND control;
+        const char* text;
+    };
+
     void buildControls();
-    HWND addLabel(const char* name, const char* text, const Win32Font& font, int leftTwips,
-                  int topTwips, DWORD alignment);
+    void addLabel(const char* name, const char* text, Win32Font& font, int leftTwips, int topTwips,
+                  DWORD alignment);
+    void showBanner();
+    void fitLabels();
     // FrmSplashView
     void unload() override;
 
@@ -38,6 +43,7 @@ private:
     /** Owns the splash so that it stays out of the task bar yet can be reached with Alt+Tab. */
     HWND m_owner = nullptr;
     HWND m_frame1 = nullptr;
+    HWND m_image1 = nullptr;
     HBITMAP m_banner = nullptr;
-    std::vector<std::unique_ptr<Win32Font>> m_fonts;
+    std::vector<Label> m_labels;
 };

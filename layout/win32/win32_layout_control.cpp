@@ -4,7 +4,7 @@
 #include <array>
 
 #include "win32_control_names.h"
-#include "win32_twips.h"
+#include "win32_window.h"
 
 std::optional<PropertyValue> Win32LayoutControl::property(std::string_view name) const {
     if (!IsWindow(m_control)) return std::nullopt;
@@ -18,18 +18,20 @@ std::optional<PropertyValue> Win32LayoutControl::property(std::string_view name)
     RECT place;
     GetWindowRect(m_control, &place);
     MapWindowPoints(nullptr, GetParent(m_control), reinterpret_cast<POINT*>(&place), 2);
-    if (name == "Left") return Win32Twips::fromPixels(place.left);
-    if (name == "Top") return Win32Twips::fromPixels(place.top);
-    if (name == "Width") return Win32Twips::fromPixels(place.right - place.left);
-    if (name == "Height") return Win32Twips::fromPixels(place.bottom - place.top);
+    const Win32Twips scale(Win32Window::dpiOf(m_control));
+    if (name == "Left") return scale.fromPixels(place.left);
+    if (name == "Top") return scale.fromPixels(place.top);
+    if (name == "Width") return scale.fromPixels(place.right - place.left);
+    if (name == "Height") return scale.fromPixels(place.bottom - place.top);
     return std::nullopt;
 }
 
 bool Win32LayoutControl::move(std::span<const double> numbers) {
     if (!IsWindow(m_control) || numbers.size() < 2 || numbers.size() > 4) return false;
     std::array<int, 4> pixels{};
+    const Win32Twips scale(Win32Window::dpiOf(m_control));
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        const std::optional<int> converted = Win32Twips::toPixels(numbers[i]);
+        const std::optional<int> converted = scale.toPixels(numbers[i]);
         if (!converted) return false;
         pixels[i] = *converted;
     }

@@ -6,7 +6,7 @@
 #include "win32_control_names.h"
 #include "win32_layout_control.h"
 #include "win32_menu_entry_control.h"
-#include "win32_twips.h"
+#include "win32_window.h"
 
 namespace {
 /** The name a menu item carries as its item data (a text with the program's lifetime). */
@@ -44,14 +44,15 @@ std::optional<PropertyValue> Win32LayoutForm::property(std::string_view name) co
     if (name == "MDIChild") return false;
     RECT frame;
     GetWindowRect(m_window, &frame);
-    if (name == "Top") return Win32Twips::fromPixels(frame.top);
-    if (name == "Left") return Win32Twips::fromPixels(frame.left);
-    if (name == "Height") return Win32Twips::fromPixels(frame.bottom - frame.top);
-    if (name == "Width") return Win32Twips::fromPixels(frame.right - frame.left);
+    const Win32Twips scale(Win32Window::dpiOf(m_window));
+    if (name == "Top") return scale.fromPixels(frame.top);
+    if (name == "Left") return scale.fromPixels(frame.left);
+    if (name == "Height") return scale.fromPixels(frame.bottom - frame.top);
+    if (name == "Width") return scale.fromPixels(frame.right - frame.left);
     RECT client;
     GetClientRect(m_window, &client);
-    if (name == "ScaleWidth") return Win32Twips::fromPixels(client.right);
-    if (name == "ScaleHeight") return Win32Twips::fromPixels(client.bottom);
+    if (name == "ScaleWidth") return scale.fromPixels(client.right);
+    if (name == "ScaleHeight") return scale.fromPixels(client.bottom);
     return std::nullopt;
 }
 
@@ -65,7 +66,8 @@ bool Win32LayoutForm::setProperty(std::string_view name, const PropertyValue& va
     }
     if (name != "Height" && name != "Width") return false;
     const double* twips = std::get_if<double>(&value);
-    const std::optional<int> pixels = twips ? Win32Twips::toPixels(*twips) : std::nullopt;
+    const Win32Twips scale(Win32Window::dpiOf(m_window));
+    const std::optional<int> pixels = twips ? scale.toPixels(*twips) : std::nullopt;
     if (!pixels || *pixels < 0) return false;
     // Height and Width count the frame, as SetWindowPos does.
     RECT frame;

@@ -11,14 +11,13 @@
 #include "preview_boxes.h"
 #include "win32_control_names.h"
 #include "win32_controls.h"
-#include "win32_font.h"
+#include "win32_dpi.h"
 #include "win32_form2.h"
 #include "win32_frm_about.h"
 #include "win32_layout_form.h"
 #include "win32_picture_box.h"
 #include "win32_skin_surface.h"
 #include "win32_text.h"
-#include "win32_twips.h"
 
 namespace {
 constexpr const char* kClassName = "VestrixForm1";
@@ -81,25 +80,20 @@ void nameMenuItem(HMENU menu, UINT position, const char* name) {
     SetMenuItemInfoW(menu, position, TRUE, &item);
 }
 
-void registerWindowClass() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    // The window's own sixteen-colour icon; the program's icon where a small one is shown.
-    const auto icon = static_cast<HICON>(
-        LoadImageW(instance, L"FORM1_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-    const auto smallIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    Win32Window::registerClass(kClassName, icon, smallIcon);
+HICON loadIcon(const wchar_t* name, int size) {
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 }  // namespace
 
 Win32Form1::Win32Form1(const MainWindowServices& services)
     : m_services(services), m_logic(*this, services) {
-    registerWindowClass();
+    registerClass(kClassName);
     m_menu = buildMenus();
     create(kExStyle, kClassName, "Vestrix", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-           frameAround(kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle, true), nullptr,
-           m_menu);
+           frameAround(nullptr, kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle, true),
+           nullptr, m_menu);
+    setIcons();
     Win32ControlNames::set(handle(), "Form1");
     SetPropW(handle(), L"VestrixDialogKeys", handle());
     m_accelerators = CreateAcceleratorTableW(kShortcuts, static_cast<int>(std::size(kShortcuts)));
@@ -111,6 +105,29 @@ Win32Form1::Win32Form1(const MainWindowServices& services)
 
 Win32Form1::~Win32Form1() {
     if (m_accelerators) DestroyAcceleratorTable(m_accelerators);
+    for (HICON icon : m_icons) {
+        if (icon) DestroyIcon(icon);
+    }
+}
+
+void Win32Form1::setIcons() {
+    // The window's own sixteen-colour icon in the task switcher, the program's icon in the title
+    // bar: each at the size the display's density asks for.
+    const HICON icons[2] = {
+        loadIcon(L"FORM1_ICON", twips().fromDesignPixels(32)),
+        loadIcon(MAKEINTRESOURCEW(1), Win32Dpi::systemMetric(SM_CXSMICON, dpi())),
+    };
+    SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons[0]));
+    SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons[1]));
+    for (int i = 0; i < 2; ++i) {
+        if (m_icons[i]) DestroyIcon(m_icons[i]);
+        m_icons[i] = icons[i];
+    }
+}
+
+void Win32Form1::dpiChanged() {
+    setIcons();
+    m_surface->coverClientArea();
 }
 
 HMENU Win32Form1::buildMenus() {
@@ -129,36 +146,36 @@ HMENU Win32Form1::buildMenus() {
 }
 
 void Win32Form1::buildControls() {
-    m_font = std::make_unique<Win32Font>("MS Sans Serif", 8.25);
+    Win32Font& font = addFont("MS Sans Serif", 8.25);
+    const Win32Twips scale = twips();
 
     m_command1 =
         Win32Controls::create(handle(), "BUTTON", "Load FIFA99 Jersey", BS_PUSHBUTTON | WS_TABSTOP,
-                              Win32Twips::toRect(120, 2400, 1935, 375), "Command1", kCommand1);
-    m_font->applyTo(m_command1);
-    m_command2 = Win32Controls::create(
-        handle(), "BUTTON", "Save FIFA2000 jersey", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED,
-        Win32Twips::toRect(120, 5040, 1935, 375), "Command2", kCommand2);
-    m_font->applyTo(m_command2);
+                              scale.toRect(120, 2400, 1935, 375), "Command1", kCommand1);
+    font.applyTo(m_command1);
+    m_command2 = Win32Controls::create(handle(), "BUTTON", "Save FIFA2000 jersey",
+                                       BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED,
+                                       scale.toRect(120, 5040, 1935, 375), "Command2", kCommand2);
+    font.applyTo(m_command2);
 
     for (int i = 0; i < ConversionHost::kPreviewCount; ++i) {
         const PreviewBoxes::Box& box = PreviewBoxes::kTwips[static_cast<std::size_t>(i)];
         m_pictures[static_cast<std::size_t>(i)] = std::make_unique<Win32PictureBox>(
-            handle(), i, Win32Twips::toRect(box.left, box.top, box.width, box.height));
+            handle(), i, scale.toRect(box.left, box.top, box.width, box.height));
     }
 
-    m_progressBar1 =
-        Win32Controls::create(handle(), PROGRESS_CLASSA, "", 0,
-                              Win32Twips::toRect(2160, 2520, 3255, 255), "ProgressBar1");
+    m_progressBar1 = Win32Controls::create(handle(), PROGRESS_CLASSA, "", 0,
+                                           scale.toRect(2160, 2520, 3255, 255), "ProgressBar1");
     SendMessageW(m_progressBar1, PBM_SETRANGE32, 0, kProgressMaximum);
     SendMessageW(m_progressBar1, PBM_SETPOS, 0, 0);
 
     // Hidden text boxes: Text1 holds the program folder, DDEtext serves the web links later.
     m_text1 = Win32Controls::create(handle(), "EDIT", "Text1", ES_AUTOHSCROLL,
-                                    Win32Twips::toRect(3480, 5160, 3135, 285), "Text1");
+                                    scale.toRect(3480, 5160, 3135, 285), "Text1");
     ShowWindow(m_text1, SW_HIDE);
     HWND ddeText =
         Win32Controls::create(handle(), "EDIT", "INVISIBLE -- for URL lunching", ES_AUTOHSCROLL,
-                              Win32Twips::toRect(3120, 5280, 3135, 285), "DDEtext");
+                              scale.toRect(3120, 5280, 3135, 285), "DDEtext");
     ShowWindow(ddeText, SW_HIDE);
 }
 
@@ -195,6 +212,13 @@ LRESULT Win32Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             HDC dc = BeginPaint(handle(), &paint);
             m_surface->draw(dc, paint.rcPaint);
             EndPaint(handle(), &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            // A copy of the background as shown (PrintWindow); the controls draw their own.
+            RECT client;
+            GetClientRect(handle(), &client);
+            m_surface->draw(reinterpret_cast<HDC>(wParam), client);
             return 0;
         }
         case WM_SIZE:

@@ -9,7 +9,6 @@
 #include "form1.h"
 #include "win32_window.h"
 
-class Win32Font;
 class Win32Form2;
 class Win32FrmAbout;
 class Win32LayoutForm;
@@ -58,9 +57,11 @@ public:
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void dpiChanged() override;
 
 private:
     void buildControls();
+    void setIcons();
     HMENU buildMenus();
     void command(WORD id);
     void dropFiles(HDROP drop);
@@ -81,7 +82,7 @@ private:
     MainWindowServices m_services;
     HACCEL m_accelerators = nullptr;
     HMENU m_menu = nullptr;
-    std::unique_ptr<Win32Font> m_font;
+    HICON m_icons[2] = {nullptr, nullptr};
     std::unique_ptr<Win32SkinSurface> m_surface;
     std::unique_ptr<Win32LayoutForm> m_layoutForm;
     std::unique_ptr<Win32Form2> m_form2;

@@ -3,10 +3,16 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "conversion_host.h"
 #include "win32_window.h"
 
+/**
+ * The conversion draws in 96-dpi pixels, one point to a unit; on a display of another density
+ * every point is shown as a sharp block of DPI/96 pixels (alternately one and two at 150 %), so
+ * that the jersey's pixels stay distinct as the game shows them.
+ */
 class Win32PictureBox : public Win32Window, public PreviewSurface {
 public:
     /** What a cleared box shows, as 0xRRGGBB. */
@@ -17,28 +23,38 @@ public:
     ~Win32PictureBox() override;
 
     /**
-     * Colours the pixel nearest to (x, y), halves going to the even pixel; points off the box are
-     * dropped. One unit is one pixel, the origin the top-left corner.
+     * Colours the point nearest to (x, y), halves going to the even point; points off the box are
+     * dropped. One unit is one 96-dpi pixel, the origin the top-left corner.
      */
     void pset(float x, float y, std::uint32_t colorValue) override;
     float currentY() const override { return m_currentY; }
 
     /** Erases every drawn point, leaving the background colour. */
     void clear();
-    /** The drawing's pixel at x, y as 0xRRGGBB. */
+    /** The drawing's point at x, y (in units) as 0xRRGGBB. */
     std::uint32_t pixel(int x, int y) const;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    /** Makes the bitmap the size of the box; what was drawn stays, new room is background. */
+    /**
+     * Makes the drawing and the bitmap shown the size of the box at its density; what was drawn
+     * stays, new room is background.
+     */
     void coverBox();
+    /** Shows point x, y of the drawing as its block of the bitmap. */
+    void showPoint(int x, int y);
+    void paint(HDC dc);
 
-    HBITMAP m_bitmap = nullptr;
-    std::uint32_t* m_bits = nullptr;
+    std::vector<std::uint32_t> m_points;  // the drawing, 0xRRGGBB, row by row
     int m_width = 0;
     int m_height = 0;
+    HBITMAP m_bitmap = nullptr;  // what the box shows, at its density
+    std::uint32_t* m_bits = nullptr;
+    int m_bitmapWidth = 0;
+    int m_bitmapHeight = 0;
+    int m_dpi = 0;
     float m_currentY = 0;
     bool m_updatePending = false;
 };

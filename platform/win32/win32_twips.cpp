@@ -1,42 +1,43 @@
-// Twips to pixels at the system's density.
+// Twips and 96-dpi pixels to pixels at a window's density.
 #include "win32_twips.h"
 
 #include <cmath>
 
 #include "twips.h"
+#include "win32_dpi.h"
 
-namespace Win32Twips {
+int Win32Twips::toPixels(int twips) const { return Twips::toPixels(twips, m_dpi); }
 
-int dotsPerInch() {
-    static const int dpi = [] {
-        HDC screen = GetDC(nullptr);
-        const int value = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-        if (screen) ReleaseDC(nullptr, screen);
-        return value > 0 ? value : 96;
-    }();
-    return dpi;
-}
-
-int toPixels(int twips) { return Twips::toPixels(twips, dotsPerInch()); }
-
-std::optional<int> toPixels(double twips) {
+std::optional<int> Win32Twips::toPixels(double twips) const {
     // Window coordinates are 16-bit numbers at heart.
     const double limit = fromPixels(32767);
     if (!(std::abs(twips) <= limit) || std::nearbyint(twips) != twips) return std::nullopt;
     return toPixels(static_cast<int>(twips));
 }
 
-double fromPixels(int pixels) { return Twips::fromPixels(pixels, dotsPerInch()); }
+double Win32Twips::fromPixels(int pixels) const { return Twips::fromPixels(pixels, m_dpi); }
 
-RECT toRect(int left, int top, int width, int height) {
+RECT Win32Twips::toRect(int left, int top, int width, int height) const {
     const int x = toPixels(left);
     const int y = toPixels(top);
     return RECT{x, y, x + toPixels(width), y + toPixels(height)};
 }
 
-int fontHeight(double points) {
+int Win32Twips::fontHeight(double points) const {
     // Negative: the height of the characters themselves, not of the cell around them.
-    return -static_cast<int>(std::lround(points * dotsPerInch() / 72.0));
+    return -static_cast<int>(std::lround(points * m_dpi / 72.0));
 }
 
-}  // namespace Win32Twips
+int Win32Twips::fromDesignPixels(int pixels) const {
+    return MulDiv(pixels, m_dpi, Win32Dpi::kDesign);
+}
+
+int Win32Twips::designPixelsCovering(int pixels) const {
+    return static_cast<int>((static_cast<long long>(pixels) * Win32Dpi::kDesign + m_dpi - 1) /
+                            m_dpi);
+}
+
+int Win32Twips::blockStart(int n) const {
+    // Whole blocks side by side: at 150 % the points are alternately one and two pixels wide.
+    return static_cast<int>(static_cast<long long>(n) * m_dpi / Win32Dpi::kDesign);
+}

@@ -4,13 +4,36 @@
 #include <exception>
 #include <stdexcept>
 
+#include "win32_dpi.h"
 #include "win32_text.h"
-#include "win32_twips.h"
 
 namespace {
+// A top-level window's density, on the window itself: its controls and pictures find it there.
+constexpr const wchar_t* kDpiProperty = L"VestrixDpi";
+
 std::function<void(const std::string&)>& failureReporter() {
     static std::function<void(const std::string&)> reporter;
     return reporter;
+}
+
+BOOL CALLBACK collectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+/** Moves every control inside window (at any depth) from one density to another. */
+void rescaleControls(HWND window, int from, int to) {
+    std::vector<HWND> children;
+    EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children) {
+        RECT place;
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&place), 2);
+        // Left, top, width and height each on its own, as the twips of the design convert.
+        SetWindowPos(child, nullptr, MulDiv(place.left, to, from), MulDiv(place.top, to, from),
+                     MulDiv(place.right - place.left, to, from),
+                     MulDiv(place.bottom - place.top, to, from), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 }  // namespace
 
@@ -51,18 +74,46 @@ void Win32Window::reportFailure(const std::string& message) {
     }
 }
 
+int Win32Window::dpiOf(HWND window) {
+    if (!window) return Win32Dpi::system();
+    HWND root = GetAncestor(window, GA_ROOT);
+    if (!root) root = window;
+    const auto stored = reinterpret_cast<INT_PTR>(GetPropW(root, kDpiProperty));
+    return stored > 0 ? static_cast<int>(stored) : Win32Dpi::ofWindow(root);
+}
+
+int Win32Window::newWindowDpi(HWND owner) { return owner ? dpiOf(owner) : Win32Dpi::system(); }
+
 void Win32Window::create(DWORD exStyle, const char* className, const char* title, DWORD style,
                          int x, int y, SIZE size, HWND parent, HMENU menu) {
+    m_newDpi = (style & WS_CHILD) ? 0 : newWindowDpi(parent);
     CreateWindowExW(exStyle, wideText(className).c_str(), wideText(title).c_str(), style, x, y,
                     size.cx, size.cy, parent, menu, GetModuleHandleW(nullptr), this);
     if (!m_handle) throw std::runtime_error(std::string("Cannot create the window ") + className);
 }
 
-SIZE Win32Window::frameAround(int clientWidthTwips, int clientHeightTwips, DWORD style,
+SIZE Win32Window::frameAround(HWND owner, int clientWidthTwips, int clientHeightTwips, DWORD style,
                               DWORD exStyle, bool hasMenu) {
-    RECT frame = Win32Twips::toRect(0, 0, clientWidthTwips, clientHeightTwips);
-    AdjustWindowRectEx(&frame, style, hasMenu ? TRUE : FALSE, exStyle);
+    const int dpi = newWindowDpi(owner);
+    RECT frame = Win32Twips(dpi).toRect(0, 0, clientWidthTwips, clientHeightTwips);
+    Win32Dpi::adjustFrame(frame, style, hasMenu, exStyle, dpi);
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+Win32Font& Win32Window::addFont(const char* face, double points, bool bold, bool underline) {
+    m_fonts.push_back(std::make_unique<Win32Font>(face, points, dpi(), bold, underline));
+    return *m_fonts.back();
+}
+
+void Win32Window::changeDpi(int newDpi, const RECT& suggested) {
+    const int previous = dpi();
+    SetPropW(m_handle, kDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(newDpi)));
+    if (newDpi != previous) rescaleControls(m_handle, previous, newDpi);
+    for (const std::unique_ptr<Win32Font>& font : m_fonts) font->rescale(newDpi);
+    SetWindowPos(m_handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    dpiChanged();
+    RedrawWindow(m_handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -76,17 +127,27 @@ LRESULT CALLBACK Win32Window::windowProcedure(HWND window, UINT message, WPARAM 
             static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->m_handle = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        if (self->m_newDpi > 0) {
+            SetPropW(window, kDpiProperty,
+                     reinterpret_cast<HANDLE>(static_cast<INT_PTR>(self->m_newDpi)));
+        }
     }
     auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        RemovePropW(window, kDpiProperty);
         self->m_handle = nullptr;
         const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
         self->destroyed();
         return result;
     }
     try {
+        // A top-level window only: the new density for both directions, and where to go.
+        if (message == WM_DPICHANGED && self->m_newDpi > 0) {
+            self->changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        }
         return self->handleMessage(message, wParam, lParam);
     } catch (const std::exception& failure) {
         reportFailure(failure.what());

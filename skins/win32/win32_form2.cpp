@@ -4,9 +4,7 @@
 #include "win32_clicks.h"
 #include "win32_control_names.h"
 #include "win32_controls.h"
-#include "win32_font.h"
 #include "win32_text.h"
-#include "win32_twips.h"
 
 namespace {
 constexpr const char* kClassName = "VestrixForm2";
@@ -24,7 +22,7 @@ Win32Form2::Win32Form2(HWND owner, SkinCanvas& canvas, const Form2Services& serv
     registerClass(kClassName);
     // Where the system chooses; only the size is ours.
     create(kExStyle, kClassName, "Skin Select", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-           frameAround(kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle), owner);
+           frameAround(owner, kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle), owner);
     Win32ControlNames::set(handle(), "Form2");
     buildControls();
     m_logic.Form_Load();
@@ -33,23 +31,24 @@ Win32Form2::Win32Form2(HWND owner, SkinCanvas& canvas, const Form2Services& serv
 Win32Form2::~Win32Form2() = default;
 
 void Win32Form2::buildControls() {
-    m_font = std::make_unique<Win32Font>("MS Sans Serif", 8.25);
-    m_linkFont = std::make_unique<Win32Font>("MS Sans Serif", 8.25, false, true);
+    Win32Font& font = addFont("MS Sans Serif", 8.25);
+    Win32Font& linkFont = addFont("MS Sans Serif", 8.25, false, true);
+    const Win32Twips scale = twips();
 
     m_file1 = Win32Controls::create(
         handle(), "LISTBOX", "", WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-        Win32Twips::toRect(0, 0, 2175, 675), "File1", kFile1Id, WS_EX_CLIENTEDGE);
-    m_font->applyTo(m_file1);
+        scale.toRect(0, 0, 2175, 675), "File1", kFile1Id, WS_EX_CLIENTEDGE);
+    font.applyTo(m_file1);
 
     m_label1 =
         Win32Controls::create(handle(), "STATIC", "Download more SKINS", SS_CENTER | SS_NOTIFY,
-                              Win32Twips::toRect(120, 720, 1935, 255), "Label1");
-    m_linkFont->applyTo(m_label1);
+                              scale.toRect(120, 720, 1935, 255), "Label1");
+    linkFont.applyTo(m_label1);
     Win32Clicks::watch(m_label1, [this] { m_logic.Label1_Click(); });
 
     HWND label2 = Win32Controls::create(handle(), "STATIC", " from the Vestrix's web page",
-                                        SS_CENTER, Win32Twips::toRect(0, 960, 2175, 495), "Label2");
-    m_font->applyTo(label2);
+                                        SS_CENTER, scale.toRect(0, 960, 2175, 495), "Label2");
+    font.applyTo(label2);
 }
 
 void Win32Form2::show() {

@@ -1,12 +1,8 @@
 // Skin Select drawn with the Win32 API: a small tool window with the picture list and the link.
 #pragma once
 
-#include <memory>
-
 #include "form2.h"
 #include "win32_window.h"
-
-class Win32Font;
 
 /**
  * Forwards the list's selection changes and the link's clicks to the window's logic, which it
@@ -36,8 +32,6 @@ private:
     void setListIndex(int index) override;
     int listIndex() const override;
 
-    std::unique_ptr<Win32Font> m_font;
-    std::unique_ptr<Win32Font> m_linkFont;
     HWND m_file1 = nullptr;
     HWND m_label1 = nullptr;
     Form2 m_logic;

@@ -1,7 +1,10 @@
-// The splash and About windows drawn with the Win32 API: where their controls stand, and which
-// keys and clicks reach their event procedures.
+// The splash and About windows drawn with the Win32 API: where their controls stand, at 100 % and
+// on a display scaled to 200 %, how the About labels break their lines, and which keys and clicks
+// reach their event procedures.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <algorithm>
 
 #include "fake_file_existence.h"
 #include "fake_message_boxes.h"
@@ -11,6 +14,7 @@
 #include "win32_control_names.h"
 #include "win32_frm_about.h"
 #include "win32_frm_splash.h"
+#include "win32_label_lines.h"
 #include "win32_window_probe.h"
 
 using namespace Win32WindowProbe;
@@ -67,6 +71,20 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarOrTaskBarEntry) {
         EXPECT_EQ(place(found).left, label.left) << label.name;
         EXPECT_EQ(place(found).top, label.top) << label.name;
     }
+}
+
+TEST_F(Win32FrmSplashTest, OnADisplayAtTwiceTheDensityTheBannerAndTheLabelsGrowWithTheWindow) {
+    HWND window = m_splash->handle();
+    const int dpi = m_splash->dpi();
+    const SIZE labelBefore = clientSize(control("lblCompanyProduct"));
+    moveToDisplayOf(window, dpi, 2 * dpi);
+    const int scale = 2 * dpi / 96;
+    EXPECT_EQ(clientSize(window).cx, 380 * scale);
+    // The banner fills its place as at 100 %: its picture enlarged, not left at its own size.
+    EXPECT_EQ(place(control("Image1")), (Place{8 * scale, 16 * scale, 380 * scale, 120 * scale}));
+    EXPECT_EQ(place(control("lblCompanyProduct")).top, 136 * scale);
+    // Sized to their text again, in a font twice as large.
+    EXPECT_GE(clientSize(control("lblCompanyProduct")).cy, 2 * labelBefore.cy - 2);
 }
 
 TEST_F(Win32FrmSplashTest, AKeyThatTypesACharacterMovesOnOnce) {
@@ -156,10 +174,7 @@ TEST_F(Win32FrmAboutTest, TheWindowAndItsControlsStandWhereTheyWereDesigned) {
         {"lblTitle", {}, "Vestrix", {70, 16, 259, 16}},
         {"lblVersion", {}, "Version 1.2", {70, 40, 259, 15}},
         {"Label1", {}, nullptr, {8, 104, 81, 57}},
-        {"Label2",
-         {},
-         "CODE                 IDEA,  GRAPHICS   GRAPHICS            MISC ART",
-         {96, 104, 97, 57}},
+        {"Label2", {}, nullptr, {96, 104, 97, 57}},
         {"Label3", {}, nullptr, {208, 112, 158, 45}},
         {"lblDisclaimer", {}, nullptr, {17, 175, 258, 55}},
         {"Picture1", {}, "", {8, 56, 37, 37}},
@@ -172,7 +187,12 @@ TEST_F(Win32FrmAboutTest, TheWindowAndItsControlsStandWhereTheyWereDesigned) {
         HWND found = control(expected.name, expected.index);
         ASSERT_TRUE(found);
         if (expected.text) {
-            EXPECT_EQ(text(found), expected.text);
+            // The labels come broken into lines at their width, each break in place of a space.
+            std::string shown = text(found);
+            for (std::size_t at; (at = shown.find("\r\n")) != std::string::npos;) {
+                shown.replace(at, 2, " ");
+            }
+            EXPECT_EQ(shown, expected.text);
         }
         EXPECT_EQ(place(found), expected.place);
     }
@@ -180,6 +200,69 @@ TEST_F(Win32FrmAboutTest, TheWindowAndItsControlsStandWhereTheyWereDesigned) {
     EXPECT_TRUE(SendMessageA(control("picIcon"), STM_GETIMAGE, IMAGE_BITMAP, 0));
     EXPECT_TRUE(SendMessageA(control("Picture1"), STM_GETIMAGE, IMAGE_BITMAP, 0));
     EXPECT_TRUE(GetWindowLongA(control("cmdOK"), GWL_STYLE) & BS_DEFPUSHBUTTON);
+}
+
+TEST_F(Win32FrmAboutTest, OnADisplayAtTwiceTheDensityTheLogosAndTheSeparatorGrowWithTheWindow) {
+    const int dpi = m_about->dpi();
+    moveToDisplayOf(m_about->handle(), dpi, 2 * dpi);
+    const int scale = 2 * dpi / 96;
+    EXPECT_EQ(clientSize(m_about->handle()).cx, 382 * scale);
+    EXPECT_EQ(place(control("picIcon")), (Place{8 * scale, 16 * scale, 36 * scale, 36 * scale}));
+    // The 32-pixel logo enlarged with its box.
+    BITMAP logo{};
+    GetObjectA(
+        reinterpret_cast<HBITMAP>(SendMessageA(control("picIcon"), STM_GETIMAGE, IMAGE_BITMAP, 0)),
+        sizeof logo, &logo);
+    EXPECT_EQ(logo.bmWidth, 32 * scale);
+    EXPECT_EQ(place(control("Line1", 1)), (Place{6 * scale, 163 * scale, 372 * scale, scale}));
+}
+
+TEST(Win32LabelLines, ARunOfSpacesAtABreakEndsTheLineAndTheWordsAfterItStartTheNext) {
+    // A character is a unit wide: what fits is plain to see.
+    const auto measure = [](std::string_view text) { return static_cast<int>(text.size()); };
+    const struct {
+        const char* text;
+        int width;
+        const char* lines;
+    } cases[] = {
+        // The About window's credits: each role on a line, the spaces after it overflowing.
+        {"CODE                 IDEA,  GRAPHICS   GRAPHICS            MISC ART", 15,
+         "CODE\r\nIDEA,  GRAPHICS\r\nGRAPHICS\r\nMISC ART"},
+        {"fits as it is", 13, "fits as it is"},
+        {"one two three", 7, "one two\r\nthree"},
+        // A word wider than the label stands alone; the lines the text breaks itself stay.
+        {"a unbreakable b", 5, "a\r\nunbreakable\r\nb"},
+        {"Code team\nDesign team", 20, "Code team\r\nDesign team"},
+        {"", 10, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Win32LabelLines::broken(c.text, c.width, measure), c.lines) << c.text;
+    }
+}
+
+TEST_F(Win32FrmAboutTest, TheCreditsStandInAColumnOfRolesOnePerLine) {
+    // Whatever the face's widths, no line is wider than the label, so the label breaks none of
+    // them again, and the roles come in their order with the spaces between them gone.
+    HWND label = control("Label2");
+    const std::string shown = text(label);
+    std::string words;
+    for (char c : shown) words += c == '\r' || c == '\n' ? ' ' : c;
+    std::string squeezed;
+    for (char c : words) {
+        if (!(c == ' ' && !squeezed.empty() && squeezed.back() == ' ')) squeezed += c;
+    }
+    EXPECT_EQ(squeezed, "CODE IDEA, GRAPHICS GRAPHICS MISC ART");
+    HDC dc = GetDC(label);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    RECT drawn{0, 0, clientSize(label).cx, 0};
+    DrawTextA(dc, shown.c_str(), -1, &drawn, DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    const auto lines = 1 + std::count(shown.begin(), shown.end(), '\n');
+    EXPECT_EQ(drawn.bottom, lines * metrics.tmHeight) << shown;
 }
 
 TEST_F(Win32FrmAboutTest, SystemInfoAsksTheLogicAndEscapeEnterOrOkCloseTheWindow) {

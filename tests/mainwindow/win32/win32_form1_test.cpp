@@ -1,6 +1,7 @@
 // The main window drawn with the Win32 API: its controls and menus where the design puts them (at
-// 96 dpi, fifteen twips to the pixel), its clicks, shortcuts and drops reaching the logic, the
-// previews and the skin on the right pixels, and the layout scaler over the real window.
+// 96 dpi, fifteen twips to the pixel, and on displays scaled beyond), its clicks, shortcuts and
+// drops reaching the logic, the previews and the skin on the right pixels, and the layout scaler
+// over the real window.
 #include <gtest/gtest.h>
 #include <windows.h>
 // shlobj.h needs windows.h first.
@@ -222,7 +223,7 @@ TEST_F(Win32Form1Test, ALoadDrawsItsPreviewsIntoThePictureBoxesAndOffersSave) {
     EXPECT_EQ(box.pixel(2, 4), Win32PictureBox::kBackground);
 }
 
-TEST_F(Win32Form1Test, TheWindowShowsTheSkinsAccumulatedOnItsBackground) {
+TEST_F(Win32Form1Test, TheWindowShowsTheSkinsAccumulatedOnItsWholeBackgroundAtEveryScale) {
     // A large red skin, then a small blue one: the red stays at the edges.
     const auto picture = [](int width, int height, std::uint32_t colour) {
         return SkinPicture{
@@ -232,19 +233,58 @@ TEST_F(Win32Form1Test, TheWindowShowsTheSkinsAccumulatedOnItsBackground) {
     m_window->skinSurface().paintSkin(picture(600, 500, 0xFF0000));
     m_window->skinSurface().paintSkin(picture(10, 10, 0x0000FF));
 
-    // What the window paints as its background when it is drawn.
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 461, 374);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    SendMessageA(m_window->handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
-    EXPECT_EQ(GetPixel(memory, 5, 5), RGB(0, 0, 255));
-    EXPECT_EQ(GetPixel(memory, 10, 10), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(memory, 460, 373), RGB(255, 0, 0));
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    // At 100 %, then moved to displays at 150 % and 200 %: the skins grow with the window and
+    // cover every pixel of it, with no bare window colour at the right or the bottom.
+    int dpi = m_window->dpi();
+    for (const int next : {dpi, 144, 192}) {
+        SCOPED_TRACE(next);
+        if (next != dpi) moveToDisplayOf(m_window->handle(), dpi, next);
+        dpi = next;
+        const Drawing shown = drawingOf(m_window->handle());
+        // Moved on from 150 %, the frame Windows suggests may round to a pixel more.
+        EXPECT_NEAR(shown.width, MulDiv(461, dpi, 96), 1);
+        EXPECT_EQ(shown.at(MulDiv(5, dpi, 96), MulDiv(5, dpi, 96)), 0x0000FFu);
+        EXPECT_EQ(shown.at(MulDiv(11, dpi, 96), MulDiv(11, dpi, 96)), 0xFF0000u);
+        for (int x = 0; x < shown.width; ++x) {
+            ASSERT_EQ(shown.at(x, shown.height - 1), 0xFF0000u) << x;
+        }
+        for (int y = MulDiv(11, dpi, 96); y < shown.height; ++y) {
+            ASSERT_EQ(shown.at(shown.width - 1, y), 0xFF0000u) << y;
+        }
+    }
+}
+
+TEST_F(Win32Form1Test, OnADisplayAtTwiceTheDensityEverythingDoublesAndPreviewPointsAreBlocks) {
+    const int dpi = m_window->dpi();
+    moveToDisplayOf(m_window->handle(), dpi, 2 * dpi);
+    EXPECT_EQ(m_window->dpi(), 2 * dpi);
+    const auto twice = [dpi](Place p) {
+        return Place{MulDiv(p.left, 2 * dpi, 96), MulDiv(p.top, 2 * dpi, 96),
+                     MulDiv(p.width, 2 * dpi, 96), MulDiv(p.height, 2 * dpi, 96)};
+    };
+    EXPECT_EQ(clientSize(m_window->handle()).cx, MulDiv(461, 2 * dpi, 96));
+    EXPECT_EQ(place(control("Command1")), twice({8, 160, 129, 25}));
+    EXPECT_EQ(place(control("Picture1", 2)), twice({304, 104, 36, 36}));
+    EXPECT_EQ(place(control("ProgressBar1")), twice({144, 168, 217, 17}));
+    // The buttons' letters grow too: a font made again at the new density.
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control("Command1"), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -MulDiv(11, 2 * dpi, 96));
+
+    // The conversion still draws in 96-dpi points; each shows as a sharp square block.
+    Win32PictureBox& box = m_window->picture(2);
+    box.pset(2, 4, 0x0000FF);
+    const Drawing shown = drawingOf(box.handle());
+    const int block = 2 * dpi / 96;
+    EXPECT_EQ(shown.width, 36 * block);
+    for (int y = 3 * block; y < 6 * block; ++y) {
+        for (int x = block; x < 4 * block; ++x) {
+            const bool inPoint = x / block == 2 && y / block == 4;
+            ASSERT_EQ(shown.at(x, y), inPoint ? 0xFF0000u : Win32PictureBox::kBackground)
+                << x << "," << y;
+        }
+    }
 }
 
 TEST_F(Win32Form1Test, AFileDroppedOnTheWindowIsLoaded) {

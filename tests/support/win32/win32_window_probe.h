@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace Win32WindowProbe {
 
@@ -53,6 +55,56 @@ inline void pumpMessages() {
 inline void click(HWND window, int x, int y, int x2, int y2) {
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x2, y2));
+}
+
+/**
+ * Tells a top-level window that it is now on a display of toDpi, as Windows does when the user
+ * moves it there from one of fromDpi: WM_DPICHANGED with a frame around its client area scaled.
+ */
+inline void moveToDisplayOf(HWND window, int fromDpi, int toDpi) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    const SIZE client = clientSize(window);
+    RECT suggested{0, 0, MulDiv(client.cx, toDpi, fromDpi), MulDiv(client.cy, toDpi, fromDpi)};
+    AdjustWindowRectEx(&suggested, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)),
+                       GetMenu(window) != nullptr,
+                       static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+    OffsetRect(&suggested, frame.left - suggested.left, frame.top - suggested.top);
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+}
+
+/** What window draws of its client area (WM_PRINTCLIENT), row by row, each pixel 0xRRGGBB. */
+struct Drawing {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t at(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFFu;
+    }
+};
+
+inline Drawing drawingOf(HWND window) {
+    const SIZE client = clientSize(window);
+    Drawing drawing{client.cx, client.cy, {}};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.cx;
+    info.bmiHeader.biHeight = -client.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    drawing.pixels.assign(pixels, pixels + static_cast<std::size_t>(client.cx) * client.cy);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return drawing;
 }
 
 inline std::ostream& operator<<(std::ostream& out, const Place& p) {
