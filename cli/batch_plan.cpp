@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "device_name.h"
 #include "file_access_error.h"
 #include "folder_maker.h"
 #include "kit_search.h"
@@ -69,8 +70,17 @@ BatchPlan BatchPlan::make(const CommandLine& line, const std::vector<ReadFile>& 
         plan.m_failures.insert(plan.m_failures.end(), search.failures.begin(),
                                search.failures.end());
     }
+    // A kit called aux.fsh or con.fsh cannot even be opened on Windows: it fails alone, and the
+    // others of its folder are converted.
+    std::erase_if(kits, [&plan](const Kit& kit) {
+        if (!isDeviceName(fileNameOf(kit.first))) return false;
+        plan.m_refusedKits.push_back(kit.first + ": Cannot read " + kit.first +
+                                     ": its name is one Windows keeps for a device");
+        return true;
+    });
     if (kits.empty()) {
-        if (plan.m_failures.empty()) error = "No FIFA 99 jersey file found";
+        if (plan.m_failures.empty() && plan.m_refusedKits.empty())
+            error = "No FIFA 99 jersey file found";
         return plan;
     }
 

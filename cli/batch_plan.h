@@ -44,6 +44,8 @@ public:
     const std::vector<std::string>& notes() const { return m_notes; }
     /** Folders among the inputs that could not be read, each with the reason: failures. */
     const std::vector<std::string>& failures() const { return m_failures; }
+    /** Kits that fail before the run, each named with the reason: their names are devices. */
+    const std::vector<std::string>& refusedKits() const { return m_refusedKits; }
 
 private:
     std::string planOutputs(const CommandLine& line,
@@ -65,4 +67,5 @@ private:
     std::vector<Placement> m_placements;
     std::vector<std::string> m_notes;
     std::vector<std::string> m_failures;
+    std::vector<std::string> m_refusedKits;
 };

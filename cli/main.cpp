@@ -85,8 +85,9 @@ int main(int argc, char** argv) {
         for (const std::string& note : plan.notes()) printLine(note);
     }
     for (const std::string& failure : plan.failures()) printLine(failure);
+    for (const std::string& refused : plan.refusedKits()) printLine(refused);
     const auto& jobs = plan.jobs();
-    if (jobs.empty()) return 1;  // only folders that could not be read
+    if (jobs.empty()) return 1;  // only folders that could not be read, or kits named as devices
 
     // From here on an interruption stops the batch between kits, so nothing is left half-made.
     Interruption::watch();
@@ -103,7 +104,8 @@ int main(int argc, char** argv) {
             progress.show(static_cast<int>(done), printableText(fileNameOf(jobs[done].input)));
     };
     showProgress(0);
-    std::size_t converted = 0, failed = 0, withoutPreviews = 0;
+    std::size_t converted = 0, failed = plan.refusedKits().size(), withoutPreviews = 0;
+    const std::size_t kits = jobs.size() + plan.refusedKits().size();
     const std::size_t done = ParallelBatch::run(
         jobs.size(), threads,
         [&](int worker, std::size_t job) {
@@ -129,7 +131,7 @@ int main(int argc, char** argv) {
     progress.clear();
 
     std::string summary =
-        std::to_string(converted) + " of " + std::to_string(jobs.size()) + " jerseys converted";
+        std::to_string(converted) + " of " + std::to_string(kits) + " jerseys converted";
     if (withoutPreviews > 0)
         summary += "; the previews of " + std::to_string(withoutPreviews) + " are missing";
     if (!plan.failures().empty())
@@ -139,7 +141,7 @@ int main(int argc, char** argv) {
         printLine("vestrix-convert: interrupted; " + summary);
         Interruption::endAsRequested();
     }
-    if (!line.quiet && (jobs.size() > 1 || failed > 0 || !plan.failures().empty()))
+    if (!line.quiet && (kits > 1 || failed > 0 || !plan.failures().empty()))
         writeText(stderr, summary + "\n");
     return failed == 0 && plan.failures().empty() ? 0 : 1;
 }

@@ -2,7 +2,9 @@
 // as folders rather than as "access denied".
 #include <algorithm>
 
+#include "device_name.h"
 #include "file_access_error.h"
+#include "path_text.h"
 #include "regular_file.h"
 #include "win32_error_text.h"
 #include "win32_open_file.h"
@@ -14,6 +16,8 @@ namespace {
 }
 
 RegularFile read(const std::string& path, std::uint64_t maxBytes, bool refuseLonger) {
+    // Opening aux.fsh would open the serial port or wait on the console.
+    if (isDeviceName(pathText(toPath(path).filename()))) refuse(path, "it is a device, not a file");
     const Win32Handle file(CreateFileW(wideText(path).c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,

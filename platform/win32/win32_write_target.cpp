@@ -5,6 +5,7 @@
 #include <atomic>
 #include <filesystem>
 
+#include "device_name.h"
 #include "file_access_error.h"
 #include "path_text.h"
 #include "win32_error_text.h"
@@ -83,6 +84,9 @@ WriteTarget WriteTarget::examineIn(int, const std::string& path, const std::stri
     WriteTarget target;
     target.m_path = shown;
     target.m_writtenPath = path;
+    // CON or aux.fsh is a device wherever it is named: nothing to replace, nothing to make.
+    if (isDeviceName(pathText(toPath(path).filename())))
+        refuse(shown, "it is a device, not a file");
     const DWORD attributes = GetFileAttributesW(wideText(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
