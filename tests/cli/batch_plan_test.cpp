@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "batch_converter.h"
 #include "cli_fixture.h"
 
 namespace fs = std::filesystem;
@@ -40,4 +41,37 @@ TEST_F(BatchPlanTest, ANewFileIsKnownByItsFolderHoweverThePathLeadsThere) {
         EXPECT_EQ(plan.jobs().size(), c.replaces.empty() ? 1u : 0u) << c.output;
         EXPECT_FALSE(exists("prog/made")) << c.output;  // made for the plan, taken back
     }
+}
+
+// Outputs are checked against the kits once, before the first kit: a kit replaced after that
+// (by the very output it is to be written to, say) is refused at its turn, and the output stays.
+TEST_F(BatchPlanTest, AKitReplacedAfterPlanningIsRefusedAtItsTurn) {
+    write("out.fsh", Bytes{7});
+    CommandLine line;
+    line.inputs = {path("kit.fsh")};
+    line.outputFile = path("out.fsh");
+    std::string error;
+    const BatchPlan plan = BatchPlan::make(line, {}, ProgramLocations{}, error);
+    ASSERT_EQ(error, "");
+    ASSERT_EQ(plan.jobs().size(), 1u);
+
+    fs::remove(m_folder / "kit.fsh");
+    fs::create_hard_link(m_folder / "out.fsh", m_folder / "kit.fsh");
+    const KitResult result =
+        BatchConverter::fromFolder(path("res"), false, false).convert(plan.jobs()[0]);
+    EXPECT_EQ(result.error, "it was replaced by another file after the outputs were checked");
+    EXPECT_EQ(read("out.fsh"), Bytes{7});
+}
+
+// A file system that ignores letter case would put both kits in one file: the second is refused.
+TEST_F(BatchPlanTest, TwoKitsWhoseNamesDifferOnlyInCaseAreOneOutput) {
+    write("a/Home.fsh", kit());
+    write("b/home.fsh", kit());
+    CommandLine line;
+    line.inputs = {path("a/Home.fsh"), path("b/home.fsh")};
+    line.outputFolder = path("out");
+    std::string error;
+    const BatchPlan plan = BatchPlan::make(line, {}, ProgramLocations{}, error);
+    EXPECT_NE(error.find("would both be written to"), std::string::npos) << error;
+    EXPECT_TRUE(plan.jobs().empty());
 }

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "cli_fixture.h"
+#include "own_device.h"
 
 namespace fs = std::filesystem;
 
@@ -54,13 +55,14 @@ TEST_F(UnusualFiles, AnOutputIsNewOrAnOrdinaryFileThatMayBeWritten) {
     socket("socket");
     write("protected.fsh", Bytes{1});
     fs::permissions(m_folder / "protected.fsh", fs::perms::owner_read | fs::perms::group_read);
-    link("to-device", "/dev/null");
+    const std::string device = ownNullDevice(m_folder);
+    link("to-device", device);
     link("to-fifo", "fifo");
     link("to-socket", "socket");
     link("to-folder", "folder");
     link("dangling", "gone");
     const Refusal refused[] = {
-        {"/dev/null", "it is a device, not a file"},
+        {device, "it is a device, not a file"},
         {"to-device", "it is a device, not a file"},
         {"fifo", "it is a FIFO, not a file"},
         {"to-fifo", "it is a FIFO, not a file"},
@@ -79,15 +81,17 @@ TEST_F(UnusualFiles, AnOutputIsNewOrAnOrdinaryFileThatMayBeWritten) {
         EXPECT_TRUE(contains(run.errors, "Cannot write " + target + ": " + c.reason)) << run.errors;
     }
     EXPECT_EQ(namesIn("."), before);  // nothing new, nothing replaced by a file
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_TRUE(fs::is_character_file(device));
     EXPECT_TRUE(fs::is_fifo(m_folder / "fifo") && fs::is_socket(m_folder / "socket"));
     EXPECT_EQ(read("protected.fsh"), Bytes{1});
 
     // Accepted: written through a link, in place under every name of a hard-linked file, and
-    // a replaced file keeps its permissions.
+    // a replaced file keeps its permissions, those that the usual umask would take away too.
+    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                        fs::perms::group_write | fs::perms::others_read;
     write("plain.fsh", Bytes{2});
-    fs::permissions(m_folder / "plain.fsh",
-                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::permissions(m_folder / "plain.fsh", shared);
+    const mode_t umaskBefore = ::umask(022);
     link("to-plain.fsh", "plain.fsh");
     write("shared.fsh", Bytes{3});
     fs::create_hard_link(m_folder / "shared.fsh", m_folder / "second-name.fsh");
@@ -98,8 +102,8 @@ TEST_F(UnusualFiles, AnOutputIsNewOrAnOrdinaryFileThatMayBeWritten) {
     const Bytes jersey = expectedJersey(kit(), 191);
     EXPECT_TRUE(fs::is_symlink(m_folder / "to-plain.fsh"));
     EXPECT_EQ(read("plain.fsh"), jersey);
-    EXPECT_EQ(fs::status(m_folder / "plain.fsh").permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ::umask(umaskBefore);
+    EXPECT_EQ(fs::status(m_folder / "plain.fsh").permissions() & fs::perms::all, shared);
     EXPECT_EQ(read("shared.fsh"), jersey);
     EXPECT_EQ(read("new.fsh"), jersey);
 }

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "ordinary_user.h"
+#include "own_device.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -183,7 +184,7 @@ TEST_F(Form1Save, TargetsThatMustNotBeReplacedAreRefusedBeforeTheQuestion) {
     };
 #ifndef _WIN32
     ::mkfifo(path("pipe.fsh").c_str(), 0666);
-    fs::create_symlink("/dev/null", path("null.fsh"));
+    fs::create_symlink(ownNullDevice(m_dir.path()), path("null.fsh"));
     cases.push_back({path("pipe.fsh"), "it is a FIFO, not a file"});
     cases.push_back({path("null.fsh"), "it is a device, not a file"});
 #endif

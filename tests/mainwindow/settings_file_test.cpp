@@ -100,7 +100,13 @@ TEST_F(SettingsFileTest, AWriteThatFailsNamesTheFile) {
 }
 
 TEST_F(SettingsFileTest, OnlyAnOrdinaryFileOfTwoPathsIsRead) {
-    put(std::string(SettingsFile::kMaxBytes + 1, 'x'));  // not ours: far longer than two paths
+    // Two values filling the file to its last allowed byte still read; one byte more is not ours.
+    const std::size_t first = (SettingsFile::kMaxBytes - 8) / 2;
+    const std::string a(first, 'a'), b(SettingsFile::kMaxBytes - 8 - first, 'b');
+    put('"' + a + "\"\r\n\"" + b + "\"\r\n");
+    EXPECT_EQ(fs::file_size(cfgPath()), SettingsFile::kMaxBytes);
+    EXPECT_EQ(SettingsFile(folder()).read(), (Settings{a, b}));
+    put(std::string(SettingsFile::kMaxBytes + 1, 'x'));
     EXPECT_THROW(SettingsFile(folder()).read(), SettingsFileError);
 #ifndef _WIN32
     fs::remove(cfgPath());

@@ -15,6 +15,7 @@
 #include <iterator>
 
 #include "file_access_error.h"
+#include "own_device.h"
 #include "program_own_files.h"
 #include "regular_file.h"
 #include "write_target.h"
@@ -41,7 +42,7 @@ protected:
         ::bind(m_socket, reinterpret_cast<sockaddr*>(&address), sizeof address);
         for (const char* name : {"plain", "fifo", "folder", "socket"})
             fs::create_symlink(m_dir / name, m_dir / (std::string("link-to-") + name));
-        fs::create_symlink("/dev/null", m_dir / "link-to-device");
+        fs::create_symlink(ownNullDevice(m_dir), m_dir / "link-to-device");
         fs::create_symlink(m_dir / "gone", m_dir / "dangling");
     }
     void TearDown() override {

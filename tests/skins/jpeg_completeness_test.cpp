@@ -46,3 +46,20 @@ TEST(JpegCompleteness, WhatIsNoJpegIsNotComplete) {
     for (const auto& bytes : others) EXPECT_FALSE(complete(bytes)) << bytes.size();
     EXPECT_TRUE(complete({0xFF, 0xD8, 0xFF, 0xFF, 0xD9}));  // fill bytes before a marker
 }
+
+// Many cameras and editors write restart markers into the picture data: a skin saved so is whole.
+TEST(JpegCompleteness, RestartMarkersInThePictureDataBelongToIt) {
+    const std::vector<std::uint8_t> withRestarts = {
+        0xFF, 0xD8,                                      // start
+        0xFF, 0xDD, 0x00, 0x04, 0x00, 0x02,              // restart interval: every 2 blocks
+        0xFF, 0xDA, 0x00, 0x04, 0x01, 0x00,              // start of scan
+        0x12, 0x34, 0xFF, 0x00, 0x56, 0xFF, 0xD0, 0x78,  // data, a stuffed byte, restart 0
+        0x9A, 0xFF, 0xD1, 0xBC, 0xFF, 0xFF, 0xD2, 0xDE,  // restart 1, restart 2 after fill
+        0xFF, 0xD9,                                      // end
+    };
+    EXPECT_TRUE(complete(withRestarts));
+    for (const std::size_t cut : {std::size_t{21}, std::size_t{24}, withRestarts.size() - 1})
+        EXPECT_FALSE(
+            complete({withRestarts.begin(), withRestarts.begin() + static_cast<long>(cut)}))
+            << "cut at " << cut;
+}
