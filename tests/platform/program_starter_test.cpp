@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -20,8 +21,9 @@ TEST(DesktopProgramStarter, RunsTheProgramWithItsArgumentsAsTheyStand) {
     const QString made = dir.filePath(QStringLiteral("made by touch; $HOME"));
     const std::unique_ptr<ProgramStarter> starter = createProgramStarter();
     starter->start("touch", {QFile::encodeName(made).toStdString()});
-    // The starter does not wait; give the program a moment to run.
-    for (int i = 0; i < 200 && !QFileInfo::exists(made); ++i) QThread::msleep(10);
+    // The starter does not wait; the program may take long to start on a busy machine.
+    QDeadlineTimer patience(20000);
+    while (!QFileInfo::exists(made) && !patience.hasExpired()) QThread::msleep(10);
     EXPECT_TRUE(QFileInfo::exists(made));
 }
 
@@ -75,9 +77,12 @@ TEST(DesktopProgramStarter, AViewerThatGivesUpIsToldLaterAndOneThatShowsTheFileI
         std::optional<std::string> heard;
         const std::unique_ptr<ProgramStarter> starter = createProgramStarter();
         c.show(*starter, [&](const std::string& message) { heard = message; });
-        // The starter returns at once; the viewer's end arrives later through the event loop.
+        // The starter returns at once; the viewer's end arrives later through the event loop,
+        // however busy the machine. A viewer that says nothing is given the time to say it.
         QTest::qWait(300);
-        for (int i = 0; i < 200 && !heard && c.heard; ++i) QTest::qWait(20);
+        if (c.heard) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return heard.has_value(); }, 20000));
+        }
         EXPECT_EQ(heard, c.heard);
     }
 }

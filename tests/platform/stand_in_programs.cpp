@@ -31,9 +31,10 @@ void StandInPrograms::addRecorder(const std::string& name) {
 
 std::string StandInPrograms::waitForRecording(const std::string& name) const {
     const std::filesystem::path log = m_folder / (name + ".log");
-    for (int i = 0; i < 200 && !std::filesystem::exists(log); ++i) {
+    // A program started on a busy machine may take seconds to run.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!std::filesystem::exists(log) && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
     // A second start, which would be a fault, gets the time to show up too.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     std::ostringstream text;

@@ -31,7 +31,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
         if (waitForAMessage) {
-            EXPECT_TRUE(QTest::qWaitFor([this] { return !m_fake.messages.shown.empty(); }));
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !m_fake.messages.shown.empty(); }, 20000));
         }
         EXPECT_TRUE(window.logic().isRunning());
         EXPECT_TRUE(m_fake.exit.statuses.empty());
