@@ -1,5 +1,5 @@
 // The program: the splash first, then the main window with the real dialogs, message boxes,
-// program starter, registry, DDE client and browser launcher. A kit named on the command line
+// program starter, web-page opener and system information tool. A kit named on the command line
 // (as a desktop does when the user opens a .fsh file with us) is loaded once the window is up.
 #include <QApplication>
 #include <QCommandLineParser>
@@ -7,9 +7,6 @@
 #include <QTimer>
 #include <memory>
 
-#include "browser_launcher.h"
-#include "dde_client.h"
-#include "file_existence.h"
 #include "immediate_exit.h"
 #include "kit_argument.h"
 #include "program_name_message_box.h"
@@ -20,7 +17,8 @@
 #include "qt_message_boxes.h"
 #include "qt_program_location.h"
 #include "qt_skin_picture_reader.h"
-#include "registry.h"
+#include "system_info_tool.h"
+#include "url_opener.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -43,15 +41,13 @@ int main(int argc, char* argv[]) {
     ImmediateExit programExit;
     const std::unique_ptr<ProgramStarter> programStarter = createProgramStarter();
     QtProgramLocation programLocation;
-    const std::unique_ptr<Registry> registry = createRegistry();
-    const std::unique_ptr<DdeClient> ddeClient = createDdeClient(*programStarter);
-    const std::unique_ptr<FileExistence> fileExistence = createFileExistence();
-    ProgramNameMessageBox browserMessages(messageBoxes);
-    BrowserLauncher urlOpener({*registry, *ddeClient, *programStarter, browserMessages});
+    ProgramNameMessageBox plainMessages(messageBoxes);
+    const std::unique_ptr<UrlOpener> urlOpener = createUrlOpener(*programStarter, plainMessages);
+    const std::unique_ptr<SystemInfoTool> systemInfo =
+        createSystemInfoTool(*programStarter, plainMessages);
     QtSkinPictureReader skinReader;
-    const MainWindowServices services{fileDialogs,     messageBoxes,    programExit,
-                                      *programStarter, programLocation, urlOpener,
-                                      skinReader,      *registry,       *fileExistence};
+    const MainWindowServices services{fileDialogs,     messageBoxes, programExit, *programStarter,
+                                      programLocation, *urlOpener,   skinReader,  *systemInfo};
 
     // The splash alone until the user answers it; only then does the main window exist and run its
     // start-up checks. Closing the splash by other means closes the program's only window: the

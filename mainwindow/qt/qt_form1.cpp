@@ -203,9 +203,7 @@ void QtForm1::showSkinSelect() {
 void QtForm1::showAbout() {
     // One About window: asked for again while it is open, the same one comes forward.
     if (!m_about) {
-        m_about = new QtFrmAbout({m_services.registry, m_services.fileExistence,
-                                  m_services.programStarter, m_services.messageBoxes},
-                                 this);
+        m_about = new QtFrmAbout({m_services.systemInfo}, this);
     }
     m_about->show();
     m_about->raise();

@@ -343,9 +343,7 @@ void Win32Form1::showAbout() {
     // One About window: asked for again while it is open, the same one comes forward.
     if (!m_about || !m_about->isOpen()) {
         m_about.reset();
-        m_about = std::make_unique<Win32FrmAbout>(
-            handle(), AboutServices{m_services.registry, m_services.fileExistence,
-                                    m_services.programStarter, m_services.messageBoxes});
+        m_about = std::make_unique<Win32FrmAbout>(handle(), AboutServices{m_services.systemInfo});
     }
     m_about->show();
 }

@@ -1,10 +1,8 @@
-// "Visit Our Website" through the real desktop services: the registry (which names no DDE
-// application on a Linux desktop, so the address goes to the desktop's opener) and the program
-// starter's xdg-open, with stand-ins for xdg-open on PATH; what the user is told when xdg-open is
-// missing or finds no browser.
+// "Visit Our Website" through the real desktop services: the desktop's web-page opener and the
+// program starter's xdg-open, with stand-ins for xdg-open on PATH; what the user is told when
+// xdg-open is missing or finds no browser.
 #include <QTest>
 
-#include "browser_launcher.h"
 #include "program_name_message_box.h"
 #include "qt_window_fixture.h"
 #include "stand_in_programs.h"
@@ -18,13 +16,11 @@ protected:
      */
     void pressCtrlV(bool waitForAMessage = false) {
         const std::unique_ptr<ProgramStarter> starter = createProgramStarter();
-        const std::unique_ptr<Registry> registry = createRegistry();
-        const std::unique_ptr<DdeClient> dde = createDdeClient(*starter);
         ProgramNameMessageBox messages(m_fake.messages);
-        BrowserLauncher launcher({*registry, *dde, *starter, messages});
-        const MainWindowServices services{m_fake.dialogs,    m_fake.messages, m_fake.exit,
-                                          *starter,          m_fake.location, launcher,
-                                          m_fake.skinReader, m_fake.registry, m_fake.fileExistence};
+        const std::unique_ptr<UrlOpener> opener = createUrlOpener(*starter, messages);
+        const MainWindowServices services{m_fake.dialogs,    m_fake.messages,  m_fake.exit,
+                                          *starter,          m_fake.location,  *opener,
+                                          m_fake.skinReader, m_fake.systemInfo};
         QtForm1 window(services);
         window.show();
         window.activateWindow();
