@@ -9,16 +9,13 @@
 
 #include "immediate_exit.h"
 #include "kit_argument.h"
-#include "program_name_message_box.h"
-#include "program_starter.h"
+#include "program_services.h"
 #include "qt_file_dialogs.h"
 #include "qt_form1.h"
 #include "qt_frm_splash.h"
 #include "qt_message_boxes.h"
 #include "qt_program_location.h"
 #include "qt_skin_picture_reader.h"
-#include "system_info_tool.h"
-#include "url_opener.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -39,15 +36,11 @@ int main(int argc, char* argv[]) {
     QtFileDialogs fileDialogs;
     QtMessageBoxes messageBoxes;
     ImmediateExit programExit;
-    const std::unique_ptr<ProgramStarter> programStarter = createProgramStarter();
     QtProgramLocation programLocation;
-    ProgramNameMessageBox plainMessages(messageBoxes);
-    const std::unique_ptr<UrlOpener> urlOpener = createUrlOpener(*programStarter, plainMessages);
-    const std::unique_ptr<SystemInfoTool> systemInfo =
-        createSystemInfoTool(*programStarter, plainMessages);
     QtSkinPictureReader skinReader;
-    const MainWindowServices services{fileDialogs,     messageBoxes, programExit, *programStarter,
-                                      programLocation, *urlOpener,   skinReader,  *systemInfo};
+    const ProgramServices programServices(
+        {fileDialogs, messageBoxes, programExit, programLocation, skinReader});
+    const MainWindowServices& services = programServices.mainWindow();
 
     // The splash alone until the user answers it; only then does the main window exist and run its
     // start-up checks. Closing the splash by other means closes the program's only window: the

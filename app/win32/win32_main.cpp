@@ -8,9 +8,7 @@
 
 #include "immediate_exit.h"
 #include "program_name_message_box.h"
-#include "program_starter.h"
-#include "system_info_tool.h"
-#include "url_opener.h"
+#include "program_services.h"
 #include "wic_skin_picture_reader.h"
 #include "win32_file_dialogs.h"
 #include "win32_form1.h"
@@ -56,15 +54,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32FileDialogs fileDialogs;
     Win32MessageBoxes messageBoxes;
     ImmediateExit programExit;
-    const std::unique_ptr<ProgramStarter> programStarter = createProgramStarter();
     Win32ProgramLocation programLocation;
-    ProgramNameMessageBox plainMessages(messageBoxes);
-    const std::unique_ptr<UrlOpener> urlOpener = createUrlOpener(*programStarter, plainMessages);
-    const std::unique_ptr<SystemInfoTool> systemInfo =
-        createSystemInfoTool(*programStarter, plainMessages);
     WicSkinPictureReader skinReader;
-    const MainWindowServices services{fileDialogs,     messageBoxes, programExit, *programStarter,
-                                      programLocation, *urlOpener,   skinReader,  *systemInfo};
+    const ProgramServices programServices(
+        {fileDialogs, messageBoxes, programExit, programLocation, skinReader});
+    const MainWindowServices& services = programServices.mainWindow();
     const std::string kit = kitArgument();
     // A failure no event procedure expected: told in a plain box, and the window carries on.
     Win32Window::setFailureReporter(
