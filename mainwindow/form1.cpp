@@ -249,7 +249,7 @@ void Form1::color64_Click() {
     m_view.setChecked(Form1View::Control::color64, m_color64);
 }
 
-void Form1::LoadSkinMenu_Click() { m_view.showSkinSelect(); }
+void Form1::LoadSkinMenu_Click() { showOnce(Form1View::Companion::SkinSelect); }
 
 void Form1::readme_menu_Click() {
     try {
@@ -265,7 +265,14 @@ void Form1::readme_menu_Click() {
     }
 }
 
-void Form1::AboutMenu_Click() { m_view.showAbout(); }
+void Form1::AboutMenu_Click() { showOnce(Form1View::Companion::About); }
+
+void Form1::showOnce(Form1View::Companion window) {
+    // One at a time: asked for again while it is open, the same window comes forward, with what
+    // the user chose in it.
+    if (!m_view.isOpen(window)) m_view.open(window);
+    m_view.bringForward(window);
+}
 
 void Form1::visitwebsiteMenu_Click() {
     m_services.urlOpener.openUrl(WebAddresses::kHomePage);

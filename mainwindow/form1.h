@@ -67,6 +67,8 @@ public:
     void PaintDefaultSkin();
 
 private:
+    /** Opens Skin Select or About, or brings the open one forward. */
+    void showOnce(Form1View::Companion window);
     /** Presence test plus the length the conversion needs; shows the message and ends if absent. */
     bool checkOwnFile(const char* fileName, const char* message, std::uintmax_t minimumLength);
     /** The work file must be laid out as a FIFA 2000 jersey; otherwise as checkOwnFile. */
