@@ -24,7 +24,7 @@ std::string dwordText(const std::array<std::uint8_t, kBufferSize>& buffer, std::
 }
 }  // namespace
 
-bool GetkeyValue(Registry& registry, RegistryRoot keyRoot, const std::string& keyName,
+bool GetKeyValue(Registry& registry, RegistryRoot keyRoot, const std::string& keyName,
                  const std::string& subKeyRef, std::string& keyVal) {
     RegistryKey key = 0;
     // Closed at the end whatever happens, even the 0 that a failed open leaves.
@@ -61,11 +61,11 @@ bool GetkeyValue(Registry& registry, RegistryRoot keyRoot, const std::string& ke
 void StartSysInfo(const SystemInfoServices& services) {
     try {
         std::string path;
-        if (GetkeyValue(services.registry, RegistryRoot::LocalMachine, kToolKey, "PATH", path)) {
+        if (GetKeyValue(services.registry, RegistryRoot::LocalMachine, kToolKey, "PATH", path)) {
             services.programStarter.startCommandLine(path);
             return;
         }
-        if (GetkeyValue(services.registry, RegistryRoot::LocalMachine, kToolFolderKey, "MSINFO",
+        if (GetKeyValue(services.registry, RegistryRoot::LocalMachine, kToolFolderKey, "MSINFO",
                         path)) {
             // The separator is added whatever the folder value ends with.
             const std::string tool = path +
