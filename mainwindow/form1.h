@@ -35,7 +35,7 @@ public:
 
     /** The text of Text1: the program folder, ending in exactly one separator. */
     const std::string& programFolder() const { return m_programFolder; }
-    /** Lowest palette index the colour search considers: 191, or 0 for 64-colour jerseys. */
+    /** Lowest palette index the colour search considers, as the colour mode sets it. */
     std::int16_t paletteBase() const { return m_conversion.paletteBase(); }
     /** ProgressBar1's value. */
     int progress() const { return m_conversion.progress(); }
