@@ -93,7 +93,7 @@ void OpenUrl(const std::string& url, const BrowserLauncherServices& services) {
         attempt([&] { dde.setLinkTopic(application + "|" + topic); });
         attempt([&] { dde.setLinkItem(item); });
         attempt([&] { dde.setLinkMode(2); });
-        attempt([&] { dde.linkRequest(reportLater); });
+        attempt([&] { dde.linkRequest(); });
     } catch (const std::exception&) {
         // A failed start of the browser's command, or of the shell's opening, ends here too:
         // nothing more can be tried.
@@ -103,7 +103,7 @@ void OpenUrl(const std::string& url, const BrowserLauncherServices& services) {
 
 BrowserLauncher::BrowserLauncher(ProgramStarter& starter, PlainMessageBox& messageBox)
     : m_registry(createRegistry()),
-      m_ddeClient(createDdeClient(starter)),
+      m_ddeClient(createDdeClient()),
       m_services{*m_registry, *m_ddeClient, starter, messageBox} {}
 
 void BrowserLauncher::openUrl(const std::string& address) { OpenUrl(address, m_services); }

@@ -24,9 +24,9 @@ struct BrowserLauncherServices {
 /**
  * Opens url in the browser: over DDE where the registry names a DDE application for http,
  * otherwise through programStarter's showWebPage. Never fails to its caller: every failure ends
- * in the message "Fatal error while communicating to browser" and a normal return. A browser
- * that is reached and fails only later (the desktop's opener finds none) is reported in
- * messageBox then.
+ * in the message "Fatal error while communicating to browser" and a normal return. An opener
+ * that takes the address and fails only later, as the starter reports it, is told in messageBox
+ * then.
  */
 void OpenUrl(const std::string& url, const BrowserLauncherServices& services);
 
