@@ -1,5 +1,5 @@
 // The program: the splash first, then the main window with the real dialogs, message boxes,
-// program starter, registry, DDE client and browser launcher. A kit named on the command line
+// program starter, web-page opener and system information tool. A kit named on the command line
 // (as a desktop does when the user opens a .fsh file with us) is loaded once the window is up.
 #include <QApplication>
 #include <QCommandLineParser>
@@ -7,20 +7,15 @@
 #include <QTimer>
 #include <memory>
 
-#include "browser_launcher.h"
-#include "dde_client.h"
-#include "file_existence.h"
 #include "immediate_exit.h"
 #include "kit_argument.h"
-#include "program_name_message_box.h"
-#include "program_starter.h"
+#include "program_services.h"
 #include "qt_file_dialogs.h"
 #include "qt_form1.h"
 #include "qt_frm_splash.h"
 #include "qt_message_boxes.h"
 #include "qt_program_location.h"
 #include "qt_skin_picture_reader.h"
-#include "registry.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -41,17 +36,11 @@ int main(int argc, char* argv[]) {
     QtFileDialogs fileDialogs;
     QtMessageBoxes messageBoxes;
     ImmediateExit programExit;
-    const std::unique_ptr<ProgramStarter> programStarter = createProgramStarter();
     QtProgramLocation programLocation;
-    const std::unique_ptr<Registry> registry = createRegistry();
-    const std::unique_ptr<DdeClient> ddeClient = createDdeClient(*programStarter);
-    const std::unique_ptr<FileExistence> fileExistence = createFileExistence();
-    ProgramNameMessageBox browserMessages(messageBoxes);
-    BrowserLauncher urlOpener({*registry, *ddeClient, *programStarter, browserMessages});
     QtSkinPictureReader skinReader;
-    const MainWindowServices services{fileDialogs,     messageBoxes,    programExit,
-                                      *programStarter, programLocation, urlOpener,
-                                      skinReader,      *registry,       *fileExistence};
+    const ProgramServices programServices(
+        {fileDialogs, messageBoxes, programExit, programLocation, skinReader});
+    const MainWindowServices& services = programServices.mainWindow();
 
     // The splash alone until the user answers it; only then does the main window exist and run its
     // start-up checks. Closing the splash by other means closes the program's only window: the

@@ -42,7 +42,7 @@ class PreviewHost : public ConversionHost {
 public:
     explicit PreviewHost(bool previews = true) : m_wantsPreviews(previews) {}
     bool wantsPreviews() const override { return m_wantsPreviews; }
-    std::int16_t paletteBase() const override { return 191; }
+    std::int16_t paletteBase() const override { return paletteBaseOf(ColorMode::Normal); }
     PreviewSurface& preview(int index) override { return m_previews.preview(index); }
     int progress() const override { return m_progress; }
     void setProgress(int value) override { m_progress = value; }

@@ -26,8 +26,7 @@ struct QuietServices : FileDialogs,
                        ProgramStarter,
                        ProgramLocation,
                        UrlOpener,
-                       Registry,
-                       FileExistence {
+                       SystemInfoTool {
     std::string openFileName(const std::string&) override { return jersey; }
     std::string saveFileName(const std::string&) override { return {}; }
     MessageAnswer show(const std::string&, const std::string&, MessageButtons,
@@ -43,22 +42,13 @@ struct QuietServices : FileDialogs,
     std::string programFolder() const override { return folder; }
     ProgramLocations locations() const override { return {}; }
     void openUrl(const std::string&) override {}
-    long openKey(RegistryRoot, const std::string&, std::uint32_t, std::uint32_t,
-                 RegistryKey&) override {
-        return RegistryResult::kFileNotFound;
-    }
-    long queryValue(RegistryKey, const std::string&, std::uint32_t&, std::span<std::uint8_t>,
-                    std::uint32_t&) override {
-        return RegistryResult::kFileNotFound;
-    }
-    long closeKey(RegistryKey) override { return RegistryResult::kSuccess; }
-    bool ordinaryFileExists(const std::string&) override { return false; }
+    void start() override {}
 
     std::string folder;
     std::string jersey;
     int messages = 0;
     QtSkinPictureReader skinReader;
-    MainWindowServices services{*this, *this, *this, *this, *this, *this, skinReader, *this, *this};
+    MainWindowServices services{*this, *this, *this, *this, *this, *this, skinReader, *this};
 };
 
 QString scratchTemplate() {

@@ -20,9 +20,9 @@ namespace {
 
 class BatchHost : public ConversionHost {
 public:
-    BatchHost(std::int16_t paletteBase, PreviewSet* previews)
-        : m_paletteBase(paletteBase), m_previews(previews) {}
-    std::int16_t paletteBase() const override { return m_paletteBase; }
+    BatchHost(ColorMode colorMode, PreviewSet* previews)
+        : m_colorMode(colorMode), m_previews(previews) {}
+    std::int16_t paletteBase() const override { return paletteBaseOf(m_colorMode); }
     PreviewSurface& preview(int index) override { return m_previews->preview(index); }
     bool wantsPreviews() const override { return m_previews != nullptr; }
     int progress() const override { return m_progress; }
@@ -31,7 +31,7 @@ public:
     bool slotsRanOut() const { return m_slotsRanOut; }
 
 private:
-    std::int16_t m_paletteBase;
+    ColorMode m_colorMode;
     PreviewSet* m_previews;
     int m_progress = 0;
     bool m_slotsRanOut = false;
@@ -68,7 +68,7 @@ BatchConverter::BatchConverter(std::vector<std::uint8_t> templateBytes,
                                std::string_view paletteFileText, bool sixtyFourColors, bool force)
     : m_template(std::move(templateBytes)),
       m_paletteFile(ParsePaletteFile(paletteFileText)),
-      m_paletteBase(sixtyFourColors ? 0 : 191),
+      m_colorMode(sixtyFourColors ? ColorMode::SixtyFourColors : ColorMode::Normal),
       m_force(force) {
     if (std::string fault = workTemplateFault(m_template); !fault.empty())
         throw WorkFileError(std::move(fault));
@@ -128,10 +128,10 @@ KitResult BatchConverter::convert(const KitJob& job) {
         MemoryWorkFile work(m_template);
         const bool withPreviews = !job.previews.empty();
         if (withPreviews) m_previews.clear();
-        BatchHost host(m_paletteBase, withPreviews ? &m_previews : nullptr);
+        BatchHost host(m_colorMode, withPreviews ? &m_previews : nullptr);
         ConvertJersey(
             source, work, [this] { return m_paletteFile; }, host);
-        if (host.slotsRanOut() && m_paletteBase != 0) {
+        if (host.slotsRanOut() && m_colorMode == ColorMode::Normal) {
             result.warnings.push_back(
                 "more colours than the 64 free palette slots; the rest were matched to the nearest "
                 "(--64-color may keep more of them)");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "batch_plan.h"
+#include "color_mode.h"
 #include "palette_color.h"
 #include "preview_set.h"
 
@@ -44,7 +45,7 @@ public:
 private:
     std::vector<std::uint8_t> m_template;
     Palette m_paletteFile{};
-    std::int16_t m_paletteBase;
+    ColorMode m_colorMode;
     bool m_force;
     PreviewSet m_previews;
 };

@@ -2,7 +2,6 @@
 #include "batch_plan.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -11,6 +10,7 @@
 #include "file_access_error.h"
 #include "folder_maker.h"
 #include "kit_search.h"
+#include "lower_case.h"
 #include "path_text.h"
 #include "program_own_files.h"
 
@@ -31,14 +31,6 @@ struct OutputIdentity {
     std::string name;  // empty for an existing file
     auto operator<=>(const OutputIdentity&) const = default;
 };
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-std::string fileNameOf(const std::string& path) { return pathText(toPath(path).filename()); }
 
 /** "home-preview-3.png" */
 std::string previewName(const std::string& stem, int index) {

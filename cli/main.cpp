@@ -50,8 +50,6 @@ int printText(const std::string& text) {
     return setupError(std::string("Cannot write to standard output: ") + std::strerror(errno));
 }
 
-std::string fileNameOf(const std::string& path) { return pathText(toPath(path).filename()); }
-
 }  // namespace
 
 int main(int argc, char** argv) {

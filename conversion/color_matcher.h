@@ -11,6 +11,8 @@ class ColorMatcher {
 public:
     /** Highest palette index there is; once lastSlot reaches it no colour is added. */
     static constexpr int kTopSlot = 255;
+    /** The last of the fixed colours (white); the jersey's own colours come after it. */
+    static constexpr int kLastFixedSlot = 191;
     /** Colours closer than this in every component count as the same colour. */
     static constexpr int kCloseEnough = 4;
 

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "color_mode.h"
+
 /** A picture that takes single points, like the window's preview boxes (one unit per pixel). */
 class PreviewSurface {
 public:
@@ -20,7 +22,7 @@ public:
     static constexpr int kPreviewCount = 8;
 
     virtual ~ConversionHost() = default;
-    /** Lowest palette index the colour search considers: 191 normally, 0 for 64-colour jerseys. */
+    /** Lowest palette index the colour search considers: paletteBaseOf the colour mode. */
     virtual std::int16_t paletteBase() const = 0;
     /** Preview surface 0 to 7. */
     virtual PreviewSurface& preview(int index) = 0;

@@ -182,8 +182,9 @@ void ConvertFoundEntry(const SourceArchive& source, std::uint32_t entryOffset,
     advanceProgress(host);
 
     Palette targetPalette = target.buildsPalette ? loadPaletteFile() : LoadWorkPalette(work);
-    ColorMatcher matcher(targetPalette, target.buildsPalette ? 191 : ColorMatcher::kTopSlot,
-                         host.paletteBase());
+    ColorMatcher matcher(
+        targetPalette, target.buildsPalette ? ColorMatcher::kLastFixedSlot : ColorMatcher::kTopSlot,
+        host.paletteBase());
     advanceProgress(host);
 
     // The front picture grows the palette as it goes, so only the later ones may use the memo.

@@ -19,15 +19,15 @@ namespace {
 
 class FuzzHost : public ConversionHost {
 public:
-    FuzzHost(std::int16_t base, bool previews) : m_base(base), m_previews(previews) {}
+    FuzzHost(ColorMode colorMode, bool previews) : m_colorMode(colorMode), m_previews(previews) {}
     bool wantsPreviews() const override { return m_previews; }
-    std::int16_t paletteBase() const override { return m_base; }
+    std::int16_t paletteBase() const override { return paletteBaseOf(m_colorMode); }
     PreviewSurface& preview(int) override { return m_preview; }
     int progress() const override { return m_progress; }
     void setProgress(int value) override { m_progress = value; }
 
 private:
-    std::int16_t m_base;
+    ColorMode m_colorMode;
     bool m_previews;
     MemoryPreview m_preview{132, 132};
     int m_progress = 0;
@@ -67,14 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const auto untouched = untouchedStretches(templateBytes.size());
     if (size == 0) return 0;
     const bool previews = (data[0] & 1) != 0;
-    const std::int16_t base = (data[0] & 2) != 0 ? 0 : 191;
+    const ColorMode colorMode = (data[0] & 2) != 0 ? ColorMode::SixtyFourColors : ColorMode::Normal;
     const SourceArchive source(std::vector<std::uint8_t>(data + 1, data + size));
     // The damage check the command-line converter runs first: it must finish on any bytes, and a
     // kit it calls whole must really hold every byte the conversion reads.
     const KitGaps gaps = KitGaps::of(source);
     if (gaps.damage.empty() && source.size() < 16 + 8 * SourceArchive::kDirectoryRecords)
         std::abort();
-    FuzzHost host(base, previews);
+    FuzzHost host(colorMode, previews);
     MemoryWorkFile work(templateBytes);
     ConvertJersey(
         source, work, [] { return palette; }, host);

@@ -15,7 +15,6 @@ namespace {
 constexpr std::uint32_t kBufferSize = 256;
 // After the browser was started it gets six more chances to answer, one right after another.
 constexpr std::int16_t kLastRetry = 5;
-constexpr const char* kFatalMessage = "Fatal error while communicating to browser";
 
 std::string upperCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -94,10 +93,21 @@ void OpenUrl(const std::string& url, const BrowserLauncherServices& services) {
         attempt([&] { dde.setLinkTopic(application + "|" + topic); });
         attempt([&] { dde.setLinkItem(item); });
         attempt([&] { dde.setLinkMode(2); });
-        attempt([&] { dde.linkRequest(reportLater); });
+        attempt([&] { dde.linkRequest(); });
     } catch (const std::exception&) {
         // A failed start of the browser's command, or of the shell's opening, ends here too:
         // nothing more can be tried.
-        services.messageBox.show(kFatalMessage);
+        services.messageBox.show(kBrowserFailureMessage);
     }
+}
+
+BrowserLauncher::BrowserLauncher(ProgramStarter& starter, PlainMessageBox& messageBox)
+    : m_registry(createRegistry()),
+      m_ddeClient(createDdeClient()),
+      m_services{*m_registry, *m_ddeClient, starter, messageBox} {}
+
+void BrowserLauncher::openUrl(const std::string& address) { OpenUrl(address, m_services); }
+
+std::unique_ptr<UrlOpener> createUrlOpener(ProgramStarter& starter, PlainMessageBox& messageBox) {
+    return std::make_unique<BrowserLauncher>(starter, messageBox);
 }

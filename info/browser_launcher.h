@@ -1,10 +1,11 @@
-// The browser launcher (the URL module): opens a web page in the user's browser. The registry names
-// the browser's command and the DDE application and topic it listens under; the address goes over a
-// DDE conversation, and a browser that is not running is started once and given a few chances.
-// Where no DDE application is registered (every browser of today), the system's own opener is
-// given the address instead.
+// The browser launcher (the URL module), Windows' way of opening a web page in the user's browser.
+// The registry names the browser's command and the DDE application and topic it listens under; the
+// address goes over a DDE conversation, and a browser that is not running is started once and given
+// a few chances. Where no DDE application is registered (every browser of today), the shell's own
+// opening is given the address instead. Built for Windows only.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "dde_client.h"
@@ -23,9 +24,9 @@ struct BrowserLauncherServices {
 /**
  * Opens url in the browser: over DDE where the registry names a DDE application for http,
  * otherwise through programStarter's showWebPage. Never fails to its caller: every failure ends
- * in the message "Fatal error while communicating to browser" and a normal return. A browser
- * that is reached and fails only later (the desktop's opener finds none) is reported in
- * messageBox then.
+ * in the message "Fatal error while communicating to browser" and a normal return. An opener
+ * that takes the address and fails only later, as the starter reports it, is told in messageBox
+ * then.
  */
 void OpenUrl(const std::string& url, const BrowserLauncherServices& services);
 
@@ -37,13 +38,15 @@ void OpenUrl(const std::string& url, const BrowserLauncherServices& services);
 std::string ReadRegistryString(Registry& registry, RegistryRoot root, const std::string& subKey,
                                const std::string& valueName);
 
-/** The program's web-page opener: the main window's and Skin Select's links go to OpenUrl. */
+/** Windows' web-page opener: the main window's and Skin Select's links go to OpenUrl. */
 class BrowserLauncher : public UrlOpener {
 public:
-    /** The services must outlive the launcher, and its late reports: they are the program's. */
-    explicit BrowserLauncher(const BrowserLauncherServices& services) : m_services(services) {}
-    void openUrl(const std::string& address) override { OpenUrl(address, m_services); }
+    /** With the system's registry and DDE client; starter and messageBox must outlive it. */
+    BrowserLauncher(ProgramStarter& starter, PlainMessageBox& messageBox);
+    void openUrl(const std::string& address) override;
 
 private:
+    std::unique_ptr<Registry> m_registry;
+    std::unique_ptr<DdeClient> m_ddeClient;
     BrowserLauncherServices m_services;
 };

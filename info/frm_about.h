@@ -2,19 +2,12 @@
 // fixed; the window is a FrmAboutView.
 #pragma once
 
-#include "file_existence.h"
 #include "frm_about_view.h"
-#include "message_boxes.h"
-#include "program_name_message_box.h"
-#include "program_starter.h"
-#include "registry.h"
+#include "system_info_tool.h"
 
-/** What the window asks of the user and the operating system. */
+/** What the window asks of the operating system. */
 struct AboutServices {
-    Registry& registry;
-    FileExistence& fileExistence;
-    ProgramStarter& programStarter;
-    MessageBoxes& messageBoxes;
+    SystemInfoTool& systemInfo;
 };
 
 class FrmAbout {
@@ -30,5 +23,4 @@ public:
 private:
     FrmAboutView& m_view;
     AboutServices m_services;
-    ProgramNameMessageBox m_messageBox;
 };

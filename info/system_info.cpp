@@ -1,4 +1,4 @@
-// The system information tool's lookup and start.
+// The system information tool's lookup in the registry and its start.
 #include "system_info.h"
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 
 namespace {
 constexpr std::uint32_t kBufferSize = 1024;
-constexpr const char* kUnavailable = "System Information Is Unavailable At This Time";
 constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr const char* kToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr const char* kToolFileName = "MSINFO32.EXE";
@@ -25,33 +24,33 @@ std::string dwordText(const std::array<std::uint8_t, kBufferSize>& buffer, std::
 }
 }  // namespace
 
-bool GetKeyValue(Registry& registry, RegistryRoot KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal) {
+bool GetKeyValue(Registry& registry, RegistryRoot keyRoot, const std::string& keyName,
+                 const std::string& subKeyRef, std::string& keyVal) {
     RegistryKey key = 0;
     // Closed at the end whatever happens, even the 0 that a failed open leaves.
     const RegistryKeyCloser closer(registry, key);
-    if (registry.openKey(KeyRoot, KeyName, 0, RegistryAccess::kRead, key) !=
+    if (registry.openKey(keyRoot, keyName, 0, RegistryAccess::kRead, key) !=
         RegistryResult::kSuccess) {
-        KeyVal.clear();
+        keyVal.clear();
         return false;
     }
     std::array<std::uint8_t, kBufferSize> buffer{};
     std::uint32_t length = kBufferSize;
     std::uint32_t type = RegistryType::kNone;
-    if (registry.queryValue(key, SubKeyRef, type, buffer, length) != RegistryResult::kSuccess) {
-        KeyVal.clear();
+    if (registry.queryValue(key, subKeyRef, type, buffer, length) != RegistryResult::kSuccess) {
+        keyVal.clear();
         return false;
     }
-    if (length == 0) throw RegistryError("The registry value " + KeyName + " holds no data");
+    if (length == 0) throw RegistryError("The registry value " + keyName + " holds no data");
     length = std::min(length, kBufferSize);
     // A string normally ends in its zero byte, but may have been stored without one.
     const std::size_t textLength = buffer[length - 1] == 0 ? length - 1 : length;
     switch (type) {
         case RegistryType::kString:
-            KeyVal.assign(reinterpret_cast<const char*>(buffer.data()), textLength);
+            keyVal.assign(reinterpret_cast<const char*>(buffer.data()), textLength);
             break;
         case RegistryType::kDword:
-            KeyVal = dwordText(buffer, length);
+            keyVal = dwordText(buffer, length);
             break;
         default:
             break;
@@ -80,5 +79,18 @@ void StartSysInfo(const SystemInfoServices& services) {
     } catch (const std::exception&) {
         // Reported below, like every other way of not finding the tool.
     }
-    services.messageBox.show(kUnavailable);
+    services.messageBox.show(kSystemInfoUnavailableMessage);
+}
+
+RegisteredSystemInfoTool::RegisteredSystemInfoTool(ProgramStarter& starter,
+                                                   PlainMessageBox& messageBox)
+    : m_registry(createRegistry()),
+      m_fileExistence(createFileExistence()),
+      m_services{*m_registry, *m_fileExistence, starter, messageBox} {}
+
+void RegisteredSystemInfoTool::start() { StartSysInfo(m_services); }
+
+std::unique_ptr<SystemInfoTool> createSystemInfoTool(ProgramStarter& starter,
+                                                     PlainMessageBox& messageBox) {
+    return std::make_unique<RegisteredSystemInfoTool>(starter, messageBox);
 }

@@ -53,7 +53,7 @@ Form1::Form1(Form1View& view, const MainWindowServices& services)
 void Form1::Form_Load() {
     m_color64 = false;
     m_view.setChecked(Form1View::Control::color64, false);
-    m_conversion.setPaletteBase(191);
+    m_conversion.setColorMode(ColorMode::Normal);
     setSaveEnabled(false);
 
     std::string folder = m_services.programLocation.programFolder();
@@ -89,7 +89,7 @@ void Form1::Form_Load() {
 
 bool Form1::checkOwnFile(const char* fileName, const char* message, std::uintmax_t minimumLength) {
     const std::string path = ownFile(fileName);
-    if (isFilePresent(path) && fileSize(path) >= minimumLength) return true;
+    if (isPresentCreatingIfAbsent(path) && fileSize(path) >= minimumLength) return true;
     showMessage(message, kErrorTitle);
     endProgram(1);
     return false;
@@ -245,11 +245,11 @@ void Form1::saveJersey(const std::string& target) {
 
 void Form1::color64_Click() {
     m_color64 = !m_color64;
-    m_conversion.setPaletteBase(m_color64 ? 0 : 191);
+    m_conversion.setColorMode(m_color64 ? ColorMode::SixtyFourColors : ColorMode::Normal);
     m_view.setChecked(Form1View::Control::color64, m_color64);
 }
 
-void Form1::LoadSkinMenu_Click() { m_view.showSkinSelect(); }
+void Form1::LoadSkinMenu_Click() { showOnce(Form1View::Companion::SkinSelect); }
 
 void Form1::readme_menu_Click() {
     try {
@@ -265,7 +265,14 @@ void Form1::readme_menu_Click() {
     }
 }
 
-void Form1::AboutMenu_Click() { m_view.showAbout(); }
+void Form1::AboutMenu_Click() { showOnce(Form1View::Companion::About); }
+
+void Form1::showOnce(Form1View::Companion window) {
+    // One at a time: asked for again while it is open, the same window comes forward, with what
+    // the user chose in it.
+    if (!m_view.isOpen(window)) m_view.open(window);
+    m_view.bringForward(window);
+}
 
 void Form1::visitwebsiteMenu_Click() {
     m_services.urlOpener.openUrl(WebAddresses::kHomePage);
@@ -283,7 +290,7 @@ void Form1::PaintDefaultSkin() {
     // The presence test leaves an empty subzero.jpg behind when there was none; Skin Select then
     // lists it, and choosing it says it cannot be found.
     const std::string skin = ownFile(kDefaultSkin);
-    if (!isFilePresent(skin)) {
+    if (!isPresentCreatingIfAbsent(skin)) {
         showMessage("Can't find subzero.jpg", kErrorTitle);
         return;
     }

@@ -35,7 +35,7 @@ public:
 
     /** The text of Text1: the program folder, ending in exactly one separator. */
     const std::string& programFolder() const { return m_programFolder; }
-    /** Lowest palette index the colour search considers: 191, or 0 for 64-colour jerseys. */
+    /** Lowest palette index the colour search considers, as the colour mode sets it. */
     std::int16_t paletteBase() const { return m_conversion.paletteBase(); }
     /** ProgressBar1's value. */
     int progress() const { return m_conversion.progress(); }
@@ -67,6 +67,8 @@ public:
     void PaintDefaultSkin();
 
 private:
+    /** Opens Skin Select or About, or brings the open one forward. */
+    void showOnce(Form1View::Companion window);
     /** Presence test plus the length the conversion needs; shows the message and ends if absent. */
     bool checkOwnFile(const char* fileName, const char* message, std::uintmax_t minimumLength);
     /** The work file must be laid out as a FIFA 2000 jersey; otherwise as checkOwnFile. */

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "color_mode.h"
 #include "conversion_host.h"
 #include "form1_view.h"
 
@@ -12,10 +13,10 @@ class Form1ConversionHost : public ConversionHost {
 public:
     explicit Form1ConversionHost(Form1View& view) : m_view(view) {}
 
-    /** 191 normally, 0 while "Make 64 Color Jersey" is checked. */
-    void setPaletteBase(std::int16_t base) { m_paletteBase = base; }
+    /** SixtyFourColors while "Make 64 Color Jersey" is checked. */
+    void setColorMode(ColorMode mode) { m_colorMode = mode; }
 
-    std::int16_t paletteBase() const override { return m_paletteBase; }
+    std::int16_t paletteBase() const override { return paletteBaseOf(m_colorMode); }
     PreviewSurface& preview(int index) override { return m_view.preview(index); }
     int progress() const override { return m_progress; }
     void setProgress(int value) override {
@@ -25,6 +26,6 @@ public:
 
 private:
     Form1View& m_view;
-    std::int16_t m_paletteBase = 191;
+    ColorMode m_colorMode = ColorMode::Normal;
     int m_progress = 0;
 };

@@ -12,6 +12,8 @@ class Form1View {
 public:
     /** The controls whose state the logic sets, by their names on the window. */
     enum class Control { Command2, Savefifa2000menu, color64, Text1 };
+    /** The modeless windows the main window opens beside itself. */
+    enum class Companion { SkinSelect, About };
 
     virtual ~Form1View() = default;
 
@@ -33,10 +35,12 @@ public:
     virtual SkinCanvas& background() = 0;
     /** Draws the window at once, so that it stands whole behind a dialog. */
     virtual void repaintNow() = 0;
-    /** Shows Skin Select (Form2) modeless; when it is open already, only brings it forward. */
-    virtual void showSkinSelect() = 0;
-    /** Shows the About window modeless; there is one, brought forward when it is open. */
-    virtual void showAbout() = 0;
+    /** Whether that window is on screen. */
+    virtual bool isOpen(Companion window) = 0;
+    /** Makes that window afresh, modeless, putting away what is left of a closed one. */
+    virtual void open(Companion window) = 0;
+    /** Shows that window in front of the others, with the focus. */
+    virtual void bringForward(Companion window) = 0;
     /** The window as the layout scaler reaches forms: its controls collection, its inside. */
     virtual LayoutForm& layoutForm() = 0;
 };

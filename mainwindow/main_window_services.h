@@ -2,13 +2,12 @@
 #pragma once
 
 #include "file_dialogs.h"
-#include "file_existence.h"
 #include "message_boxes.h"
 #include "program_exit.h"
 #include "program_location.h"
 #include "program_starter.h"
-#include "registry.h"
 #include "skin_picture_reader.h"
+#include "system_info_tool.h"
 #include "url_opener.h"
 
 struct MainWindowServices {
@@ -20,7 +19,6 @@ struct MainWindowServices {
     UrlOpener& urlOpener;
     /** The toolkit's decoder of skin pictures. */
     SkinPictureReader& skinReader;
-    // What the About window needs to find the system information tool.
-    Registry& registry;
-    FileExistence& fileExistence;
+    /** What the About window's System Info button starts. */
+    SystemInfoTool& systemInfo;
 };

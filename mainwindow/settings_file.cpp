@@ -15,7 +15,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 SettingsFile::SettingsFile(const std::string& programFolder) : m_path(programFolder + kFileName) {}
 
 Settings SettingsFile::read() const {
-    if (!isFilePresent(m_path)) return {};
+    if (!isPresentCreatingIfAbsent(m_path)) return {};
 
     RegularFile file;
     try {

@@ -2,12 +2,9 @@
 // "application|topic", an item, a link mode and a request for the item in text form.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
-
-class ProgramStarter;
 
 /** A failed step of the conversation, with the number the program's error handling tells apart. */
 class DdeError : public std::runtime_error {
@@ -29,9 +26,6 @@ private:
 
 class DdeClient {
 public:
-    /** Told, later and from the event loop, that a server which took a request then failed it. */
-    using LaterFailure = std::function<void(const std::string& message)>;
-
     virtual ~DdeClient() = default;
 
     virtual void setLinkTopic(const std::string& topic) = 0;
@@ -41,12 +35,9 @@ public:
      * link topic; throws DdeError, kNoServer when no server answers.
      */
     virtual void setLinkMode(int mode) = 0;
-    /**
-     * Asks the server for the link item in text form; throws DdeError. A server that answers only
-     * later (the desktop's opener) reports a failure through onLaterFailure.
-     */
-    virtual void linkRequest(const LaterFailure& onLaterFailure) = 0;
+    /** Asks the server for the link item in text form and waits for its answer; throws DdeError. */
+    virtual void linkRequest() = 0;
 };
 
-/** The DDE client of the platform this program is built for; starter runs helper programs. */
-std::unique_ptr<DdeClient> createDdeClient(ProgramStarter& starter);
+/** Windows' DDE client (the only system with one). */
+std::unique_ptr<DdeClient> createDdeClient();

@@ -1,5 +1,5 @@
-// Whether an ordinary file exists at a path: not a folder, and not one the platform hides
-// (hidden or system files on Windows, dot-files on Linux).
+// Whether an ordinary file exists at a path: not a folder, and not a hidden or system file. The
+// System Info lookup asks it on Windows.
 #pragma once
 
 #include <memory>
@@ -11,5 +11,5 @@ public:
     virtual bool ordinaryFileExists(const std::string& path) = 0;
 };
 
-/** The test of the platform this program is built for. */
+/** Windows' test. */
 std::unique_ptr<FileExistence> createFileExistence();

@@ -3,19 +3,10 @@
 #include "program_own_files.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
+#include "lower_case.h"
 #include "path_text.h"
-
-namespace {
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-}  // namespace
 
 // Users may keep their jerseys beside the program; the work file is not one of them.
 bool ProgramOwnFiles::isOwnName(const std::string& fileName) {

@@ -1,5 +1,5 @@
-// Reading the registry: open a key, query one value into a caller's buffer, close the key. On
-// Windows the real registry; on a Linux desktop a read-only one synthesised from what is installed.
+// Reading the registry: open a key, query one value into a caller's buffer, close the key. Windows
+// alone has one: the browser launcher and the System Info lookup read it.
 #pragma once
 
 #include <cstdint>
@@ -54,5 +54,5 @@ public:
     virtual long closeKey(RegistryKey key) = 0;
 };
 
-/** The registry of the platform this program is built for. */
+/** Windows' registry. */
 std::unique_ptr<Registry> createRegistry();

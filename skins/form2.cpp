@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "file_presence.h"
+#include "lower_case.h"
 #include "path_text.h"
 #include "skin_painting.h"
 #include "web_addresses.h"
@@ -13,13 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr char kSeparator = static_cast<char>(fs::path::preferred_separator);
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), lower);
-    return text;
-}
 
 bool isSeparator(char c) { return c == '/' || c == kSeparator; }
 
@@ -79,7 +73,7 @@ void Form2::File1_Click() {
     // At a root the folder keeps its separator, and the name gets one more, as the list's own
     // folder and file name meet.
     const std::string fullName = m_folder + kSeparator + m_names[static_cast<std::size_t>(index)];
-    if (isFilePresent(fullName)) {
+    if (isPresentCreatingIfAbsent(fullName)) {
         SkinPainting::paintSkinFile(fullName, m_services.skinReader, m_canvas,
                                     m_services.messageBoxes);
     } else {

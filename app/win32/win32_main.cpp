@@ -1,18 +1,14 @@
 // vestrix.exe: the splash first, then the main window, with the system's own dialogs, message
-// boxes, program starter, registry, DDE client and browser launcher.
+// boxes, program starter, web-page opener and system information tool.
 #include <windows.h>
 // commctrl.h needs windows.h first.
 #include <commctrl.h>
 #include <objbase.h>
 #include <shellapi.h>
 
-#include "browser_launcher.h"
-#include "dde_client.h"
-#include "file_existence.h"
 #include "immediate_exit.h"
 #include "program_name_message_box.h"
-#include "program_starter.h"
-#include "registry.h"
+#include "program_services.h"
 #include "wic_skin_picture_reader.h"
 #include "win32_file_dialogs.h"
 #include "win32_form1.h"
@@ -58,17 +54,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32FileDialogs fileDialogs;
     Win32MessageBoxes messageBoxes;
     ImmediateExit programExit;
-    const std::unique_ptr<ProgramStarter> programStarter = createProgramStarter();
     Win32ProgramLocation programLocation;
-    const std::unique_ptr<Registry> registry = createRegistry();
-    const std::unique_ptr<DdeClient> ddeClient = createDdeClient(*programStarter);
-    const std::unique_ptr<FileExistence> fileExistence = createFileExistence();
-    ProgramNameMessageBox browserMessages(messageBoxes);
-    BrowserLauncher urlOpener({*registry, *ddeClient, *programStarter, browserMessages});
     WicSkinPictureReader skinReader;
-    const MainWindowServices services{fileDialogs,     messageBoxes,    programExit,
-                                      *programStarter, programLocation, urlOpener,
-                                      skinReader,      *registry,       *fileExistence};
+    const ProgramServices programServices(
+        {fileDialogs, messageBoxes, programExit, programLocation, skinReader});
+    const MainWindowServices& services = programServices.mainWindow();
     const std::string kit = kitArgument();
     // A failure no event procedure expected: told in a plain box, and the window carries on.
     Win32Window::setFailureReporter(

@@ -12,8 +12,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <filesystem>
 
+#include "dropped_kit.h"
 #include "picture_box.h"
 #include "preview_boxes.h"
 #include "qt_form2.h"
@@ -29,17 +29,19 @@ constexpr int kClientHeightTwips = 5610;
 constexpr int kProgressMaximum = 90;
 constexpr qint64 kProgressPaintMs = 40;
 
-// One local file, as a file manager drops it; the Load command's check says whether it is a kit.
-// The URL's percent-encoded path keeps the name's bytes, which need not be UTF-8.
+// The dropped items' local paths, empty for an item that is no local file. The URL's
+// percent-encoded path keeps the name's bytes, which need not be UTF-8.
 std::string droppedFile(const QMimeData* data) {
-    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
-    const QUrl url = data->urls().constFirst();
-    if (!url.isLocalFile()) return {};
-    const std::string path =
-        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return {};
-    return path;
+    std::vector<std::string> paths;
+    if (data && data->hasUrls()) {
+        for (const QUrl& url : data->urls()) {
+            paths.push_back(url.isLocalFile() ? QByteArray::fromPercentEncoding(
+                                                    url.path(QUrl::FullyEncoded).toLatin1())
+                                                    .toStdString()
+                                              : std::string());
+        }
+    }
+    return droppedKit(paths);
 }
 }  // namespace
 
@@ -186,30 +188,30 @@ void QtForm1::clearPreview(int index) { picture(index).clear(); }
 
 SkinCanvas& QtForm1::background() { return *m_client; }
 
-void QtForm1::showSkinSelect() {
-    // One Skin Select at a time: while it is open the menu only brings it forward.
-    if (!m_form2 || !m_form2->isVisible()) {
+bool QtForm1::isOpen(Companion window) {
+    if (window == Companion::SkinSelect) return m_form2 && m_form2->isVisible();
+    return !m_about.isNull();  // About deletes itself when closed
+}
+
+void QtForm1::open(Companion window) {
+    if (window == Companion::SkinSelect) {
         delete m_form2;  // closed, its deletion still pending: it starts afresh all the same
         m_form2 = new QtForm2(*m_client,
                               {m_services.messageBoxes, m_services.urlOpener,
                                m_services.programLocation, m_services.skinReader},
                               this);
+    } else {
+        delete m_about;
+        m_about = new QtFrmAbout({m_services.systemInfo}, this);
     }
-    m_form2->show();
-    m_form2->raise();
-    m_form2->activateWindow();
 }
 
-void QtForm1::showAbout() {
-    // One About window: asked for again while it is open, the same one comes forward.
-    if (!m_about) {
-        m_about = new QtFrmAbout({m_services.registry, m_services.fileExistence,
-                                  m_services.programStarter, m_services.messageBoxes},
-                                 this);
-    }
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+void QtForm1::bringForward(Companion window) {
+    QWidget* shown = window == Companion::SkinSelect ? static_cast<QWidget*>(m_form2)
+                                                     : static_cast<QWidget*>(m_about);
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
 }
 
 LayoutForm& QtForm1::layoutForm() { return *m_layoutForm; }

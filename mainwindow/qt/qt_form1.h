@@ -58,8 +58,9 @@ private:
     void clearPreview(int index) override;
     SkinCanvas& background() override;
     void repaintNow() override { repaint(); }
-    void showSkinSelect() override;
-    void showAbout() override;
+    bool isOpen(Companion window) override;
+    void open(Companion window) override;
+    void bringForward(Companion window) override;
     LayoutForm& layoutForm() override;
 
     MainWindowServices m_services;

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "dropped_kit.h"
 #include "preview_boxes.h"
 #include "win32_control_names.h"
 #include "win32_controls.h"
@@ -274,18 +275,17 @@ void Win32Form1::command(WORD id) {
 }
 
 void Win32Form1::dropFiles(HDROP drop) {
-    // One file, as a file manager drops it; the Load command's check says whether it is a kit.
-    std::wstring path;
-    if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
-        path.resize(DragQueryFileW(drop, 0, nullptr, 0) + 1);
-        path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT index = 0; index < count; ++index) {
+        std::wstring path(DragQueryFileW(drop, index, nullptr, 0) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, index, path.data(), static_cast<UINT>(path.size())));
+        paths.push_back(utf8Text(path));
     }
     DragFinish(drop);
-    const DWORD attributes =
-        path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+    const std::string kit = droppedKit(paths);
     // The file manager waits for the drop to end: load once it has.
-    loadLater(utf8Text(path));
+    if (!kit.empty()) loadLater(kit);
 }
 
 void Win32Form1::setEnabled(Control control, bool enabled) {
@@ -327,27 +327,30 @@ void Win32Form1::repaintNow() {
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-void Win32Form1::showSkinSelect() {
-    // One Skin Select at a time: while it is open the menu only brings it forward.
-    if (!m_form2 || !m_form2->isOpen()) {
+bool Win32Form1::isOpen(Companion window) {
+    if (window == Companion::SkinSelect) return m_form2 && m_form2->isOpen();
+    return m_about && m_about->isOpen();
+}
+
+void Win32Form1::open(Companion window) {
+    if (window == Companion::SkinSelect) {
         m_form2.reset();
         m_form2 = std::make_unique<Win32Form2>(
             handle(), *m_surface,
             Form2Services{m_services.messageBoxes, m_services.urlOpener, m_services.programLocation,
                           m_services.skinReader});
+    } else {
+        m_about.reset();
+        m_about = std::make_unique<Win32FrmAbout>(handle(), AboutServices{m_services.systemInfo});
     }
-    m_form2->show();
 }
 
-void Win32Form1::showAbout() {
-    // One About window: asked for again while it is open, the same one comes forward.
-    if (!m_about || !m_about->isOpen()) {
-        m_about.reset();
-        m_about = std::make_unique<Win32FrmAbout>(
-            handle(), AboutServices{m_services.registry, m_services.fileExistence,
-                                    m_services.programStarter, m_services.messageBoxes});
+void Win32Form1::bringForward(Companion window) {
+    if (window == Companion::SkinSelect) {
+        m_form2->show();
+    } else {
+        m_about->show();
     }
-    m_about->show();
 }
 
 LayoutForm& Win32Form1::layoutForm() { return *m_layoutForm; }

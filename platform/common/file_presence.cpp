@@ -3,7 +3,7 @@
 
 #include "binary_access.h"
 
-bool isFilePresent(const std::string& path) {
+bool isPresentCreatingIfAbsent(const std::string& path) {
     FileHandle file = openForBinaryAccess(path);
     if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
     return std::ftell(file.get()) > 0;

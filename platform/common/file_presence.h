@@ -8,4 +8,4 @@
  * closes it again. True when the file now holds at least one byte. A file that cannot be opened
  * at all counts as absent.
  */
-bool isFilePresent(const std::string& path);
+bool isPresentCreatingIfAbsent(const std::string& path);

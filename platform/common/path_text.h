@@ -14,3 +14,6 @@ inline std::string pathText(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
 }
+
+/** The last part of a path: the file's own name. */
+inline std::string fileNameOf(const std::string& path) { return pathText(toPath(path).filename()); }

@@ -6,12 +6,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <utility>
 
 #include "file_access_error.h"
+#include "lower_case.h"
 #include "output_folder.h"
 
 namespace {
@@ -53,12 +53,6 @@ void OutputFolder::checkTakesFiles() const {
 }
 
 namespace {
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 /** The names in the folder, in lower case; nothing when it cannot be listed (no right to). */
 std::optional<std::set<std::string>> namesIn(int folder) {
     const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -59,7 +59,7 @@ void Win32DdeClient::setLinkMode(int mode) {
     }
 }
 
-void Win32DdeClient::linkRequest(const LaterFailure&) {
+void Win32DdeClient::linkRequest() {
     if (m_conversation == nullptr) throw DdeError(DdeError::kRefused, "No conversation is open");
     HSZ itemHandle = stringHandle(m_item);
     HDDEDATA answer = DdeClientTransaction(nullptr, 0, m_conversation, itemHandle, CF_TEXT,
@@ -74,6 +74,4 @@ void Win32DdeClient::linkRequest(const LaterFailure&) {
     DdeFreeDataHandle(answer);
 }
 
-std::unique_ptr<DdeClient> createDdeClient(ProgramStarter&) {
-    return std::make_unique<Win32DdeClient>();
-}
+std::unique_ptr<DdeClient> createDdeClient() { return std::make_unique<Win32DdeClient>(); }

@@ -17,8 +17,7 @@ public:
     void setLinkTopic(const std::string& topic) override { m_topic = topic; }
     void setLinkItem(const std::string& item) override { m_item = item; }
     void setLinkMode(int mode) override;
-    /** Waits for the server's answer: nothing comes later. */
-    void linkRequest(const LaterFailure& onLaterFailure) override;
+    void linkRequest() override;
 
 private:
     void disconnect();

@@ -61,13 +61,6 @@ TEST_F(OpenUrlTest, AnAnsweringBrowserGetsTheItemAndIsNeverStarted) {
                   CallLog{"open HKCR\\" + kKeys + "ddeexec\\Topic 0 0x20019"} + read);
 }
 
-TEST_F(OpenUrlTest, ABrowserThatFailsAfterTakingTheAddressIsReportedThen) {
-    EXPECT_EQ(open(), (CallLog{"mode 2", "request"}));
-    ASSERT_TRUE(dde.laterFailure);
-    dde.laterFailure("No program could show https://example.test/");
-    EXPECT_EQ(log.back(), "message No program could show https://example.test/");
-}
-
 TEST_F(OpenUrlTest, ABrowserThatIsNotRunningIsStartedOnceAndGetsSixMoreChances) {
     const CallLog started = {"mode 2", kStart};
     const struct {

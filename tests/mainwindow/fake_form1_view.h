@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,17 @@ public:
     SkinCanvas& background() override { return *this; }
     void paintSkin(const SkinPicture& picture) override { painted.push_back(picture); }
     void repaintNow() override { ++repaints; }
-    void showSkinSelect() override { shown.push_back("Skin Select"); }
-    void showAbout() override { shown.push_back("About"); }
+    bool isOpen(Companion window) override { return onScreen.contains(window); }
+    void open(Companion window) override {
+        onScreen.insert(window);
+        shown.push_back(std::string("open ") + name(window));
+    }
+    void bringForward(Companion window) override {
+        shown.push_back(std::string("forward ") + name(window));
+    }
+    static const char* name(Companion window) {
+        return window == Companion::About ? "About" : "Skin Select";
+    }
     LayoutForm& layoutForm() override { return *form; }
 
     MemoryPreview& picture(int index) { return *pictures.at(static_cast<std::size_t>(index)); }
@@ -51,7 +61,10 @@ public:
     std::array<std::unique_ptr<MemoryPreview>, ConversionHost::kPreviewCount> pictures;
     std::vector<SkinPicture> painted;
     int repaints = 0;
+    /** "open WINDOW" and "forward WINDOW", in order. */
     std::vector<std::string> shown;
+    /** The windows on screen; the test closes one by taking it out. */
+    std::set<Companion> onScreen;
     /** A form named Form1 whose one control is Command1. */
     std::shared_ptr<FakeObject> form;
 };

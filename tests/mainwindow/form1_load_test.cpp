@@ -317,9 +317,17 @@ TEST_F(Form1Load, ReadmeGoesToTheViewerAndExitEndsWithoutWritingSettings) {
 
 TEST_F(Form1Load, TheOtherMenuEntriesShowTheirWindowsOrOpenTheHomePageAndRelayOut) {
     const auto window = startWindow();
+    // One of each at a time: asked for again, the open one comes forward; once closed, a new one.
     window->LoadSkinMenu_Click();
     window->AboutMenu_Click();
-    EXPECT_EQ(m_view.shown, (std::vector<std::string>{"Skin Select", "About"}));
+    window->AboutMenu_Click();
+    m_view.onScreen.erase(Form1View::Companion::About);
+    window->AboutMenu_Click();
+    window->LoadSkinMenu_Click();
+    EXPECT_EQ(m_view.shown,
+              (std::vector<std::string>{"open Skin Select", "forward Skin Select", "open About",
+                                        "forward About", "forward About", "open About",
+                                        "forward About", "forward Skin Select"}));
 
     // The first visit records the window's layout; each puts its controls back where they were.
     for (int visit = 0; visit < 2; ++visit) window->visitwebsiteMenu_Click();

@@ -1,108 +1,62 @@
-// The Linux desktop's registry, DDE client and file test, with stand-in programs on PATH.
+// The Linux desktop's web-page opener and system information tool, with stand-in programs on
+// PATH, and where the program keeps its files.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <optional>
 
-#include "desktop_dde_client.h"
-#include "desktop_file_existence.h"
-#include "desktop_registry.h"
+#include "desktop_system_info_tool.h"
+#include "desktop_url_opener.h"
 #include "program_locations.h"
+#include "recording_message_box.h"
 #include "recording_program_starter.h"
 #include "stand_in_programs.h"
 
-namespace {
-const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-
-/** The result code, and the data read (up to bufferSize bytes) or the length needed. */
-std::pair<long, std::string> read(Registry& registry, RegistryRoot root, const std::string& key,
-                                  const std::string& value, std::uint32_t bufferSize = 1024) {
-    RegistryKey handle = 0;
-    const long opened = registry.openKey(root, key, 0, 0x20019, handle);
-    if (opened != RegistryResult::kSuccess) return {opened, {}};
-    std::vector<std::uint8_t> buffer(bufferSize);
-    std::uint32_t type = 0, length = bufferSize;
-    const long result = registry.queryValue(handle, value, type, buffer, length);
-    EXPECT_EQ(registry.closeKey(handle), RegistryResult::kSuccess);
-    if (result != RegistryResult::kSuccess) return {result, std::to_string(length)};
-    EXPECT_EQ(type, RegistryType::kString);
-    return {result, std::string(buffer.begin(), buffer.begin() + length)};
-}
-
-int ddeError(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const DdeError& error) {
-        return error.number();
-    }
-    return 0;
-}
-}  // namespace
-
-TEST(DesktopRegistry, NamesTheFirstInstalledSystemInformationToolAndNothingElse) {
-    StandInPrograms path(true);
-    DesktopRegistry registry;
-    const RegistryRoot lm = RegistryRoot::LocalMachine;
-    EXPECT_EQ(read(registry, lm, kToolKey, "PATH").first, RegistryResult::kFileNotFound);
-
-    path.add("lxtask", "");
-    path.add("ksysguard", "");
-    std::ofstream(path.folder() / "hardinfo") << "not a program";  // not executable
-    const std::string tool = (path.folder() / "ksysguard").string();
-    EXPECT_EQ(read(registry, lm, "software\\microsoft\\shared tools\\msinfo", "Path"),
-              std::pair(RegistryResult::kSuccess, tool + '\0'));
-    EXPECT_EQ(read(registry, lm, kToolKey, "PATH", 8),
-              std::pair(RegistryResult::kMoreData, std::to_string(tool.size() + 1)));
-
-    // No browser, no DDE names, no folder entry: all absent.
-    for (const auto& [root, key, value] :
-         {std::tuple{RegistryRoot::ClassesRoot, "http\\shell\\open\\command", ""},
-          {RegistryRoot::ClassesRoot, "http\\shell\\open\\ddeexec\\Topic", ""},
-          {RegistryRoot::ClassesRoot, kToolKey.c_str(), "PATH"},
-          {lm, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO"},
-          {lm, kToolKey.c_str(), "Other"}}) {
-        EXPECT_EQ(read(registry, root, key, value).first, RegistryResult::kFileNotFound) << key;
-    }
-}
-
-TEST(DesktopDdeClient, HandsTheItemsAddressToTheDesktopOpenerWhenXdgOpenIsOnPath) {
+TEST(DesktopSystemInfoTool, StartsTheFirstInstalledMonitorOrSaysThereIsNone) {
     StandInPrograms path(true);
     CallLog log;
     RecordingProgramStarter starter(log);
-    DesktopDdeClient dde(starter);
-    dde.setLinkTopic("|");
-    EXPECT_EQ(ddeError([&] { dde.setLinkMode(2); }), DdeError::kNoServer);
+    RecordingMessageBox messages(log);
+    DesktopSystemInfoTool tool(starter, messages);
+    tool.start();
+    EXPECT_EQ(log, CallLog{"message System Information Is Unavailable At This Time"});
 
-    path.add("xdg-open", "");
-    dde.setLinkItem("https://example.test/a,b,,-1");
-    EXPECT_EQ(ddeError([&] { dde.setLinkMode(2); }), 0);
-    bool toldLater = false;
-    dde.linkRequest([&](const std::string&) { toldLater = true; });
-    EXPECT_EQ(log, CallLog{"web https://example.test/a,b"});
-    starter.viewerFailed("no browser");
-    EXPECT_TRUE(toldLater) << "a browser that fails later is reported through the request";
-    // An item that carries no address is refused, and nothing is started.
-    for (const char* item : {",,-1", "https://example.test/"}) {
-        dde.setLinkItem(item);
-        EXPECT_EQ(ddeError([&] { dde.linkRequest({}); }), DdeError::kRefused) << item;
+    // Installed from the least preferred to the most: each time the newcomer is the one started.
+    for (const char* name : {"lxtask", "xfce4-taskmanager", "mate-system-monitor", "ksysguard",
+                             "plasma-systemmonitor", "gnome-system-monitor", "hardinfo"}) {
+        path.add(name, "");
+        log.clear();
+        tool.start();
+        EXPECT_EQ(log, CallLog{"run " + (path.folder() / name).string()}) << name;
     }
-    EXPECT_EQ(log.size(), 1u);
+
+    // A file that cannot be run is no tool; the first that can, and fails to start, is reported.
+    std::filesystem::remove(path.folder() / "hardinfo");
+    std::ofstream(path.folder() / "hardinfo") << "not a program";
+    starter.fails = true;
+    log.clear();
+    tool.start();
+    EXPECT_EQ(log, (CallLog{"run " + (path.folder() / "gnome-system-monitor").string(),
+                            "message System Information Is Unavailable At This Time"}));
 }
 
-TEST(DesktopFileExistence, OnlyOrdinaryVisibleFilesCount) {
-    StandInPrograms folder;
-    std::ofstream(folder.folder() / "MSINFO32.EXE") << "x";
-    std::ofstream(folder.folder() / ".hidden") << "x";
-    DesktopFileExistence files;
-    const auto exists = [&](const char* name) {
-        return files.ordinaryFileExists((folder.folder() / name).string());
-    };
-    EXPECT_TRUE(exists("MSINFO32.EXE"));
-    EXPECT_FALSE(exists("msinfo32.exe"));
-    EXPECT_FALSE(exists(".hidden"));
-    EXPECT_FALSE(exists("."));
-    EXPECT_FALSE(files.ordinaryFileExists(folder.folder().string()));
+TEST(DesktopUrlOpener, HandsTheAddressToTheDesktopOpenerAndReportsItsFailures) {
+    CallLog log;
+    RecordingProgramStarter starter(log);
+    RecordingMessageBox messages(log);
+    DesktopUrlOpener opener(starter, messages);
+    opener.openUrl("https://example.test/a,b");
+    EXPECT_EQ(log, CallLog{"web https://example.test/a,b"});
+    // An opener that finds no browser tells us later, in its own words.
+    starter.viewerFailed("no browser");
+    EXPECT_EQ(log, (CallLog{"web https://example.test/a,b", "message no browser"}));
+
+    starter.fails = true;
+    log.clear();
+    opener.openUrl("https://example.test/");
+    EXPECT_EQ(log, (CallLog{"web https://example.test/",
+                            "message Fatal error while communicating to browser"}));
 }
 
 TEST(DesktopProgramLocations, RelativeXdgDataFoldersAreIgnored) {

@@ -11,8 +11,7 @@ void FakeDdeClient::setLinkMode(int mode) {
     if (error != 0) throw DdeError(error, "scripted failure");
 }
 
-void FakeDdeClient::linkRequest(const LaterFailure& onLaterFailure) {
-    laterFailure = onLaterFailure;
+void FakeDdeClient::linkRequest() {
     m_log.push_back("request");
     if (requestError != 0) throw DdeError(requestError, "scripted failure");
 }

@@ -14,14 +14,12 @@ public:
     void setLinkTopic(const std::string& topic) override { m_log.push_back("topic " + topic); }
     void setLinkItem(const std::string& item) override { m_log.push_back("item " + item); }
     void setLinkMode(int mode) override;
-    void linkRequest(const LaterFailure& onLaterFailure) override;
+    void linkRequest() override;
 
     /** Error numbers of the next link-mode-2 attempts; once used up, every attempt answers. */
     std::deque<int> linkModeErrors;
     int linkModeErrorWhenScriptEnds = 0;
     int requestError = 0;
-    /** What the last request was told to call when the browser fails later. */
-    LaterFailure laterFailure;
 
 private:
     CallLog& m_log;

@@ -9,11 +9,11 @@ namespace fs = std::filesystem;
 
 TEST(FilePresence, CountsOnlyFilesThatHoldSomethingAndLeavesAbsentOnesEmpty) {
     TempFolder folder;
-    EXPECT_FALSE(isFilePresent(folder.file("absent")));
+    EXPECT_FALSE(isPresentCreatingIfAbsent(folder.file("absent")));
     EXPECT_TRUE(fs::exists(folder.path() / "absent"));
     EXPECT_EQ(fs::file_size(folder.path() / "absent"), 0u);
-    EXPECT_FALSE(isFilePresent(folder.write("empty", "")));
-    EXPECT_TRUE(isFilePresent(folder.write("one", "x")));
+    EXPECT_FALSE(isPresentCreatingIfAbsent(folder.write("empty", "")));
+    EXPECT_TRUE(isPresentCreatingIfAbsent(folder.write("one", "x")));
     EXPECT_EQ(TempFolder::read(folder.file("one")), "x");  // opened, never changed
-    EXPECT_FALSE(isFilePresent(folder.file("no-folder/pk001.fsh")));
+    EXPECT_FALSE(isPresentCreatingIfAbsent(folder.file("no-folder/pk001.fsh")));
 }

@@ -4,12 +4,11 @@
 
 #include "call_log.h"
 #include "fake_file_dialogs.h"
-#include "fake_file_existence.h"
 #include "fake_message_boxes.h"
 #include "fake_program_exit.h"
 #include "fake_program_location.h"
-#include "fake_registry.h"
 #include "fake_skin_picture_reader.h"
+#include "fake_system_info_tool.h"
 #include "fake_url_opener.h"
 #include "main_window_services.h"
 #include "recording_program_starter.h"
@@ -24,9 +23,7 @@ struct FakeServices {
     FakeProgramLocation location;
     FakeUrlOpener urlOpener;
     FakeSkinPictureReader skinReader;
-    FakeRegistry registry;
-    CallLog fileChecks;
-    FakeFileExistence fileExistence{fileChecks};
-    MainWindowServices services{dialogs,   messages,   exit,     starter,      location,
-                                urlOpener, skinReader, registry, fileExistence};
+    FakeSystemInfoTool systemInfo;
+    MainWindowServices services{dialogs,  messages,  exit,       starter,
+                                location, urlOpener, skinReader, systemInfo};
 };

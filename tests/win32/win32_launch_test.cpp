@@ -9,16 +9,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "browser_launcher.h"
 #include "call_log.h"
 #include "dde_test_server.h"
 #include "recording_message_box.h"
 #include "scratch_key.h"
-#include "system_info.h"
-#include "win32_dde_client.h"
-#include "win32_file_existence.h"
+#include "system_info_tool.h"
+#include "url_opener.h"
 #include "win32_program_starter.h"
-#include "win32_registry.h"
 
 namespace fs = std::filesystem;
 
@@ -82,8 +79,6 @@ protected:
     fs::path m_record;
     CallLog m_log;
     RecordingMessageBox m_messageBox{m_log};
-    Win32Registry m_registry;
-    Win32FileExistence m_fileExistence;
     ReadyWaitingStarter m_starter;
 };
 
@@ -95,8 +90,8 @@ protected:
         ASSERT_TRUE(m_http.setString("shell\\open\\ddeexec\\Topic", "", "OpenPage"));
     }
     void openUrl(const std::string& url) {
-        Win32DdeClient dde;
-        OpenUrl(url, {m_registry, dde, m_starter, m_messageBox});
+        // As the program makes it: the system's registry and DDE client.
+        createUrlOpener(m_starter, m_messageBox)->openUrl(url);
     }
 
     // The http handler that was registered is put back afterwards.
@@ -155,7 +150,7 @@ TEST_F(OpenUrlTest, NothingRegisteredEndsInTheFatalMessage) {
 
 class StartSysInfoTest : public Win32LaunchTest {
 protected:
-    void startSysInfo() { StartSysInfo({m_registry, m_fileExistence, m_starter, m_messageBox}); }
+    void startSysInfo() { createSystemInfoTool(m_starter, m_messageBox)->start(); }
 
     ScratchKey m_tool{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"};
     ScratchKey m_location{HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location"};

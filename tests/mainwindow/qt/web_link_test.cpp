@@ -1,11 +1,9 @@
-// "Visit Our Website" through the real desktop services: the registry (which names no DDE
-// application on a Linux desktop, so the address goes to the desktop's opener) and the program
-// starter's xdg-open, with stand-ins for xdg-open on PATH; what the user is told when xdg-open is
-// missing or finds no browser.
+// The program's own services on a Linux desktop, made as the program makes them: "Visit Our
+// Website" through xdg-open, with stand-ins for it on PATH, and what the user is told when xdg-open
+// is missing or finds no browser; System Info through the first system monitor on PATH.
 #include <QTest>
 
-#include "browser_launcher.h"
-#include "program_name_message_box.h"
+#include "program_services.h"
 #include "qt_window_fixture.h"
 #include "stand_in_programs.h"
 #include "web_addresses.h"
@@ -17,15 +15,8 @@ protected:
      * wait for, the window stays a while for what xdg-open says later.
      */
     void pressCtrlV(bool waitForAMessage = false) {
-        const std::unique_ptr<ProgramStarter> starter = createProgramStarter();
-        const std::unique_ptr<Registry> registry = createRegistry();
-        const std::unique_ptr<DdeClient> dde = createDdeClient(*starter);
-        ProgramNameMessageBox messages(m_fake.messages);
-        BrowserLauncher launcher({*registry, *dde, *starter, messages});
-        const MainWindowServices services{m_fake.dialogs,    m_fake.messages, m_fake.exit,
-                                          *starter,          m_fake.location, launcher,
-                                          m_fake.skinReader, m_fake.registry, m_fake.fileExistence};
-        QtForm1 window(services);
+        const ProgramServices services = program();
+        QtForm1 window(services.mainWindow());
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -35,6 +26,10 @@ protected:
         }
         EXPECT_TRUE(window.logic().isRunning());
         EXPECT_TRUE(m_fake.exit.statuses.empty());
+    }
+    ProgramServices program() {
+        return ProgramServices(
+            {m_fake.dialogs, m_fake.messages, m_fake.exit, m_fake.location, m_fake.skinReader});
     }
 };
 
@@ -64,4 +59,18 @@ TEST_F(WebLink, AnXdgOpenThatFindsNoBrowserIsReportedAsForTheReadme) {
                                  " (xdg-open ended with status 3). Please install a web "
                                  "browser."});
     EXPECT_EQ(m_fake.messages.shown[0].title, "Vestrix");
+}
+
+TEST_F(WebLink, SystemInfoStartsTheFirstMonitorOnPathOrSaysThereIsNone) {
+    StandInPrograms path(true);
+    const ProgramServices services = program();
+    services.mainWindow().systemInfo.start();
+    ASSERT_EQ(m_fake.messages.texts(),
+              std::vector<std::string>{"System Information Is Unavailable At This Time"});
+    EXPECT_EQ(m_fake.messages.shown[0].title, "Vestrix");
+
+    path.addRecorder("ksysguard");
+    services.mainWindow().systemInfo.start();
+    EXPECT_EQ(path.waitForRecording("ksysguard"), "\n") << "started once, with no arguments";
+    EXPECT_EQ(m_fake.messages.shown.size(), 1u);
 }

@@ -3,9 +3,8 @@
 
 MainWindowServices QtWindowTest::services() {
     const MainWindowServices& fake = m_fake.services;
-    return {fake.fileDialogs,    fake.messageBoxes,    fake.programExit,
-            fake.programStarter, fake.programLocation, fake.urlOpener,
-            m_skinReader,        fake.registry,        fake.fileExistence};
+    return {fake.fileDialogs,     fake.messageBoxes, fake.programExit, fake.programStarter,
+            fake.programLocation, fake.urlOpener,    m_skinReader,     fake.systemInfo};
 }
 
 std::unique_ptr<QtForm1> QtWindowTest::startWindow() {

@@ -1,0 +1,10 @@
+// A system information tool that only counts how often it was started.
+#pragma once
+
+#include "system_info_tool.h"
+
+class FakeSystemInfoTool : public SystemInfoTool {
+public:
+    void start() override { ++starts; }
+    int starts = 0;
+};
