@@ -5,8 +5,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <map>
-#include <string>
 
 #include "fake_file_existence.h"
 #include "fake_message_boxes.h"
@@ -15,6 +13,7 @@
 #include "frm_splash_design.h"
 #include "recording_program_starter.h"
 #include "win32_control_names.h"
+#include "win32_controls.h"
 #include "win32_frm_about.h"
 #include "win32_frm_splash.h"
 #include "win32_label_lines.h"
@@ -63,7 +62,6 @@ TEST_F(Win32FrmSplashTest, StandsAsItsDesignDrawsItAtEveryScale) {
     // At 100 %, then moved to a display at 200 %: every place doubles, the banner is enlarged to
     // fill its place as at 100 %, and the labels are sized to their text again in faces twice as
     // large.
-    std::map<std::string, SIZE> before;
     for (const int scale : {1, 2}) {
         SCOPED_TRACE(scale);
         if (scale == 2) moveToDisplayOf(window, dpi, 2 * dpi);
@@ -78,6 +76,11 @@ TEST_F(Win32FrmSplashTest, StandsAsItsDesignDrawsItAtEveryScale) {
         EXPECT_EQ(place(control(kImage1Name)),
                   (Win32WindowProbe::Place{designed(kImage1Left), designed(kImage1Top), scale * 380,
                                            scale * 120}));
+        BITMAP banner{};
+        GetObjectA(reinterpret_cast<HBITMAP>(
+                       SendMessageA(control(kImage1Name), STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                   sizeof banner, &banner);
+        EXPECT_EQ(banner.bmWidth, scale * 380);
         for (const Label& design : kLabels) {
             SCOPED_TRACE(design.name);
             HWND label = control(design.name);
@@ -93,12 +96,10 @@ TEST_F(Win32FrmSplashTest, StandsAsItsDesignDrawsItAtEveryScale) {
             EXPECT_STREQ(font.lfFaceName, kLabelFace);
             EXPECT_EQ(font.lfHeight, Win32Twips(scale * dpi).fontHeight(design.points));
             EXPECT_EQ(font.lfWeight >= FW_BOLD, design.bold);
-            const SIZE size = clientSize(label);
-            if (scale == 1) before[design.name] = size;
-            // Sized to its text: at twice the density, about twice as tall.
-            if (scale == 2) {
-                EXPECT_GE(size.cy, 2 * before[design.name].cy - 2);
-            }
+            // Sized to its text in the face it has now, not merely stretched with the window.
+            const SIZE extent = Win32Controls::textExtent(label, design.text);
+            EXPECT_EQ(clientSize(label).cx, extent.cx);
+            EXPECT_EQ(clientSize(label).cy, extent.cy);
         }
     }
 }
