@@ -119,7 +119,8 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
                                            scale * (pixels.right - pixels.left),
                                            scale * (pixels.bottom - pixels.top)};
         };
-        const Win32WindowProbe::Place client = designed(0, 0, kClientWidthTwips, kClientHeightTwips);
+        const Win32WindowProbe::Place client =
+            designed(0, 0, kClientWidthTwips, kClientHeightTwips);
         EXPECT_EQ(clientSize(window).cx, client.width);
         // The menu bar need not grow with the display: the frame Windows suggests is the system's.
         if (scale == 1) {
