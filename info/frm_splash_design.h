@@ -3,17 +3,15 @@
 // so the two cannot drift apart.
 #pragma once
 
+#include "twips.h"
+
 namespace FrmSplashDesign {
 
 inline constexpr int kClientWidthTwips = 5700;
 inline constexpr int kClientHeightTwips = 2910;
 
-struct Place {
-    int left, top, width, height;
-};
-
 // Larger than the window, so that its border lies outside: the whole window shows its inside.
-inline constexpr Place kFrame1{-120, -240, 6000, 4005};
+inline constexpr Twips::Place kFrame1{-120, -240, 6000, 4005};
 inline constexpr const char* kFrame1Name = "Frame1";
 // The banner at its natural size, filling the top of the window; its place inside the frame.
 inline constexpr int kImage1Left = 120;

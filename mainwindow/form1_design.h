@@ -7,6 +7,7 @@
 #include <span>
 
 #include "form1.h"
+#include "twips.h"
 
 namespace Form1Design {
 
@@ -21,15 +22,11 @@ inline constexpr int kProgressMaximum = 90;
 
 enum class Kind { Button, ProgressBar, HiddenTextBox };
 
-struct Place {
-    int left, top, width, height;
-};
-
 struct Control {
     Kind kind;
     const char* name;
     const char* caption;  // a button's caption, a text box's first text
-    Place place;
+    Twips::Place place;
     bool enabled;
     void (Form1::*click)();  // what a button runs
 };

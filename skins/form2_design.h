@@ -3,6 +3,8 @@
 // drift apart.
 #pragma once
 
+#include "twips.h"
+
 namespace Form2Design {
 
 inline constexpr const char* kCaption = "Skin Select";
@@ -19,15 +21,11 @@ inline constexpr Colour kLinkColour{0, 0, 255};
 
 enum class Kind { List, Link, Label };
 
-struct Place {
-    int left, top, width, height;
-};
-
 struct Control {
     Kind kind;
     const char* name;
     const char* caption;
-    Place place;
+    Twips::Place place;
 };
 
 inline constexpr Control kFile1{Kind::List, "File1", "", {0, 0, 2175, 675}};

@@ -36,8 +36,7 @@ void QtFrmSplash::buildControls() {
     m_frame1 = new QFrame(client);
     m_frame1->setObjectName(QString::fromLatin1(kFrame1Name));
     m_frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    m_frame1->setGeometry(
-        QtTwips::toRect(kFrame1.left, kFrame1.top, kFrame1.width, kFrame1.height));
+    m_frame1->setGeometry(QtTwips::toRect(kFrame1));
     m_frame1->installEventFilter(this);
 
     m_image1 = new QLabel(m_frame1);

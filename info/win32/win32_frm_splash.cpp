@@ -85,9 +85,8 @@ void Win32FrmSplash::dpiChanged() {
 void Win32FrmSplash::buildControls() {
     const Win32Twips scale = twips();
     // The frame is larger than the client area: its border lies outside, only its inside shows.
-    m_frame1 = Win32Controls::create(
-        handle(), "STATIC", "", SS_NOTIFY | WS_CLIPCHILDREN,
-        scale.toRect(kFrame1.left, kFrame1.top, kFrame1.width, kFrame1.height), kFrame1Name);
+    m_frame1 = Win32Controls::create(handle(), "STATIC", "", SS_NOTIFY | WS_CLIPCHILDREN,
+                                     scale.toRect(kFrame1), kFrame1Name);
     Win32Clicks::watch(m_frame1, [this] { m_logic.Frame1_Click(); });
 
     m_image1 = Win32Controls::create(m_frame1, "STATIC", "", SS_BITMAP | SS_NOTIFY,

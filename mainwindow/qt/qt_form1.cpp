@@ -71,13 +71,14 @@ void QtForm1::buildControls() {
     client->setFixedSize(Twips::toPixels(kClientWidthTwips), Twips::toPixels(kClientHeightTwips));
     setCentralWidget(client);
 
+    // The buttons keep the desktop's own face, which its theme sizes them for; the design's face
+    // is the one Windows offers.
     m_command1 = addButton(kCommand1);
     m_command2 = addButton(kCommand2);
 
     for (int i = 0; i < ConversionHost::kPreviewCount; ++i) {
-        const PreviewBoxes::Box& box = PreviewBoxes::kTwips[static_cast<std::size_t>(i)];
         auto* picture = new PictureBox(i, client);
-        picture->setGeometry(QtTwips::toRect(box.left, box.top, box.width, box.height));
+        picture->setGeometry(QtTwips::toRect(PreviewBoxes::kTwips[static_cast<std::size_t>(i)]));
         m_pictures[static_cast<std::size_t>(i)] = picture;
     }
 
@@ -95,8 +96,7 @@ void QtForm1::buildControls() {
 
 void QtForm1::place(QWidget* widget, const Form1Design::Control& control) {
     widget->setObjectName(QString::fromLatin1(control.name));
-    widget->setGeometry(QtTwips::toRect(control.place.left, control.place.top, control.place.width,
-                                        control.place.height));
+    widget->setGeometry(QtTwips::toRect(control.place));
     widget->setEnabled(control.enabled);
 }
 

@@ -156,9 +156,8 @@ void Win32Form1::buildControls() {
 
     const Win32Twips scale = twips();
     for (int i = 0; i < ConversionHost::kPreviewCount; ++i) {
-        const PreviewBoxes::Box& box = PreviewBoxes::kTwips[static_cast<std::size_t>(i)];
         m_pictures[static_cast<std::size_t>(i)] = std::make_unique<Win32PictureBox>(
-            handle(), i, scale.toRect(box.left, box.top, box.width, box.height));
+            handle(), i, scale.toRect(PreviewBoxes::kTwips[static_cast<std::size_t>(i)]));
     }
 
     m_progressBar1 = addControl(kProgressBar1, PROGRESS_CLASSA, 0);
@@ -171,8 +170,7 @@ void Win32Form1::buildControls() {
 
 HWND Win32Form1::addControl(const Form1Design::Control& control, const char* className, DWORD style,
                             int command) {
-    const RECT place = twips().toRect(control.place.left, control.place.top, control.place.width,
-                                      control.place.height);
+    const RECT place = twips().toRect(control.place);
     HWND made = Win32Controls::create(handle(), className, control.caption,
                                       style | (control.enabled ? 0 : WS_DISABLED), place,
                                       control.name, command);

@@ -23,8 +23,7 @@ QFont designFont() {
 
 void place(QWidget* widget, const Form2Design::Control& control) {
     widget->setObjectName(QString::fromLatin1(control.name));
-    widget->setGeometry(QtTwips::toRect(control.place.left, control.place.top, control.place.width,
-                                        control.place.height));
+    widget->setGeometry(QtTwips::toRect(control.place));
 }
 
 /** A label centred in its place, in the design's face. */

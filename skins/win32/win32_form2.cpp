@@ -50,9 +50,7 @@ void Win32Form2::buildControls() {
 HWND Win32Form2::addControl(const Form2Design::Control& control, const char* className, DWORD style,
                             int id, DWORD exStyle) {
     return Win32Controls::create(handle(), className, control.caption, style,
-                                 twips().toRect(control.place.left, control.place.top,
-                                                control.place.width, control.place.height),
-                                 control.name, id, exStyle);
+                                 twips().toRect(control.place), control.name, id, exStyle);
 }
 
 void Win32Form2::show() {

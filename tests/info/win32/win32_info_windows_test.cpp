@@ -39,7 +39,8 @@ protected:
 };
 }  // namespace
 
-TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarOrTaskBarEntry) {
+TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDrawsIt) {
+    using namespace FrmSplashDesign;
     HWND window = m_splash->handle();
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_DLGFRAME);
@@ -53,11 +54,7 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarOrTaskBarEntry) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 1);
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 1);
-}
 
-TEST_F(Win32FrmSplashTest, StandsAsItsDesignDrawsItAtEveryScale) {
-    using namespace FrmSplashDesign;
-    HWND window = m_splash->handle();
     const int dpi = m_splash->dpi();
     // At 100 %, then moved to a display at 200 %: every place doubles, the banner is enlarged to
     // fill its place as at 100 %, and the labels are sized to their text again in faces twice as
@@ -70,12 +67,12 @@ TEST_F(Win32FrmSplashTest, StandsAsItsDesignDrawsItAtEveryScale) {
         EXPECT_EQ(clientSize(window).cx, designed(kClientWidthTwips));
         EXPECT_EQ(clientSize(window).cy, designed(kClientHeightTwips));
         // The frame's border lies outside the window; the banner fills its top.
+        const Place frame1 = placeOf(twips.toRect(kFrame1));
         EXPECT_EQ(place(control(kFrame1Name)),
-                  (Win32WindowProbe::Place{designed(kFrame1.left), designed(kFrame1.top),
-                                           designed(kFrame1.width), designed(kFrame1.height)}));
+                  (Place{scale * frame1.left, scale * frame1.top, scale * frame1.width,
+                         scale * frame1.height}));
         EXPECT_EQ(place(control(kImage1Name)),
-                  (Win32WindowProbe::Place{designed(kImage1Left), designed(kImage1Top), scale * 380,
-                                           scale * 120}));
+                  (Place{designed(kImage1Left), designed(kImage1Top), scale * 380, scale * 120}));
         BITMAP banner{};
         GetObjectA(reinterpret_cast<HBITMAP>(
                        SendMessageA(control(kImage1Name), STM_GETIMAGE, IMAGE_BITMAP, 0)),
@@ -86,8 +83,6 @@ TEST_F(Win32FrmSplashTest, StandsAsItsDesignDrawsItAtEveryScale) {
             HWND label = control(design.name);
             ASSERT_TRUE(label);
             EXPECT_EQ(text(label), design.text);
-            EXPECT_EQ(place(label).left, designed(design.left));
-            EXPECT_EQ(place(label).top, designed(design.top));
             EXPECT_EQ((GetWindowLongA(label, GWL_STYLE) & SS_TYPEMASK) == SS_RIGHT,
                       design.rightAligned);
             LOGFONTA font{};
@@ -98,8 +93,8 @@ TEST_F(Win32FrmSplashTest, StandsAsItsDesignDrawsItAtEveryScale) {
             EXPECT_EQ(font.lfWeight >= FW_BOLD, design.bold);
             // Sized to its text in the face it has now, not merely stretched with the window.
             const SIZE extent = Win32Controls::textExtent(label, design.text);
-            EXPECT_EQ(clientSize(label).cx, extent.cx);
-            EXPECT_EQ(clientSize(label).cy, extent.cy);
+            EXPECT_EQ(place(label),
+                      (Place{designed(design.left), designed(design.top), extent.cx, extent.cy}));
         }
     }
 }

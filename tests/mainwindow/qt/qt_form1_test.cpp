@@ -38,8 +38,9 @@ protected:
     std::unique_ptr<QtForm1> m_window;
 };
 
-TEST_F(Form1Layout, StandsAsItsDesignDrawsIt) {
+TEST_F(Form1Layout, StandsAsItsDesignDrawsItFixedWithAMinimiseButtonOnly) {
     using namespace Form1Design;
+    EXPECT_EQ(m_window->objectName(), QStringLiteral("Form1"));
     EXPECT_EQ(m_window->windowTitle(), QString::fromLatin1(kCaption));
     EXPECT_EQ(m_window->centralWidget()->geometry().size(),
               QtTwips::toRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
@@ -47,8 +48,7 @@ TEST_F(Form1Layout, StandsAsItsDesignDrawsIt) {
         SCOPED_TRACE(control->name);
         auto* widget = m_window->findChild<QWidget*>(QString::fromLatin1(control->name));
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), QtTwips::toRect(control->place.left, control->place.top,
-                                                      control->place.width, control->place.height));
+        EXPECT_EQ(widget->geometry(), QtTwips::toRect(control->place));
         EXPECT_EQ(widget->isEnabled(), control->enabled);
         EXPECT_EQ(widget->isVisible(), control->kind != Kind::HiddenTextBox);
         // Text1's first text gives way to the program folder at start-up.
@@ -66,9 +66,7 @@ TEST_F(Form1Layout, StandsAsItsDesignDrawsIt) {
         m_window->findChildren<PictureBox*>(QStringLiteral("Picture1"));
     ASSERT_EQ(boxes.size(), 8);
     for (PictureBox* box : boxes) {
-        const PreviewBoxes::Box& design = PreviewBoxes::kTwips.at(box->index());
-        EXPECT_EQ(box->geometry(),
-                  QtTwips::toRect(design.left, design.top, design.width, design.height))
+        EXPECT_EQ(box->geometry(), QtTwips::toRect(PreviewBoxes::kTwips.at(box->index())))
             << box->index();
         EXPECT_EQ(&m_window->picture(box->index()), box);
     }
@@ -81,24 +79,19 @@ TEST_F(Form1Layout, StandsAsItsDesignDrawsIt) {
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(menu->objectName(), QString::fromLatin1(kMenus[m].name));
         EXPECT_EQ(menu->title(), QString::fromLatin1(kMenus[m].caption));
-        const QList<QAction*> entries = menu->actions();
-        ASSERT_EQ(entries.size(), std::ssize(kMenus[m].entries));
-        for (qsizetype e = 0; e < entries.size(); ++e) {
-            const MenuEntry& design = kMenus[m].entries[static_cast<std::size_t>(e)];
-            EXPECT_EQ(entries[e]->objectName(), QString::fromLatin1(design.name));
-            EXPECT_EQ(entries[e]->text(), QString::fromLatin1(design.caption));
-            EXPECT_EQ(entries[e]->shortcut().toString(QKeySequence::PortableText),
-                      QString::fromLatin1(design.shortcut))
-                << design.name;
-            EXPECT_EQ(entries[e]->isCheckable(), design.checkable) << design.name;
+        ASSERT_EQ(menu->actions().size(), std::ssize(kMenus[m].entries));
+        for (const MenuEntry& design : kMenus[m].entries) {
+            const QAction* entry = menu->actions()[&design - kMenus[m].entries.data()];
+            EXPECT_EQ(entry->objectName(), QString::fromLatin1(design.name));
+            EXPECT_EQ(entry->text(), QString::fromLatin1(design.caption));
+            EXPECT_EQ(entry->shortcut().toString(QKeySequence::PortableText),
+                      QString::fromLatin1(design.shortcut));
+            EXPECT_EQ(entry->isCheckable(), design.checkable) << design.name;
         }
     }
     // Save waits for a load.
     EXPECT_FALSE(action("Savefifa2000menu")->isEnabled());
-}
 
-TEST_F(Form1Layout, WindowIsFixedWithAMinimiseButtonOnly) {
-    EXPECT_EQ(m_window->objectName(), QStringLiteral("Form1"));
     EXPECT_EQ(m_window->minimumSize(), m_window->maximumSize());
     EXPECT_EQ(m_window->height(),
               m_window->centralWidget()->height() + m_window->menuBar()->height());

@@ -60,8 +60,7 @@ TEST_F(Form2Test, StandsWithItsControlsAndTakesTheKeyboardAtOnce) {
         SCOPED_TRACE(control->name);
         auto* widget = skinSelect.findChild<QWidget*>(QString::fromLatin1(control->name));
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), QtTwips::toRect(control->place.left, control->place.top,
-                                                      control->place.width, control->place.height));
+        EXPECT_EQ(widget->geometry(), QtTwips::toRect(control->place));
         if (control->kind == Kind::List) continue;
         EXPECT_EQ(widget->property("text").toString(), QString::fromLatin1(control->caption));
         EXPECT_EQ(widget->font().family(), QString::fromLatin1(kFontFace));

@@ -1,6 +1,5 @@
 // Skin Select drawn with the Win32 API, the main window's skin background and WIC's decoding of
-// the skins: the window's controls as its design table draws them, its keys, the link's clicks, and
-// the pixels that land.
+// the skins: the window as designed, its keys, the link's clicks, and the pixels that land.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -80,14 +79,9 @@ TEST_F(Win32Form2Test, AToolWindowThatStandsAsItsDesignDrawsIt) {
         SCOPED_TRACE(design->name);
         HWND found = control(design->name);
         ASSERT_TRUE(found);
-        EXPECT_EQ(
-            _stricmp(className(found).c_str(), design->kind == Kind::List ? "ListBox" : "Static"),
-            0);
-        const RECT pixels = scale.toRect(design->place.left, design->place.top, design->place.width,
-                                         design->place.height);
-        EXPECT_EQ(place(found),
-                  (Win32WindowProbe::Place{pixels.left, pixels.top, pixels.right - pixels.left,
-                                           pixels.bottom - pixels.top}));
+        const char* kind = design->kind == Kind::List ? "ListBox" : "Static";
+        EXPECT_EQ(_stricmp(className(found).c_str(), kind), 0);
+        EXPECT_EQ(place(found), placeOf(scale.toRect(design->place)));
         if (design->kind == Kind::List) continue;
         EXPECT_EQ(text(found), design->caption);
         // The link reads as one: underlined (and drawn in blue, which only the screen shows).
