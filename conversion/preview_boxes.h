@@ -5,12 +5,11 @@
 #include <array>
 
 #include "conversion_host.h"
+#include "twips.h"
 
 namespace PreviewBoxes {
 
-struct Box {
-    int left, top, width, height;
-};
+using Box = Twips::Place;
 
 /**
  * What the conversion draws where: 0 and 1 the big front before and after, 4 and 5 the back, 6

@@ -7,12 +7,10 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "frm_splash_design.h"
 #include "qt_twips.h"
 
-namespace {
-constexpr int kClientWidthTwips = 5700;
-constexpr int kClientHeightTwips = 2910;
-}  // namespace
+using namespace FrmSplashDesign;
 
 QtFrmSplash::QtFrmSplash(ProgramExit& programExit, std::function<void()> showMainWindow)
     : QFrame(nullptr), m_logic(*this, programExit, std::move(showMainWindow)) {
@@ -36,43 +34,35 @@ void QtFrmSplash::buildControls() {
     client->setGeometry(contentsRect());
 
     m_frame1 = new QFrame(client);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setObjectName(QString::fromLatin1(kFrame1Name));
     m_frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    m_frame1->setGeometry(QtTwips::toRect(-120, -240, 6000, 4005));
+    m_frame1->setGeometry(QtTwips::toRect(kFrame1));
     m_frame1->installEventFilter(this);
 
     m_image1 = new QLabel(m_frame1);
-    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setObjectName(QString::fromLatin1(kImage1Name));
     m_image1->setPixmap(QPixmap(QStringLiteral(":/splash/banner.jpg")));
-    m_image1->move(QtTwips::toRect(120, 240, 0, 0).topLeft());
+    m_image1->move(QtTwips::toRect(kImage1Left, kImage1Top, 0, 0).topLeft());
     m_image1->adjustSize();  // the picture at its natural size
     m_image1->installEventFilter(this);
 
-    // Made in the order of their tab indexes: the notice first, the maker's name last.
-    addLabel(m_frame1, "lblWarning", QStringLiteral("Use at your own risk !"), 8.25, false, 3360,
-             2880);
-    QLabel* version =
-        addLabel(m_frame1, "lblVersion", QStringLiteral("Version 1.2"), 12, true, 120, 2760);
-    version->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    addLabel(m_frame1, "lblProductName", QStringLiteral("Vestrix"), 15.75, true, 120, 2400);
-    addLabel(m_frame1, "lblCompanyProduct", QStringLiteral("TAVRIMEL"), 18, true, 120, 2040);
+    for (const FrmSplashDesign::Label& label : kLabels) addLabel(m_frame1, label);
 }
 
-QLabel* QtFrmSplash::addLabel(QWidget* frame, const char* name, const QString& text, qreal points,
-                              bool bold, int leftTwips, int topTwips) {
-    auto* label = new QLabel(text, frame);
-    label->setObjectName(QString::fromLatin1(name));
+void QtFrmSplash::addLabel(QWidget* frame, const FrmSplashDesign::Label& design) {
+    auto* label = new QLabel(QString::fromLatin1(design.text), frame);
+    label->setObjectName(QString::fromLatin1(design.name));
     // Arial where it is installed, the desktop's sans-serif elsewhere.
-    QFont font(QStringLiteral("Arial"));
+    QFont font(QString::fromLatin1(kLabelFace));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
     label->setFont(font);
-    label->move(QtTwips::toRect(leftTwips, topTwips, 0, 0).topLeft());
+    if (design.rightAligned) label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->move(QtTwips::toRect(design.left, design.top, 0, 0).topLeft());
     label->adjustSize();
     // A click on a label is nobody's business: it must not reach the frame behind.
     label->setAttribute(Qt::WA_NoMousePropagation);
-    return label;
 }
 
 void QtFrmSplash::keyPressEvent(QKeyEvent* event) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "frm_splash.h"
+#include "frm_splash_design.h"
 
 class QLabel;
 
@@ -27,8 +28,7 @@ protected:
 
 private:
     void buildControls();
-    QLabel* addLabel(QWidget* frame, const char* name, const QString& text, qreal points, bool bold,
-                     int leftTwips, int topTwips);
+    void addLabel(QWidget* frame, const FrmSplashDesign::Label& design);
     // FrmSplashView
     void unload() override;
 

@@ -1,6 +1,7 @@
 // The splash window: banner, maker, product, version and notice; any key or click moves on.
 #include "win32_frm_splash.h"
 
+#include "frm_splash_design.h"
 #include "win32_bitmap.h"
 #include "win32_clicks.h"
 #include "win32_control_names.h"
@@ -9,9 +10,9 @@
 #include "win32_picture_decoder.h"
 
 namespace {
+using namespace FrmSplashDesign;
+
 constexpr const char* kClassName = "VestrixFrmSplash";
-constexpr int kClientWidthTwips = 5700;
-constexpr int kClientHeightTwips = 2910;
 // No caption, no control box, the fixed dialog border.
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
@@ -85,32 +86,28 @@ void Win32FrmSplash::buildControls() {
     const Win32Twips scale = twips();
     // The frame is larger than the client area: its border lies outside, only its inside shows.
     m_frame1 = Win32Controls::create(handle(), "STATIC", "", SS_NOTIFY | WS_CLIPCHILDREN,
-                                     scale.toRect(-120, -240, 6000, 4005), "Frame1");
+                                     scale.toRect(kFrame1), kFrame1Name);
     Win32Clicks::watch(m_frame1, [this] { m_logic.Frame1_Click(); });
 
     m_image1 = Win32Controls::create(m_frame1, "STATIC", "", SS_BITMAP | SS_NOTIFY,
-                                     scale.toRect(120, 240, 0, 0), "Image1");
+                                     scale.toRect(kImage1Left, kImage1Top, 0, 0), kImage1Name);
     showBanner();
     Win32Clicks::watch(m_image1, [this] { m_logic.Image1_Click(); });
 
-    // Made in the order of their tab indexes: the notice first, the maker's name last.
-    addLabel("lblWarning", "Use at your own risk !", addFont("Arial", 8.25), 3360, 2880, SS_LEFT);
-    addLabel("lblVersion", "Version 1.2", addFont("Arial", 12, true), 120, 2760, SS_RIGHT);
-    addLabel("lblProductName", "Vestrix", addFont("Arial", 15.75, true), 120, 2400, SS_LEFT);
-    addLabel("lblCompanyProduct", "TAVRIMEL", addFont("Arial", 18, true), 120, 2040, SS_LEFT);
+    for (const FrmSplashDesign::Label& label : kLabels) addLabel(label);
     // Each sized to its text.
     fitLabels();
 }
 
-void Win32FrmSplash::addLabel(const char* name, const char* text, Win32Font& font, int leftTwips,
-                              int topTwips, DWORD alignment) {
+void Win32FrmSplash::addLabel(const FrmSplashDesign::Label& design) {
     // SS_NOTIFY: the label takes its clicks, which then do nothing, instead of passing them
     // through to the frame behind.
-    HWND label = Win32Controls::create(m_frame1, "STATIC", text, alignment | SS_NOTIFY,
-                                       twips().toRect(leftTwips, topTwips, 0, 0), name);
-    font.applyTo(label);
+    HWND label = Win32Controls::create(m_frame1, "STATIC", design.text,
+                                       (design.rightAligned ? SS_RIGHT : SS_LEFT) | SS_NOTIFY,
+                                       twips().toRect(design.left, design.top, 0, 0), design.name);
+    addFont(kLabelFace, design.points, design.bold).applyTo(label);
     Win32Clicks::swallow(label);
-    m_labels.push_back(Label{label, text});
+    m_labels.push_back(Label{label, design.text});
 }
 
 LRESULT Win32FrmSplash::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

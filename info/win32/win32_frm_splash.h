@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "frm_splash.h"
+#include "frm_splash_design.h"
 #include "win32_window.h"
 
 /**
@@ -31,8 +32,7 @@ private:
     };
 
     void buildControls();
-    void addLabel(const char* name, const char* text, Win32Font& font, int leftTwips, int topTwips,
-                  DWORD alignment);
+    void addLabel(const FrmSplashDesign::Label& design);
     void showBanner();
     void fitLabels();
     // FrmSplashView

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "dropped_kit.h"
+#include "form1_design.h"
 #include "picture_box.h"
 #include "preview_boxes.h"
 #include "qt_form2.h"
@@ -24,9 +25,8 @@
 #include "window_icon.h"
 
 namespace {
-constexpr int kClientWidthTwips = 6915;
-constexpr int kClientHeightTwips = 5610;
-constexpr int kProgressMaximum = 90;
+using namespace Form1Design;
+
 constexpr qint64 kProgressPaintMs = 40;
 
 // The dropped items' local paths, empty for an item that is no local file. The URL's
@@ -73,90 +73,72 @@ void QtForm1::buildControls() {
     client->setFixedSize(Twips::toPixels(kClientWidthTwips), Twips::toPixels(kClientHeightTwips));
     setCentralWidget(client);
 
-    m_command1 = new QPushButton(QStringLiteral("Load FIFA99 Jersey"), client);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(QtTwips::toRect(120, 2400, 1935, 375));
-    connect(m_command1, &QPushButton::clicked, this, [this] { m_logic.Command1_Click(); });
-
-    m_command2 = new QPushButton(QStringLiteral("Save FIFA2000 jersey"), client);
-    m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setGeometry(QtTwips::toRect(120, 5040, 1935, 375));
-    m_command2->setEnabled(false);
-    connect(m_command2, &QPushButton::clicked, this, [this] { m_logic.Command2_Click(); });
+    // The buttons keep the desktop's own face, which its theme sizes them for; the design's face
+    // is the one Windows offers.
+    m_command1 = addButton(kCommand1);
+    m_command2 = addButton(kCommand2);
 
     for (int i = 0; i < ConversionHost::kPreviewCount; ++i) {
-        const PreviewBoxes::Box& box = PreviewBoxes::kTwips[static_cast<std::size_t>(i)];
         auto* picture = new PictureBox(i, client);
-        picture->setGeometry(QtTwips::toRect(box.left, box.top, box.width, box.height));
+        picture->setGeometry(QtTwips::toRect(PreviewBoxes::kTwips[static_cast<std::size_t>(i)]));
         m_pictures[static_cast<std::size_t>(i)] = picture;
     }
 
     m_progressBar1 = new QProgressBar(client);
-    m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progressBar1->setGeometry(QtTwips::toRect(2160, 2520, 3255, 255));
+    place(m_progressBar1, kProgressBar1);
     m_progressBar1->setRange(0, kProgressMaximum);
     m_progressBar1->setValue(0);
     m_progressBar1->setTextVisible(false);
 
-    // Hidden text boxes: Text1 holds the program folder, DDEtext serves the web links later.
-    m_text1 = new QLineEdit(QStringLiteral("Text1"), client);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(QtTwips::toRect(3480, 5160, 3135, 285));
-    m_text1->hide();
-
-    m_ddeText = new QLineEdit(QStringLiteral("INVISIBLE -- for URL lunching"), client);
-    m_ddeText->setObjectName(QStringLiteral("DDEtext"));
-    m_ddeText->setGeometry(QtTwips::toRect(3120, 5280, 3135, 285));
-    m_ddeText->hide();
+    m_text1 = addHiddenTextBox(kText1);
+    addHiddenTextBox(kDDEtext);
 
     setTabOrder(m_command1, m_command2);
+}
+
+void QtForm1::place(QWidget* widget, const Form1Design::Control& control) {
+    widget->setObjectName(QString::fromLatin1(control.name));
+    widget->setGeometry(QtTwips::toRect(control.place));
+    widget->setEnabled(control.enabled);
+}
+
+QPushButton* QtForm1::addButton(const Form1Design::Control& control) {
+    auto* button = new QPushButton(QString::fromLatin1(control.caption), m_client);
+    place(button, control);
+    connect(button, &QPushButton::clicked, this,
+            [this, click = control.click] { (m_logic.*click)(); });
+    return button;
+}
+
+QLineEdit* QtForm1::addHiddenTextBox(const Form1Design::Control& control) {
+    auto* text = new QLineEdit(QString::fromLatin1(control.caption), m_client);
+    place(text, control);
+    text->hide();
+    return text;
 }
 
 void QtForm1::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("FileMenu"));
-    addMenuEntry(file, QStringLiteral("Open Fifa99 Jersey"), QStringLiteral("openfifa99menu"),
-                 QKeySequence(Qt::CTRL | Qt::Key_O), &Form1::Command1_Click);
-    m_saveMenu = addMenuEntry(file, QStringLiteral("Save Fifa2000 Jersey"),
-                              QStringLiteral("Savefifa2000menu"),
-                              QKeySequence(Qt::CTRL | Qt::Key_S), &Form1::Command2_Click);
-    addMenuEntry(file, QStringLiteral("Exit"), QStringLiteral("ExitMenu"),
-                 QKeySequence(Qt::CTRL | Qt::Key_X), &Form1::ExitMenu_Click);
-
-    QMenu* options = bar->addMenu(QStringLiteral("Options"));
-    options->setObjectName(QStringLiteral("viewmenu"));
-    m_color64 = addMenuEntry(options, QStringLiteral("Make 64 Color Jersey"),
-                             QStringLiteral("color64"), QKeySequence(), nullptr);
-    m_color64->setCheckable(true);
-    // Qt flips a checkable entry before telling us; undo that so color64_Click alone decides.
-    connect(m_color64, &QAction::triggered, this, [this] {
-        m_color64->setChecked(!m_color64->isChecked());
-        m_logic.color64_Click();
-    });
-    addMenuEntry(options, QStringLiteral("Load Skin"), QStringLiteral("LoadSkinMenu"),
-                 QKeySequence(Qt::Key_F2), &Form1::LoadSkinMenu_Click);
-
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("HelpMenu"));
-    addMenuEntry(help, QStringLiteral("ReadMe.TXT"), QStringLiteral("readme_menu"),
-                 QKeySequence(Qt::Key_F1), &Form1::readme_menu_Click);
-    addMenuEntry(help, QStringLiteral("About"), QStringLiteral("AboutMenu"),
-                 QKeySequence(Qt::CTRL | Qt::Key_A), &Form1::AboutMenu_Click);
-    addMenuEntry(help, QStringLiteral("Visit Our Website"), QStringLiteral("visitwebsiteMenu"),
-                 QKeySequence(Qt::CTRL | Qt::Key_V), &Form1::visitwebsiteMenu_Click);
+    for (const Menu& design : kMenus) {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(design.caption));
+        menu->setObjectName(QString::fromLatin1(design.name));
+        for (const MenuEntry& entry : design.entries) addMenuEntry(menu, entry);
+    }
 }
 
-QAction* QtForm1::addMenuEntry(QMenu* menu, const QString& caption, const QString& name,
-                               const QKeySequence& shortcut, void (Form1::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    if (handler)
-        connect(action, &QAction::triggered, this, [this, handler] { (m_logic.*handler)(); });
-    return action;
+void QtForm1::addMenuEntry(QMenu* menu, const Form1Design::MenuEntry& entry) {
+    QAction* action = menu->addAction(QString::fromLatin1(entry.caption));
+    action->setObjectName(QString::fromLatin1(entry.name));
+    action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+    action->setCheckable(entry.checkable);
+    connect(action, &QAction::triggered, this, [this, action, entry] {
+        // Qt flips a checkable entry before telling us; undo that so the logic alone decides.
+        if (entry.checkable) action->setChecked(!action->isChecked());
+        (m_logic.*entry.click)();
+    });
+    if (entry.click == &Form1::Command2_Click) m_saveMenu = action;
+    if (entry.click == &Form1::color64_Click) m_color64 = action;
 }
 
 void QtForm1::setEnabled(Control control, bool enabled) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "form1.h"
+#include "form1_design.h"
 
 class QAction;
 class QLineEdit;
@@ -46,8 +47,10 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    QAction* addMenuEntry(QMenu* menu, const QString& caption, const QString& name,
-                          const QKeySequence& shortcut, void (Form1::*handler)());
+    void place(QWidget* widget, const Form1Design::Control& control);
+    QPushButton* addButton(const Form1Design::Control& control);
+    QLineEdit* addHiddenTextBox(const Form1Design::Control& control);
+    void addMenuEntry(QMenu* menu, const Form1Design::MenuEntry& entry);
 
     // Form1View
     void setEnabled(Control control, bool enabled) override;
@@ -76,7 +79,6 @@ private:
     std::array<PictureBox*, ConversionHost::kPreviewCount> m_pictures{};
     QProgressBar* m_progressBar1 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    QLineEdit* m_ddeText = nullptr;
     QAction* m_saveMenu = nullptr;
     QAction* m_color64 = nullptr;
     Form1 m_logic;  // last: it talks to the controls above

@@ -6,9 +6,13 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "dropped_kit.h"
+#include "form1_design.h"
 #include "preview_boxes.h"
 #include "win32_control_names.h"
 #include "win32_controls.h"
@@ -21,10 +25,9 @@
 #include "win32_text.h"
 
 namespace {
+using namespace Form1Design;
+
 constexpr const char* kClassName = "VestrixForm1";
-constexpr int kClientWidthTwips = 6915;
-constexpr int kClientHeightTwips = 5610;
-constexpr int kProgressMaximum = 90;
 constexpr ULONGLONG kProgressPaintMs = 40;
 // A fixed single border: minimise, no maximise. The window clips its controls, so that the skin
 // painted on its background stays behind them.
@@ -32,45 +35,38 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr DWORD kExStyle = WS_EX_ACCEPTFILES;
 // A kit from the command line or dropped on the window, loaded from the message loop.
 constexpr UINT kLoadPending = WM_APP + 1;
+// The command numbers WM_COMMAND brings: the buttons by their place in the design, the menu
+// entries one after another, menu by menu. Clear of IDOK and IDCANCEL, which the dialog keys
+// Enter and Escape send.
+constexpr WORD kFirstButtonCommand = 100;
+constexpr WORD kFirstMenuCommand = 200;
 
-struct MenuEntry {
-    const char* caption;  // with the shortcut after a tab, as menus show it
-    const char* name;
-    Win32Form1::Command command;
-};
+/** Calls visit(entry, command number) for every menu entry of the design. */
+template <typename Visit>
+void forEachMenuEntry(Visit visit) {
+    WORD command = kFirstMenuCommand;
+    for (const Menu& menu : kMenus) {
+        for (const MenuEntry& entry : menu.entries) visit(entry, command++);
+    }
+}
 
-struct Menu {
-    const char* caption;
-    const char* name;
-    std::vector<MenuEntry> entries;
-};
+/** The menu's caption with the shortcut after a tab, as menus show it. */
+std::string menuText(const MenuEntry& entry) {
+    return *entry.shortcut ? std::string(entry.caption) + "\t" + entry.shortcut : entry.caption;
+}
 
-const Menu kMenus[] = {
-    {"File",
-     "FileMenu",
-     {{"Open Fifa99 Jersey\tCtrl+O", "openfifa99menu", Win32Form1::kOpenMenu},
-      {"Save Fifa2000 Jersey\tCtrl+S", "Savefifa2000menu", Win32Form1::kSaveMenu},
-      {"Exit\tCtrl+X", "ExitMenu", Win32Form1::kExitMenu}}},
-    {"Options",
-     "viewmenu",
-     {{"Make 64 Color Jersey", "color64", Win32Form1::kColor64},
-      {"Load Skin\tF2", "LoadSkinMenu", Win32Form1::kLoadSkinMenu}}},
-    {"Help",
-     "HelpMenu",
-     {{"ReadMe.TXT\tF1", "readme_menu", Win32Form1::kReadmeMenu},
-      {"About\tCtrl+A", "AboutMenu", Win32Form1::kAboutMenu},
-      {"Visit Our Website\tCtrl+V", "visitwebsiteMenu", Win32Form1::kWebsiteMenu}}},
-};
-
-ACCEL kShortcuts[] = {
-    {FVIRTKEY | FCONTROL, 'O', Win32Form1::kOpenMenu},
-    {FVIRTKEY | FCONTROL, 'S', Win32Form1::kSaveMenu},
-    {FVIRTKEY | FCONTROL, 'X', Win32Form1::kExitMenu},
-    {FVIRTKEY, VK_F2, Win32Form1::kLoadSkinMenu},
-    {FVIRTKEY, VK_F1, Win32Form1::kReadmeMenu},
-    {FVIRTKEY | FCONTROL, 'A', Win32Form1::kAboutMenu},
-    {FVIRTKEY | FCONTROL, 'V', Win32Form1::kWebsiteMenu},
-};
+/** The key of a shortcut as the menu shows it: "Ctrl+O", "F2". */
+ACCEL accelerator(std::string_view shortcut, WORD command) {
+    BYTE flags = FVIRTKEY;
+    if (shortcut.starts_with("Ctrl+")) {
+        flags |= FCONTROL;
+        shortcut.remove_prefix(5);
+    }
+    const WORD key = shortcut.size() > 1 && shortcut.front() == 'F'
+                         ? static_cast<WORD>(VK_F1 + std::stoi(std::string(shortcut.substr(1))) - 1)
+                         : static_cast<WORD>(shortcut.front());
+    return ACCEL{flags, key, command};
+}
 
 /** Names a menu item by its item data: the layout scaler lists menus by these names. */
 void nameMenuItem(HMENU menu, UINT position, const char* name) {
@@ -91,13 +87,17 @@ Win32Form1::Win32Form1(const MainWindowServices& services)
     : m_services(services), m_logic(*this, services) {
     registerClass(kClassName);
     m_menu = buildMenus();
-    create(kExStyle, kClassName, "Vestrix", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+    create(kExStyle, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
            frameAround(nullptr, kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle, true),
            nullptr, m_menu);
     setIcons();
     Win32ControlNames::set(handle(), "Form1");
     SetPropW(handle(), L"VestrixDialogKeys", handle());
-    m_accelerators = CreateAcceleratorTableW(kShortcuts, static_cast<int>(std::size(kShortcuts)));
+    std::vector<ACCEL> shortcuts;
+    forEachMenuEntry([&](const MenuEntry& entry, WORD command) {
+        if (*entry.shortcut) shortcuts.push_back(accelerator(entry.shortcut, command));
+    });
+    m_accelerators = CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
     m_surface = std::make_unique<Win32SkinSurface>(handle());
     m_layoutForm = std::make_unique<Win32LayoutForm>(handle());
     buildControls();
@@ -133,11 +133,15 @@ void Win32Form1::dpiChanged() {
 
 HMENU Win32Form1::buildMenus() {
     HMENU bar = CreateMenu();
+    WORD command = kFirstMenuCommand;
     for (const Menu& menu : kMenus) {
         HMENU popup = CreatePopupMenu();
         for (const MenuEntry& entry : menu.entries) {
-            AppendMenuW(popup, MF_STRING, entry.command, wideText(entry.caption).c_str());
+            AppendMenuW(popup, MF_STRING, command, wideText(menuText(entry)).c_str());
             nameMenuItem(popup, static_cast<UINT>(GetMenuItemCount(popup) - 1), entry.name);
+            if (entry.click == &Form1::Command2_Click) m_saveMenu = command;
+            if (entry.click == &Form1::color64_Click) m_color64 = command;
+            ++command;
         }
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
                     wideText(menu.caption).c_str());
@@ -147,37 +151,42 @@ HMENU Win32Form1::buildMenus() {
 }
 
 void Win32Form1::buildControls() {
-    Win32Font& font = addFont("MS Sans Serif", 8.25);
+    Win32Font& font = addFont(kFontFace, kFontPoints);
+    m_command1 = addButton(kCommand1, font);
+    m_command2 = addButton(kCommand2, font);
+
     const Win32Twips scale = twips();
-
-    m_command1 =
-        Win32Controls::create(handle(), "BUTTON", "Load FIFA99 Jersey", BS_PUSHBUTTON | WS_TABSTOP,
-                              scale.toRect(120, 2400, 1935, 375), "Command1", kCommand1);
-    font.applyTo(m_command1);
-    m_command2 = Win32Controls::create(handle(), "BUTTON", "Save FIFA2000 jersey",
-                                       BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED,
-                                       scale.toRect(120, 5040, 1935, 375), "Command2", kCommand2);
-    font.applyTo(m_command2);
-
     for (int i = 0; i < ConversionHost::kPreviewCount; ++i) {
-        const PreviewBoxes::Box& box = PreviewBoxes::kTwips[static_cast<std::size_t>(i)];
         m_pictures[static_cast<std::size_t>(i)] = std::make_unique<Win32PictureBox>(
-            handle(), i, scale.toRect(box.left, box.top, box.width, box.height));
+            handle(), i, scale.toRect(PreviewBoxes::kTwips[static_cast<std::size_t>(i)]));
     }
 
-    m_progressBar1 = Win32Controls::create(handle(), PROGRESS_CLASSA, "", 0,
-                                           scale.toRect(2160, 2520, 3255, 255), "ProgressBar1");
+    m_progressBar1 = addControl(kProgressBar1, PROGRESS_CLASSA, 0);
     SendMessageW(m_progressBar1, PBM_SETRANGE32, 0, kProgressMaximum);
     SendMessageW(m_progressBar1, PBM_SETPOS, 0, 0);
 
-    // Hidden text boxes: Text1 holds the program folder, DDEtext serves the web links later.
-    m_text1 = Win32Controls::create(handle(), "EDIT", "Text1", ES_AUTOHSCROLL,
-                                    scale.toRect(3480, 5160, 3135, 285), "Text1");
-    ShowWindow(m_text1, SW_HIDE);
-    HWND ddeText =
-        Win32Controls::create(handle(), "EDIT", "INVISIBLE -- for URL lunching", ES_AUTOHSCROLL,
-                              scale.toRect(3120, 5280, 3135, 285), "DDEtext");
-    ShowWindow(ddeText, SW_HIDE);
+    m_text1 = addControl(kText1, "EDIT", ES_AUTOHSCROLL);
+    addControl(kDDEtext, "EDIT", ES_AUTOHSCROLL);
+}
+
+HWND Win32Form1::addControl(const Form1Design::Control& control, const char* className, DWORD style,
+                            int command) {
+    const RECT place = twips().toRect(control.place);
+    HWND made = Win32Controls::create(handle(), className, control.caption,
+                                      style | (control.enabled ? 0 : WS_DISABLED), place,
+                                      control.name, command);
+    if (control.kind == Kind::HiddenTextBox) ShowWindow(made, SW_HIDE);
+    return made;
+}
+
+HWND Win32Form1::addButton(const Form1Design::Control& control, Win32Font& font) {
+    // The button's command number names its place in the design.
+    const auto index =
+        std::find(std::begin(kControls), std::end(kControls), &control) - std::begin(kControls);
+    HWND button = addControl(control, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP,
+                             kFirstButtonCommand + static_cast<int>(index));
+    font.applyTo(button);
+    return button;
 }
 
 void Win32Form1::show() {
@@ -242,36 +251,15 @@ LRESULT Win32Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32Form1::command(WORD id) {
-    // A shortcut reaches a greyed-out entry too: Save waits for a load.
-    if (id == kSaveMenu && !IsWindowEnabled(m_command2)) return;
-    switch (id) {
-        case kCommand1:
-        case kOpenMenu:
-            m_logic.Command1_Click();
-            break;
-        case kCommand2:
-        case kSaveMenu:
-            m_logic.Command2_Click();
-            break;
-        case kExitMenu:
-            m_logic.ExitMenu_Click();
-            break;
-        case kColor64:
-            m_logic.color64_Click();
-            break;
-        case kLoadSkinMenu:
-            m_logic.LoadSkinMenu_Click();
-            break;
-        case kReadmeMenu:
-            m_logic.readme_menu_Click();
-            break;
-        case kAboutMenu:
-            m_logic.AboutMenu_Click();
-            break;
-        case kWebsiteMenu:
-            m_logic.visitwebsiteMenu_Click();
-            break;
+    if (id >= kFirstButtonCommand && id < kFirstButtonCommand + std::size(kControls)) {
+        if (const auto click = kControls[id - kFirstButtonCommand]->click) (m_logic.*click)();
+        return;
     }
+    // A shortcut reaches a greyed-out entry too: Save waits for a load.
+    if (GetMenuState(m_menu, id, MF_BYCOMMAND) & MF_GRAYED) return;
+    forEachMenuEntry([&](const MenuEntry& entry, WORD command) {
+        if (command == id) (m_logic.*entry.click)();
+    });
 }
 
 void Win32Form1::dropFiles(HDROP drop) {
@@ -291,13 +279,13 @@ void Win32Form1::dropFiles(HDROP drop) {
 void Win32Form1::setEnabled(Control control, bool enabled) {
     if (control == Control::Command2) EnableWindow(m_command2, enabled ? TRUE : FALSE);
     if (control == Control::Savefifa2000menu) {
-        EnableMenuItem(m_menu, kSaveMenu, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        EnableMenuItem(m_menu, m_saveMenu, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
 }
 
 void Win32Form1::setChecked(Control control, bool checked) {
     if (control == Control::color64) {
-        CheckMenuItem(m_menu, kColor64, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+        CheckMenuItem(m_menu, m_color64, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
     }
 }
 

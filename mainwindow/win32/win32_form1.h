@@ -7,6 +7,7 @@
 #include <string>
 
 #include "form1.h"
+#include "form1_design.h"
 #include "win32_window.h"
 
 class Win32Form2;
@@ -24,23 +25,6 @@ class Win32SkinSurface;
  */
 class Win32Form1 : public Win32Window, private Form1View {
 public:
-    /**
-     * The controls' and menu entries' command numbers, as WM_COMMAND brings them; clear of IDOK
-     * and IDCANCEL, which the dialog keys Enter and Escape send.
-     */
-    enum Command : WORD {
-        kCommand1 = 100,
-        kCommand2,
-        kOpenMenu,
-        kSaveMenu,
-        kExitMenu,
-        kColor64,
-        kLoadSkinMenu,
-        kReadmeMenu,
-        kAboutMenu,
-        kWebsiteMenu,
-    };
-
     explicit Win32Form1(const MainWindowServices& services);
     ~Win32Form1() override;
 
@@ -61,6 +45,9 @@ protected:
 
 private:
     void buildControls();
+    HWND addControl(const Form1Design::Control& control, const char* className, DWORD style,
+                    int command = 0);
+    HWND addButton(const Form1Design::Control& control, Win32Font& font);
     void setIcons();
     HMENU buildMenus();
     void command(WORD id);
@@ -83,6 +70,8 @@ private:
     MainWindowServices m_services;
     HACCEL m_accelerators = nullptr;
     HMENU m_menu = nullptr;
+    WORD m_saveMenu = 0;  // Savefifa2000menu's command number
+    WORD m_color64 = 0;
     HICON m_icons[2] = {nullptr, nullptr};
     std::unique_ptr<Win32SkinSurface> m_surface;
     std::unique_ptr<Win32LayoutForm> m_layoutForm;

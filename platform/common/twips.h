@@ -6,6 +6,14 @@ namespace Twips {
 inline constexpr int kPerPixel = 15;
 inline constexpr int kPerInch = 1440;
 
+/** A control's place as designed, in twips: left, top, width, height. */
+struct Place {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 /** A control's place in whole pixels: left, top, width, height. */
 struct PixelRect {
     int left = 0;

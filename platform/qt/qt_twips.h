@@ -13,4 +13,8 @@ inline QRect toRect(int left, int top, int width, int height) {
     return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
+inline QRect toRect(const Twips::Place& place) {
+    return toRect(place.left, place.top, place.width, place.height);
+}
+
 }  // namespace QtTwips

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+#include "twips.h"
+
 class Win32Twips {
 public:
     explicit Win32Twips(int dotsPerInch) : m_dpi(dotsPerInch > 0 ? dotsPerInch : 96) {}
@@ -24,6 +26,9 @@ public:
     /** A place given as left, top, width and height in twips, as pixels (left, top, right, bottom).
      */
     RECT toRect(int left, int top, int width, int height) const;
+    RECT toRect(const Twips::Place& place) const {
+        return toRect(place.left, place.top, place.width, place.height);
+    }
     /** The font height of CreateFont for a size in points. */
     int fontHeight(double points) const;
 

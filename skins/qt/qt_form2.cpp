@@ -7,25 +7,39 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+#include "form2_design.h"
 #include "qt_twips.h"
 
 namespace {
-constexpr int kClientWidthTwips = 2175;
-constexpr int kClientHeightTwips = 1395;
+using namespace Form2Design;
 
-/** MS Sans Serif stands in for the desktop's sans-serif where it is not installed. */
-QFont sansSerif(qreal points) {
-    QFont font(QStringLiteral("MS Sans Serif"));
+/** The desktop's sans-serif stands in for the design's face where it is not installed. */
+QFont designFont() {
+    QFont font(QString::fromLatin1(kFontFace));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
+    font.setPointSizeF(kFontPoints);
     return font;
+}
+
+void place(QWidget* widget, const Form2Design::Control& control) {
+    widget->setObjectName(QString::fromLatin1(control.name));
+    widget->setGeometry(QtTwips::toRect(control.place));
+}
+
+/** A label centred in its place, in the design's face. */
+QLabel* centredLabel(const Form2Design::Control& control, QWidget* parent) {
+    auto* label = new QLabel(QString::fromLatin1(control.caption), parent);
+    place(label, control);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFont(designFont());
+    return label;
 }
 }  // namespace
 
 QtForm2::QtForm2(SkinCanvas& canvas, const Form2Services& services, QWidget* parent)
     : QWidget(parent), m_logic(*this, canvas, services) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Skin Select"));
+    setWindowTitle(QString::fromLatin1(kCaption));
     // A fixed tool window: a small title bar with a close box, nothing else, no task-bar entry.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -38,27 +52,20 @@ QtForm2::QtForm2(SkinCanvas& canvas, const Form2Services& services, QWidget* par
 
 void QtForm2::buildControls() {
     m_file1 = new QListWidget(this);
-    m_file1->setObjectName(QStringLiteral("File1"));
-    m_file1->setGeometry(QtTwips::toRect(0, 0, 2175, 675));
+    place(m_file1, kFile1);
 
-    m_label1 = new QLabel(QStringLiteral("Download more SKINS"), this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(QtTwips::toRect(120, 720, 1935, 255));
-    m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont linkFont = sansSerif(8.25);
+    m_label1 = centredLabel(kLabel1, this);
+    QFont linkFont = m_label1->font();
     linkFont.setUnderline(true);
     m_label1->setFont(linkFont);
     QPalette linkColours = m_label1->palette();
-    linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    linkColours.setColor(QPalette::WindowText,
+                         QColor(kLinkColour.red, kLinkColour.green, kLinkColour.blue));
     m_label1->setPalette(linkColours);
     m_label1->installEventFilter(this);
 
-    auto* label2 = new QLabel(QStringLiteral(" from the Vestrix's web page"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setGeometry(QtTwips::toRect(0, 960, 2175, 495));
-    label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label2->setWordWrap(true);  // two lines tall, to take the sentence where the font is wide
-    label2->setFont(sansSerif(8.25));
+    // Two lines tall, to take the sentence where the font is wide.
+    centredLabel(kLabel2, this)->setWordWrap(true);
 
     // Every change of the selection by the user paints, by mouse or arrow keys.
     connect(m_file1, &QListWidget::currentRowChanged, this, [this] { m_logic.File1_Click(); });

@@ -1,15 +1,16 @@
 // The Skin Select window's controls, and its events handed to the logic.
 #include "win32_form2.h"
 
+#include "form2_design.h"
 #include "win32_clicks.h"
 #include "win32_control_names.h"
 #include "win32_controls.h"
 #include "win32_text.h"
 
 namespace {
+using namespace Form2Design;
+
 constexpr const char* kClassName = "VestrixForm2";
-constexpr int kClientWidthTwips = 2175;
-constexpr int kClientHeightTwips = 1395;
 constexpr int kFile1Id = 1;
 // A fixed tool window: a small title bar with a close box, no task-bar entry.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -21,7 +22,7 @@ Win32Form2::Win32Form2(HWND owner, SkinCanvas& canvas, const Form2Services& serv
     : m_logic(*this, canvas, services) {
     registerClass(kClassName);
     // Where the system chooses; only the size is ours.
-    create(kExStyle, kClassName, "Skin Select", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+    create(kExStyle, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
            frameAround(owner, kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle), owner);
     Win32ControlNames::set(handle(), "Form2");
     buildControls();
@@ -31,24 +32,25 @@ Win32Form2::Win32Form2(HWND owner, SkinCanvas& canvas, const Form2Services& serv
 Win32Form2::~Win32Form2() = default;
 
 void Win32Form2::buildControls() {
-    Win32Font& font = addFont("MS Sans Serif", 8.25);
-    Win32Font& linkFont = addFont("MS Sans Serif", 8.25, false, true);
-    const Win32Twips scale = twips();
+    Win32Font& font = addFont(kFontFace, kFontPoints);
+    Win32Font& linkFont = addFont(kFontFace, kFontPoints, false, true);
 
-    m_file1 = Win32Controls::create(
-        handle(), "LISTBOX", "", WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-        scale.toRect(0, 0, 2175, 675), "File1", kFile1Id, WS_EX_CLIENTEDGE);
+    m_file1 =
+        addControl(kFile1, "LISTBOX", WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                   kFile1Id, WS_EX_CLIENTEDGE);
     font.applyTo(m_file1);
 
-    m_label1 =
-        Win32Controls::create(handle(), "STATIC", "Download more SKINS", SS_CENTER | SS_NOTIFY,
-                              scale.toRect(120, 720, 1935, 255), "Label1");
+    m_label1 = addControl(kLabel1, "STATIC", SS_CENTER | SS_NOTIFY);
     linkFont.applyTo(m_label1);
     Win32Clicks::watch(m_label1, [this] { m_logic.Label1_Click(); });
 
-    HWND label2 = Win32Controls::create(handle(), "STATIC", " from the Vestrix's web page",
-                                        SS_CENTER, scale.toRect(0, 960, 2175, 495), "Label2");
-    font.applyTo(label2);
+    font.applyTo(addControl(kLabel2, "STATIC", SS_CENTER));
+}
+
+HWND Win32Form2::addControl(const Form2Design::Control& control, const char* className, DWORD style,
+                            int id, DWORD exStyle) {
+    return Win32Controls::create(handle(), className, control.caption, style,
+                                 twips().toRect(control.place), control.name, id, exStyle);
 }
 
 void Win32Form2::show() {
@@ -71,7 +73,7 @@ LRESULT Win32Form2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (reinterpret_cast<HWND>(lParam) == m_label1) {
                 // The link's blue on the window's own colour.
                 const HDC dc = reinterpret_cast<HDC>(wParam);
-                SetTextColor(dc, RGB(0, 0, 255));
+                SetTextColor(dc, RGB(kLinkColour.red, kLinkColour.green, kLinkColour.blue));
                 SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "form2.h"
+#include "form2_design.h"
 #include "win32_window.h"
 
 /**
@@ -26,6 +27,8 @@ protected:
 
 private:
     void buildControls();
+    HWND addControl(const Form2Design::Control& control, const char* className, DWORD style,
+                    int id = 0, DWORD exStyle = 0);
 
     // Form2View
     void setListEntries(const std::vector<std::string>& names) override;

@@ -12,7 +12,9 @@
 #include <functional>
 
 #include "fake_program_exit.h"
+#include "frm_splash_design.h"
 #include "immediate_exit.h"
+#include "qt_twips.h"
 
 namespace {
 struct Trigger {
@@ -46,27 +48,32 @@ struct ShownSplash {
 };
 }  // namespace
 
-TEST(Splash, ShowsItsControlsWhereTheyBelong) {
+TEST(Splash, StandsAsItsDesignDrawsIt) {
+    using namespace FrmSplashDesign;
     ShownSplash shown;
     QtFrmSplash& splash = *shown.splash;
-    EXPECT_EQ(part(splash, "client")->size(), QSize(380, 194));
+    const QWidget* client = part(splash, "client");
+    EXPECT_EQ(client->size(), QtTwips::toRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
     EXPECT_EQ(splash.windowType(), Qt::SplashScreen);  // no task-bar entry
     EXPECT_EQ(splash.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
-    EXPECT_EQ(part(splash, "Frame1")->geometry(), QRect(-8, -16, 400, 267));
+    EXPECT_EQ(part(splash, kFrame1Name)->geometry(), QtTwips::toRect(kFrame1));
     // The banner at its natural size fills the top of the window.
-    EXPECT_EQ(part(splash, "Image1")->geometry(), QRect(8, 16, 380, 120));
+    EXPECT_EQ(part(splash, kImage1Name)->geometry(),
+              QRect(QtTwips::toRect(kImage1Left, kImage1Top, 0, 0).topLeft(), QSize(380, 120)));
 
     // Each label where the design puts it in the frame, sized to its text, and wholly visible.
-    const std::pair<const char*, QPoint> labels[] = {{"lblCompanyProduct", {8, 136}},
-                                                     {"lblProductName", {8, 160}},
-                                                     {"lblVersion", {8, 184}},
-                                                     {"lblWarning", {224, 192}}};
-    for (const auto& [name, place] : labels) {
-        const QWidget* label = part(splash, name);
-        EXPECT_EQ(label->pos(), place) << name;
-        EXPECT_EQ(label->size(), label->sizeHint()) << name;
-        EXPECT_TRUE(part(splash, "client")->rect().contains(label->geometry().translated(-8, -16)))
-            << name;
+    const QPoint frameInClient = part(splash, kFrame1Name)->pos();
+    for (const Label& design : kLabels) {
+        SCOPED_TRACE(design.name);
+        const auto* label = static_cast<QLabel*>(part(splash, design.name));
+        EXPECT_EQ(label->text(), QString::fromLatin1(design.text));
+        EXPECT_EQ(label->geometry(), QRect(QtTwips::toRect(design.left, design.top, 0, 0).topLeft(),
+                                           label->sizeHint()));
+        EXPECT_EQ(label->font().family(), QString::fromLatin1(kLabelFace));
+        EXPECT_EQ(label->font().pointSizeF(), design.points);
+        EXPECT_EQ(label->font().bold(), design.bold);
+        EXPECT_EQ(bool(label->alignment() & Qt::AlignRight), design.rightAligned);
+        EXPECT_TRUE(client->rect().contains(label->geometry().translated(frameInClient)));
     }
 }
 

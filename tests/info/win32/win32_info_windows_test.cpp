@@ -1,17 +1,22 @@
-// The splash and About windows drawn with the Win32 API: where their controls stand, at 100 % and
-// on a display scaled to 200 %, how the About labels break their lines, and which keys and clicks
-// reach their event procedures.
+// The splash and About windows drawn with the Win32 API: where their controls stand (the splash's
+// as its design table draws them), at 100 % and on a display scaled to 200 %, how the About labels
+// break their lines, and which keys and clicks reach their event procedures.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
 
 #include "fake_program_exit.h"
+#include "fake_registry.h"
 #include "fake_system_info_tool.h"
+#include "frm_splash_design.h"
+#include "recording_program_starter.h"
 #include "win32_control_names.h"
+#include "win32_controls.h"
 #include "win32_frm_about.h"
 #include "win32_frm_splash.h"
 #include "win32_label_lines.h"
+#include "win32_twips.h"
 #include "win32_window_probe.h"
 
 using namespace Win32WindowProbe;
@@ -33,10 +38,9 @@ protected:
 };
 }  // namespace
 
-TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarOrTaskBarEntry) {
+TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDrawsIt) {
+    using namespace FrmSplashDesign;
     HWND window = m_splash->handle();
-    EXPECT_EQ(clientSize(window).cx, 380);
-    EXPECT_EQ(clientSize(window).cy, 194);
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_DLGFRAME);
     EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION || (style & WS_SYSMENU));
@@ -50,38 +54,48 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarOrTaskBarEntry) {
     EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 1);
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 1);
 
-    // The frame's border lies outside the window; the banner fills its top.
-    EXPECT_EQ(place(control("Frame1")), (Place{-8, -16, 400, 267}));
-    EXPECT_EQ(place(control("Image1")), (Place{8, 16, 380, 120}));
-    const struct {
-        const char* name;
-        const char* text;
-        int left, top;
-    } labels[] = {{"lblCompanyProduct", "TAVRIMEL", 8, 136},
-                  {"lblProductName", "Vestrix", 8, 160},
-                  {"lblVersion", "Version 1.2", 8, 184},
-                  {"lblWarning", "Use at your own risk !", 224, 192}};
-    for (const auto& label : labels) {
-        HWND found = control(label.name);
-        ASSERT_TRUE(found) << label.name;
-        EXPECT_EQ(text(found), label.text);
-        EXPECT_EQ(place(found).left, label.left) << label.name;
-        EXPECT_EQ(place(found).top, label.top) << label.name;
-    }
-}
-
-TEST_F(Win32FrmSplashTest, OnADisplayAtTwiceTheDensityTheBannerAndTheLabelsGrowWithTheWindow) {
-    HWND window = m_splash->handle();
     const int dpi = m_splash->dpi();
-    const SIZE labelBefore = clientSize(control("lblCompanyProduct"));
-    moveToDisplayOf(window, dpi, 2 * dpi);
-    const int scale = 2 * dpi / 96;
-    EXPECT_EQ(clientSize(window).cx, 380 * scale);
-    // The banner fills its place as at 100 %: its picture enlarged, not left at its own size.
-    EXPECT_EQ(place(control("Image1")), (Place{8 * scale, 16 * scale, 380 * scale, 120 * scale}));
-    EXPECT_EQ(place(control("lblCompanyProduct")).top, 136 * scale);
-    // Sized to their text again, in a font twice as large.
-    EXPECT_GE(clientSize(control("lblCompanyProduct")).cy, 2 * labelBefore.cy - 2);
+    // At 100 %, then moved to a display at 200 %: every place doubles, the banner is enlarged to
+    // fill its place as at 100 %, and the labels are sized to their text again in faces twice as
+    // large.
+    for (const int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        if (scale == 2) moveToDisplayOf(window, dpi, 2 * dpi);
+        const Win32Twips twips(dpi);
+        const auto designed = [&](int length) { return scale * twips.toPixels(length); };
+        EXPECT_EQ(clientSize(window).cx, designed(kClientWidthTwips));
+        EXPECT_EQ(clientSize(window).cy, designed(kClientHeightTwips));
+        // The frame's border lies outside the window; the banner fills its top.
+        const Place frame1 = placeOf(twips.toRect(kFrame1));
+        EXPECT_EQ(place(control(kFrame1Name)),
+                  (Place{scale * frame1.left, scale * frame1.top, scale * frame1.width,
+                         scale * frame1.height}));
+        EXPECT_EQ(place(control(kImage1Name)),
+                  (Place{designed(kImage1Left), designed(kImage1Top), scale * 380, scale * 120}));
+        BITMAP banner{};
+        GetObjectA(reinterpret_cast<HBITMAP>(
+                       SendMessageA(control(kImage1Name), STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                   sizeof banner, &banner);
+        EXPECT_EQ(banner.bmWidth, scale * 380);
+        for (const Label& design : kLabels) {
+            SCOPED_TRACE(design.name);
+            HWND label = control(design.name);
+            ASSERT_TRUE(label);
+            EXPECT_EQ(text(label), design.text);
+            EXPECT_EQ((GetWindowLongA(label, GWL_STYLE) & SS_TYPEMASK) == SS_RIGHT,
+                      design.rightAligned);
+            LOGFONTA font{};
+            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)), sizeof font,
+                       &font);
+            EXPECT_STREQ(font.lfFaceName, kLabelFace);
+            EXPECT_EQ(font.lfHeight, Win32Twips(scale * dpi).fontHeight(design.points));
+            EXPECT_EQ(font.lfWeight >= FW_BOLD, design.bold);
+            // Sized to its text in the face it has now, not merely stretched with the window.
+            const SIZE extent = Win32Controls::textExtent(label, design.text);
+            EXPECT_EQ(place(label),
+                      (Place{designed(design.left), designed(design.top), extent.cx, extent.cy}));
+        }
+    }
 }
 
 TEST_F(Win32FrmSplashTest, AKeyThatTypesACharacterMovesOnOnce) {

@@ -1,4 +1,4 @@
-// The main window drawn by Qt: controls, captions, places, menus and shortcuts, and that every
+// The main window drawn by Qt: that it stands as its design table draws it, and that every
 // button, menu entry and dropped kit reaches the logic.
 #include <QAction>
 #include <QApplication>
@@ -13,9 +13,12 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "form1_design.h"
 #include "picture_box.h"
+#include "preview_boxes.h"
 #include "qt_form2.h"
 #include "qt_frm_about.h"
+#include "qt_twips.h"
 #include "qt_window_fixture.h"
 #include "web_addresses.h"
 
@@ -35,66 +38,63 @@ protected:
     std::unique_ptr<QtForm1> m_window;
 };
 
-TEST_F(Form1Layout, ControlsStandWhereTheyBelongWithTheirCaptions) {
-    // Pixels at fifteen twips each.
-    const struct {
-        const char* name;
-        QString caption;
-        QRect geometry;
-        bool enabled;
-        bool visible;
-    } controls[] = {
-        {"Command1", QStringLiteral("Load FIFA99 Jersey"), {8, 160, 129, 25}, true, true},
-        {"Command2", QStringLiteral("Save FIFA2000 jersey"), {8, 336, 129, 25}, false, true},
-        {"ProgressBar1", QString(), {144, 168, 217, 17}, true, true},
-        {"Text1",
-         QFile::decodeName(m_fake.location.folder.c_str()) + QLatin1Char('/'),
-         {232, 344, 209, 19},
-         true,
-         false},
-        {"DDEtext",
-         QStringLiteral("INVISIBLE -- for URL lunching"),
-         {208, 352, 209, 19},
-         true,
-         false},
-    };
-    for (const auto& c : controls) {
-        SCOPED_TRACE(c.name);
-        auto* widget = m_window->findChild<QWidget*>(QString::fromLatin1(c.name));
+TEST_F(Form1Layout, StandsAsItsDesignDrawsItFixedWithAMinimiseButtonOnly) {
+    using namespace Form1Design;
+    EXPECT_EQ(m_window->objectName(), QStringLiteral("Form1"));
+    EXPECT_EQ(m_window->windowTitle(), QString::fromLatin1(kCaption));
+    EXPECT_EQ(m_window->centralWidget()->geometry().size(),
+              QtTwips::toRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
+    for (const Control* control : kControls) {
+        SCOPED_TRACE(control->name);
+        auto* widget = m_window->findChild<QWidget*>(QString::fromLatin1(control->name));
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), c.geometry);
-        EXPECT_EQ(widget->isEnabled(), c.enabled);
-        EXPECT_EQ(widget->isVisible(), c.visible);
-        if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            EXPECT_EQ(button->text(), c.caption);
-        } else if (auto* text = qobject_cast<QLineEdit*>(widget)) {
-            EXPECT_EQ(text->text(), c.caption);
+        EXPECT_EQ(widget->geometry(), QtTwips::toRect(control->place));
+        EXPECT_EQ(widget->isEnabled(), control->enabled);
+        EXPECT_EQ(widget->isVisible(), control->kind != Kind::HiddenTextBox);
+        // Text1's first text gives way to the program folder at start-up.
+        if (control->kind != Kind::ProgressBar && std::string_view(control->name) != "Text1") {
+            EXPECT_EQ(widget->property("text").toString(), QString::fromLatin1(control->caption));
         }
     }
+    EXPECT_EQ(m_window->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
+              QFile::decodeName(m_fake.location.folder.c_str()) + QLatin1Char('/'));
     auto* bar = m_window->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
-    EXPECT_EQ(bar->minimum(), 0);
-    EXPECT_EQ(bar->maximum(), 90);
+    EXPECT_EQ(bar->maximum(), kProgressMaximum);
     EXPECT_EQ(bar->value(), 0);
 
-    const QRect pictures[] = {{8, 24, 132, 132},  {8, 224, 103, 103}, {304, 104, 36, 36},
-                              {304, 296, 36, 36}, {144, 24, 66, 66},  {144, 224, 66, 66},
-                              {216, 24, 66, 50},  {216, 224, 66, 50}};
     const QList<PictureBox*> boxes =
         m_window->findChildren<PictureBox*>(QStringLiteral("Picture1"));
     ASSERT_EQ(boxes.size(), 8);
     for (PictureBox* box : boxes) {
-        EXPECT_EQ(box->geometry(), pictures[box->index()]) << box->index();
-        EXPECT_EQ(box->property("index").toInt(), box->index());
+        EXPECT_EQ(box->geometry(), QtTwips::toRect(PreviewBoxes::kTwips.at(box->index())))
+            << box->index();
         EXPECT_EQ(&m_window->picture(box->index()), box);
     }
-}
 
-TEST_F(Form1Layout, WindowIsFixedWithAMinimiseButtonOnly) {
-    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Vestrix"));
-    EXPECT_EQ(m_window->objectName(), QStringLiteral("Form1"));
-    EXPECT_EQ(m_window->centralWidget()->size(), QSize(461, 374));
+    const QList<QAction*> menus = m_window->menuBar()->actions();
+    ASSERT_EQ(menus.size(), std::ssize(kMenus));
+    for (std::size_t m = 0; m < std::size(kMenus); ++m) {
+        SCOPED_TRACE(kMenus[m].name);
+        QMenu* menu = menus[static_cast<qsizetype>(m)]->menu();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->objectName(), QString::fromLatin1(kMenus[m].name));
+        EXPECT_EQ(menu->title(), QString::fromLatin1(kMenus[m].caption));
+        ASSERT_EQ(menu->actions().size(), std::ssize(kMenus[m].entries));
+        for (const MenuEntry& design : kMenus[m].entries) {
+            const QAction* entry = menu->actions()[&design - kMenus[m].entries.data()];
+            EXPECT_EQ(entry->objectName(), QString::fromLatin1(design.name));
+            EXPECT_EQ(entry->text(), QString::fromLatin1(design.caption));
+            EXPECT_EQ(entry->shortcut().toString(QKeySequence::PortableText),
+                      QString::fromLatin1(design.shortcut));
+            EXPECT_EQ(entry->isCheckable(), design.checkable) << design.name;
+        }
+    }
+    // Save waits for a load.
+    EXPECT_FALSE(action("Savefifa2000menu")->isEnabled());
+
     EXPECT_EQ(m_window->minimumSize(), m_window->maximumSize());
-    EXPECT_EQ(m_window->height(), 374 + m_window->menuBar()->height());
+    EXPECT_EQ(m_window->height(),
+              m_window->centralWidget()->height() + m_window->menuBar()->height());
     const Qt::WindowFlags flags = m_window->windowFlags();
     EXPECT_TRUE(m_window->acceptDrops());
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
@@ -102,53 +102,7 @@ TEST_F(Form1Layout, WindowIsFixedWithAMinimiseButtonOnly) {
     EXPECT_FALSE(m_window->windowIcon().pixmap(32, 32).isNull());
 
     // Tab goes from loading to saving.
-    auto* load = m_window->findChild<QPushButton*>(QStringLiteral("Command1"));
-    EXPECT_EQ(load->nextInFocusChain(),
-              m_window->findChild<QPushButton*>(QStringLiteral("Command2")));
-}
-
-TEST_F(Form1Layout, MenusHoldTheirEntriesWithShortcutsAndNoSeparators) {
-    const struct {
-        const char* menu;
-        const char* title;
-        std::vector<std::tuple<const char*, const char*, QKeySequence, bool>> entries;
-    } menus[] = {
-        {"FileMenu",
-         "File",
-         {{"openfifa99menu", "Open Fifa99 Jersey", QKeySequence(Qt::CTRL | Qt::Key_O), true},
-          {"Savefifa2000menu", "Save Fifa2000 Jersey", QKeySequence(Qt::CTRL | Qt::Key_S), false},
-          {"ExitMenu", "Exit", QKeySequence(Qt::CTRL | Qt::Key_X), true}}},
-        {"viewmenu",
-         "Options",
-         {{"color64", "Make 64 Color Jersey", QKeySequence(), true},
-          {"LoadSkinMenu", "Load Skin", QKeySequence(Qt::Key_F2), true}}},
-        {"HelpMenu",
-         "Help",
-         {{"readme_menu", "ReadMe.TXT", QKeySequence(Qt::Key_F1), true},
-          {"AboutMenu", "About", QKeySequence(Qt::CTRL | Qt::Key_A), true},
-          {"visitwebsiteMenu", "Visit Our Website", QKeySequence(Qt::CTRL | Qt::Key_V), true}}},
-    };
-    const QList<QAction*> topLevel = m_window->menuBar()->actions();
-    ASSERT_EQ(topLevel.size(), 3);
-    for (std::size_t m = 0; m < std::size(menus); ++m) {
-        SCOPED_TRACE(menus[m].menu);
-        QMenu* menu = topLevel[static_cast<qsizetype>(m)]->menu();
-        ASSERT_NE(menu, nullptr);
-        EXPECT_EQ(menu->objectName(), QString::fromLatin1(menus[m].menu));
-        EXPECT_EQ(menu->title(), QString::fromLatin1(menus[m].title));
-        const QList<QAction*> entries = menu->actions();
-        ASSERT_EQ(entries.size(), static_cast<qsizetype>(menus[m].entries.size()));
-        for (qsizetype e = 0; e < entries.size(); ++e) {
-            const auto& [name, caption, shortcut, enabled] =
-                menus[m].entries[static_cast<std::size_t>(e)];
-            EXPECT_EQ(entries[e]->objectName(), QString::fromLatin1(name));
-            EXPECT_EQ(entries[e]->text(), QString::fromLatin1(caption));
-            EXPECT_EQ(entries[e]->shortcut(), shortcut) << name;
-            EXPECT_EQ(entries[e]->isEnabled(), enabled) << name;
-            EXPECT_FALSE(entries[e]->isSeparator());
-            EXPECT_EQ(entries[e]->isCheckable(), std::string_view(name) == "color64");
-        }
-    }
+    EXPECT_EQ(button("Command1")->nextInFocusChain(), button("Command2"));
 }
 
 TEST_F(Form1Layout, CtrlAShowsOneAboutWindowAndBringsItForward) {

@@ -1,7 +1,6 @@
-// The main window drawn with the Win32 API: its controls and menus where the design puts them (at
-// 96 dpi, fifteen twips to the pixel, and on displays scaled beyond), its clicks, shortcuts and
-// drops reaching the logic, the previews and the skin on the right pixels, and the layout scaler
-// over the real window.
+// The main window drawn with the Win32 API: its controls and menus as its design table draws them
+// (at 96 dpi and on a display scaled to 200 %), its clicks, shortcuts and drops reaching the logic,
+// the previews and the skin on the right pixels, and the layout scaler over the real window.
 #include <gtest/gtest.h>
 #include <windows.h>
 // shlobj.h needs windows.h first.
@@ -9,39 +8,23 @@
 
 #include <array>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
+#include "form1_design.h"
+#include "preview_boxes.h"
 #include "program_folder_fixture.h"
 #include "web_addresses.h"
 #include "win32_control_names.h"
 #include "win32_form1.h"
 #include "win32_picture_box.h"
 #include "win32_skin_surface.h"
+#include "win32_twips.h"
 #include "win32_window_probe.h"
 
 using namespace Win32WindowProbe;
 
 namespace {
-class Win32Form1Test : public ProgramFolderTest {
-protected:
-    void SetUp() override {
-        ProgramFolderTest::SetUp();
-        m_window = std::make_unique<Win32Form1>(m_fake.services);
-    }
-
-    HWND control(const char* name, std::optional<int> index = std::nullopt) {
-        return Win32ControlNames::find(m_window->handle(), name, index);
-    }
-    bool saveOffered() {
-        return IsWindowEnabled(control("Command2")) &&
-               !(GetMenuState(GetMenu(m_window->handle()), Win32Form1::kSaveMenu, MF_BYCOMMAND) &
-                 MF_GRAYED);
-    }
-    void command(WORD id) { SendMessageA(m_window->handle(), WM_COMMAND, id, 0); }
-
-    std::unique_ptr<Win32Form1> m_window;
-};
-
 // The menu entries as the user reads them: caption, shortcut, name.
 struct MenuText {
     std::string caption;
@@ -67,82 +50,109 @@ std::vector<MenuText> menuTexts(HMENU menu) {
     }
     return texts;
 }
+
+class Win32Form1Test : public ProgramFolderTest {
+protected:
+    void SetUp() override {
+        ProgramFolderTest::SetUp();
+        m_window = std::make_unique<Win32Form1>(m_fake.services);
+    }
+
+    HWND control(const char* name, std::optional<int> index = std::nullopt) {
+        return Win32ControlNames::find(m_window->handle(), name, index);
+    }
+    /** The command number of the menu entry of that name, as WM_COMMAND brings it. */
+    WORD menuCommand(std::string_view name) {
+        HMENU bar = GetMenu(m_window->handle());
+        for (int m = 0; m < GetMenuItemCount(bar); ++m) {
+            const std::vector<MenuText> entries = menuTexts(GetSubMenu(bar, m));
+            for (std::size_t e = 0; e < entries.size(); ++e) {
+                if (entries[e].name == name) return GetMenuItemID(GetSubMenu(bar, m), int(e));
+            }
+        }
+        return 0;
+    }
+    UINT menuState(std::string_view name) {
+        return GetMenuState(GetMenu(m_window->handle()), menuCommand(name), MF_BYCOMMAND);
+    }
+    bool saveOffered() {
+        return IsWindowEnabled(control("Command2")) && !(menuState("Savefifa2000menu") & MF_GRAYED);
+    }
+    void command(std::string_view menuEntry) {
+        SendMessageA(m_window->handle(), WM_COMMAND, menuCommand(menuEntry), 0);
+    }
+
+    std::unique_ptr<Win32Form1> m_window;
+};
+
 }  // namespace
 
-TEST_F(Win32Form1Test, ControlsStandWhereTheWindowWasDesigned) {
+TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
+    using namespace Form1Design;
+    const char* const classes[] = {"Button", "msctls_progress32", "Edit"};  // by Kind
     HWND window = m_window->handle();
-    EXPECT_EQ(text(window), "Vestrix");
-    const SIZE client = clientSize(window);
-    EXPECT_EQ(client.cx, 461);
-    EXPECT_EQ(client.cy, 374);
+    EXPECT_EQ(text(window), kCaption);
     // A fixed single border with a minimise button; the controls stay in front of the skin.
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_TRUE(style & WS_CLIPCHILDREN);
-
-    struct Expected {
-        const char* name;
-        std::optional<int> index;
-        const char* className;
-        const char* text;
-        Place place;
-        bool visible;
-        bool enabled;
-    };
-    const Expected controls[] = {
-        {"Command1", {}, "Button", "Load FIFA99 Jersey", {8, 160, 129, 25}, true, true},
-        {"Command2", {}, "Button", "Save FIFA2000 jersey", {8, 336, 129, 25}, true, false},
-        {"Picture1", 0, "VestrixPictureBox", "", {8, 24, 132, 132}, true, true},
-        {"Picture1", 1, "VestrixPictureBox", "", {8, 224, 103, 103}, true, true},
-        {"Picture1", 2, "VestrixPictureBox", "", {304, 104, 36, 36}, true, true},
-        {"Picture1", 3, "VestrixPictureBox", "", {304, 296, 36, 36}, true, true},
-        {"Picture1", 4, "VestrixPictureBox", "", {144, 24, 66, 66}, true, true},
-        {"Picture1", 5, "VestrixPictureBox", "", {144, 224, 66, 66}, true, true},
-        {"Picture1", 6, "VestrixPictureBox", "", {216, 24, 66, 50}, true, true},
-        {"Picture1", 7, "VestrixPictureBox", "", {216, 224, 66, 50}, true, true},
-        {"ProgressBar1", {}, "msctls_progress32", "", {144, 168, 217, 17}, true, true},
-        {"Text1", {}, "Edit", "", {232, 344, 209, 19}, false, true},
-        {"DDEtext", {}, "Edit", "INVISIBLE -- for URL lunching", {208, 352, 209, 19}, false, true},
-    };
-    for (const Expected& expected : controls) {
-        SCOPED_TRACE(std::string(expected.name) + " " +
-                     std::to_string(expected.index.value_or(-1)));
-        HWND found = control(expected.name, expected.index);
-        ASSERT_TRUE(found);
-        EXPECT_EQ(_stricmp(className(found).c_str(), expected.className), 0) << className(found);
-        if (std::string(expected.name) != "Text1") {
-            EXPECT_EQ(text(found), expected.text);
+    // At 100 %, where the twips make whole pixels, then moved to a display at 200 %, where
+    // every place doubles, and the buttons' letters with them.
+    const int dpi = m_window->dpi();
+    for (const int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        if (scale == 2) moveToDisplayOf(window, dpi, 2 * dpi);
+        const auto designed = [&](const Twips::Place& twips) {
+            const Place p = placeOf(Win32Twips(dpi).toRect(twips));
+            return Place{scale * p.left, scale * p.top, scale * p.width, scale * p.height};
+        };
+        const Place client = designed({0, 0, kClientWidthTwips, kClientHeightTwips});
+        EXPECT_EQ(clientSize(window).cx, client.width);
+        // The menu bar need not grow with the display: the frame Windows suggests is the system's.
+        EXPECT_TRUE(scale == 2 || clientSize(window).cy == client.height);
+        for (const Control* design : kControls) {
+            SCOPED_TRACE(design->name);
+            HWND found = control(design->name);
+            ASSERT_TRUE(found);
+            EXPECT_EQ(_stricmp(className(found).c_str(), classes[int(design->kind)]), 0);
+            // Text1's first text gives way to the program folder at start-up.
+            if (std::string_view(design->name) != "Text1") {
+                EXPECT_EQ(text(found), design->caption);
+            }
+            EXPECT_EQ(place(found), designed(design->place));
+            // The window itself is not shown in the tests: the control's own visibility.
+            EXPECT_EQ((GetWindowLongA(found, GWL_STYLE) & WS_VISIBLE) != 0,
+                      design->kind != Kind::HiddenTextBox);
+            EXPECT_EQ(IsWindowEnabled(found) != FALSE, design->enabled);
         }
-        EXPECT_EQ(place(found), expected.place);
-        // The window itself is not shown in the tests: the control's own visibility.
-        EXPECT_EQ((GetWindowLongA(found, GWL_STYLE) & WS_VISIBLE) != 0, expected.visible);
-        EXPECT_EQ(IsWindowEnabled(found) != FALSE, expected.enabled);
+        for (int i = 0; i < ConversionHost::kPreviewCount; ++i) {
+            EXPECT_EQ(place(control("Picture1", i)),
+                      designed(PreviewBoxes::kTwips[static_cast<std::size_t>(i)]))
+                << i;
+        }
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control("Command1"), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        EXPECT_STREQ(font.lfFaceName, kFontFace);
+        EXPECT_EQ(font.lfHeight, Win32Twips(scale * dpi).fontHeight(kFontPoints));
     }
     // The start-up put the program folder into Text1, ending in one separator.
     EXPECT_EQ(text(control("Text1")), m_fake.location.folder + "\\");
-    EXPECT_EQ(SendMessageA(control("ProgressBar1"), PBM_GETRANGE, FALSE, 0), 90);
-}
+    EXPECT_EQ(SendMessageA(control("ProgressBar1"), PBM_GETRANGE, FALSE, 0), kProgressMaximum);
 
-TEST_F(Win32Form1Test, MenusShowTheirEntriesNamesAndShortcuts) {
-    HMENU bar = GetMenu(m_window->handle());
-    const std::vector<std::vector<MenuText>> expected = {
-        {{"Open Fifa99 Jersey", "Ctrl+O", "openfifa99menu"},
-         {"Save Fifa2000 Jersey", "Ctrl+S", "Savefifa2000menu"},
-         {"Exit", "Ctrl+X", "ExitMenu"}},
-        {{"Make 64 Color Jersey", "", "color64"}, {"Load Skin", "F2", "LoadSkinMenu"}},
-        {{"ReadMe.TXT", "F1", "readme_menu"},
-         {"About", "Ctrl+A", "AboutMenu"},
-         {"Visit Our Website", "Ctrl+V", "visitwebsiteMenu"}},
-    };
-    EXPECT_EQ(menuTexts(bar), (std::vector<MenuText>{{"File", "", "FileMenu"},
-                                                     {"Options", "", "viewmenu"},
-                                                     {"Help", "", "HelpMenu"}}));
-    for (std::size_t m = 0; m < expected.size(); ++m) {
-        EXPECT_EQ(menuTexts(GetSubMenu(bar, static_cast<int>(m))), expected[m]) << m;
+    // The menus as the user reads them: caption, the shortcut after a tab, and the name.
+    HMENU bar = GetMenu(window);
+    std::vector<MenuText> menus;
+    for (const Menu& menu : kMenus) {
+        menus.push_back({menu.caption, "", menu.name});
+        std::vector<MenuText> entries;
+        for (const MenuEntry& e : menu.entries) entries.push_back({e.caption, e.shortcut, e.name});
+        EXPECT_EQ(menuTexts(GetSubMenu(bar, std::ssize(menus) - 1)), entries) << menu.name;
     }
+    EXPECT_EQ(menuTexts(bar), menus);
     EXPECT_FALSE(saveOffered());
-    EXPECT_FALSE(GetMenuState(bar, Win32Form1::kColor64, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(menuState("color64") & MF_CHECKED);
 }
 
 TEST_F(Win32Form1Test, ClicksShortcutsAndMenuEntriesReachTheirEventProcedures) {
@@ -161,15 +171,15 @@ TEST_F(Win32Form1Test, ClicksShortcutsAndMenuEntriesReachTheirEventProcedures) {
     // Load by the button, the menu entry and Ctrl+O: each opens the dialog (cancelled here).
     m_fake.dialogs.openAnswers = {"", "", ""};
     SendMessageA(control("Command1"), BM_CLICK, 0, 0);
-    command(Win32Form1::kOpenMenu);
+    command("openfifa99menu");
     EXPECT_TRUE(shortcut('O', true));
     EXPECT_EQ(m_fake.dialogs.openInitialPaths.size(), 3u);
     // Ctrl+S does nothing while Save is greyed out.
     shortcut('S', true);
     EXPECT_TRUE(m_fake.dialogs.saveInitialPaths.empty());
 
-    command(Win32Form1::kColor64);
-    EXPECT_TRUE(GetMenuState(GetMenu(window), Win32Form1::kColor64, MF_BYCOMMAND) & MF_CHECKED);
+    command("color64");
+    EXPECT_TRUE(menuState("color64") & MF_CHECKED);
     EXPECT_EQ(m_window->logic().paletteBase(), 0);
 
     // F2: Skin Select, owned by the main window. Ctrl+A twice: one About window.
@@ -254,24 +264,9 @@ TEST_F(Win32Form1Test, TheWindowShowsTheSkinsAccumulatedOnItsWholeBackgroundAtEv
     }
 }
 
-TEST_F(Win32Form1Test, OnADisplayAtTwiceTheDensityEverythingDoublesAndPreviewPointsAreBlocks) {
+TEST_F(Win32Form1Test, OnADisplayAtTwiceTheDensityPreviewPointsAreSharpBlocks) {
     const int dpi = m_window->dpi();
     moveToDisplayOf(m_window->handle(), dpi, 2 * dpi);
-    EXPECT_EQ(m_window->dpi(), 2 * dpi);
-    const auto twice = [dpi](Place p) {
-        return Place{MulDiv(p.left, 2 * dpi, 96), MulDiv(p.top, 2 * dpi, 96),
-                     MulDiv(p.width, 2 * dpi, 96), MulDiv(p.height, 2 * dpi, 96)};
-    };
-    EXPECT_EQ(clientSize(m_window->handle()).cx, MulDiv(461, 2 * dpi, 96));
-    EXPECT_EQ(place(control("Command1")), twice({8, 160, 129, 25}));
-    EXPECT_EQ(place(control("Picture1", 2)), twice({304, 104, 36, 36}));
-    EXPECT_EQ(place(control("ProgressBar1")), twice({144, 168, 217, 17}));
-    // The buttons' letters grow too: a font made again at the new density.
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control("Command1"), WM_GETFONT, 0, 0)),
-               sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -MulDiv(11, 2 * dpi, 96));
-
     // The conversion still draws in 96-dpi points; each shows as a sharp square block.
     Win32PictureBox& box = m_window->picture(2);
     box.pset(2, 4, 0x0000FF);
@@ -307,7 +302,7 @@ TEST_F(Win32Form1Test, VisitOurWebsiteScalesTheControlsToTheWindowsClientArea) {
     HWND window = m_window->handle();
     HWND command1 = control("Command1");
     // The first pass records the layout and moves nothing.
-    command(Win32Form1::kWebsiteMenu);
+    command("visitwebsiteMenu");
     EXPECT_EQ(place(command1), (Place{8, 160, 129, 25}));
 
     // 230 pixels wider: 6915 twips become 10365, 149 percent. Left 120 twips -> 178 -> 12 pixels;
@@ -317,7 +312,7 @@ TEST_F(Win32Form1Test, VisitOurWebsiteScalesTheControlsToTheWindowsClientArea) {
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + 230, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER);
     ASSERT_EQ(clientSize(window).cx, 691);
-    command(Win32Form1::kWebsiteMenu);
+    command("visitwebsiteMenu");
     EXPECT_EQ(place(command1), (Place{12, 160, 192, 25}));
     // Picture1(4) was recorded as it stood, 144 and 66 pixels: left 2160 twips -> 3218 -> 215
     // pixels, width 990 -> 1475 -> 98.

@@ -1,5 +1,5 @@
-// Skin Select drawn by Qt: its controls, the keyboard at once, the link's clicks, one window at
-// a time.
+// Skin Select drawn by Qt: its controls as its design table draws them, the keyboard at once, the
+// link's clicks, one window at a time.
 #include "qt_form2.h"
 
 #include <QApplication>
@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "form2_design.h"
+#include "qt_twips.h"
 #include "qt_window_fixture.h"
 #include "skin_test_support.h"
 #include "web_addresses.h"
@@ -48,15 +50,26 @@ TEST_F(Form2Test, StandsWithItsControlsAndTakesTheKeyboardAtOnce) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
     QtForm2& skinSelect = loadSkin(*window);
-    EXPECT_EQ(skinSelect.windowTitle(), QStringLiteral("Skin Select"));
+    using namespace Form2Design;
+    EXPECT_EQ(skinSelect.windowTitle(), QString::fromLatin1(kCaption));
     EXPECT_EQ(skinSelect.windowType(), Qt::Tool);  // no task-bar entry
-    EXPECT_EQ(skinSelect.size(), QSize(145, 93));
+    EXPECT_EQ(skinSelect.size(),
+              QtTwips::toRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
     EXPECT_EQ(skinSelect.minimumSize(), skinSelect.maximumSize());
-    const std::pair<const char*, QRect> controls[] = {
-        {"File1", {0, 0, 145, 45}}, {"Label1", {8, 48, 129, 17}}, {"Label2", {0, 64, 145, 33}}};
-    for (const auto& [name, geometry] : controls) {
-        EXPECT_EQ(skinSelect.findChild<QWidget*>(QString::fromLatin1(name))->geometry(), geometry)
-            << name;
+    for (const Control* control : kControls) {
+        SCOPED_TRACE(control->name);
+        auto* widget = skinSelect.findChild<QWidget*>(QString::fromLatin1(control->name));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), QtTwips::toRect(control->place));
+        if (control->kind == Kind::List) continue;
+        EXPECT_EQ(widget->property("text").toString(), QString::fromLatin1(control->caption));
+        EXPECT_EQ(widget->font().family(), QString::fromLatin1(kFontFace));
+        // The link reads as one: blue and underlined.
+        const bool link = control->kind == Kind::Link;
+        EXPECT_EQ(widget->font().underline(), link);
+        EXPECT_EQ(widget->palette().color(QPalette::WindowText) ==
+                      QColor(kLinkColour.red, kLinkColour.green, kLinkColour.blue),
+                  link);
     }
     EXPECT_EQ(listed(skinSelect),
               (QStringList{QStringLiteral("alpha.jpg"), QStringLiteral("beta.jpg"),

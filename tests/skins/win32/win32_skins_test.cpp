@@ -1,5 +1,5 @@
 // Skin Select drawn with the Win32 API, the main window's skin background and WIC's decoding of
-// the skins: the window's controls and keys, the link's clicks, and the pixels that land.
+// the skins: the window as designed, its keys, the link's clicks, and the pixels that land.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,12 +10,14 @@
 #include "fake_program_location.h"
 #include "fake_skin_picture_reader.h"
 #include "fake_url_opener.h"
+#include "form2_design.h"
 #include "temp_folder.h"
 #include "web_addresses.h"
 #include "wic_skin_picture_reader.h"
 #include "win32_control_names.h"
 #include "win32_form2.h"
 #include "win32_skin_surface.h"
+#include "win32_twips.h"
 #include "win32_window_probe.h"
 
 using namespace Win32WindowProbe;
@@ -61,22 +63,34 @@ protected:
 };
 }  // namespace
 
-TEST_F(Win32Form2Test, AToolWindowWithTheListAndTheLinkWhereTheyWereDesigned) {
+TEST_F(Win32Form2Test, AToolWindowThatStandsAsItsDesignDrawsIt) {
+    using namespace Form2Design;
     HWND window = m_form2->handle();
-    EXPECT_EQ(text(window), "Skin Select");
-    EXPECT_EQ(clientSize(window).cx, 145);
-    EXPECT_EQ(clientSize(window).cy, 93);
+    EXPECT_EQ(text(window), kCaption);
+    const Win32Twips scale(m_form2->dpi());
+    EXPECT_EQ(clientSize(window).cx, scale.toPixels(kClientWidthTwips));
+    EXPECT_EQ(clientSize(window).cy, scale.toPixels(kClientHeightTwips));
     EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) &
                  (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_EQ(GetWindow(window, GW_OWNER), m_owner);
 
-    EXPECT_EQ(_stricmp(className(control("File1")).c_str(), "ListBox"), 0);
-    EXPECT_EQ(place(control("File1")), (Place{0, 0, 145, 45}));
-    EXPECT_EQ(text(control("Label1")), "Download more SKINS");
-    EXPECT_EQ(place(control("Label1")), (Place{8, 48, 129, 17}));
-    EXPECT_EQ(text(control("Label2")), " from the Vestrix's web page");
-    EXPECT_EQ(place(control("Label2")), (Place{0, 64, 145, 33}));
+    for (const Control* design : kControls) {
+        SCOPED_TRACE(design->name);
+        HWND found = control(design->name);
+        ASSERT_TRUE(found);
+        const char* kind = design->kind == Kind::List ? "ListBox" : "Static";
+        EXPECT_EQ(_stricmp(className(found).c_str(), kind), 0);
+        EXPECT_EQ(place(found), placeOf(scale.toRect(design->place)));
+        if (design->kind == Kind::List) continue;
+        EXPECT_EQ(text(found), design->caption);
+        // The link reads as one: underlined (and drawn in blue, which only the screen shows).
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(found, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        EXPECT_STREQ(font.lfFaceName, kFontFace);
+        EXPECT_EQ(font.lfUnderline != 0, design->kind == Kind::Link);
+    }
 }
 
 TEST_F(Win32Form2Test, TheListTakesTheKeysAndEveryNewSelectionPaints) {

@@ -16,6 +16,10 @@ struct Place {
     bool operator==(const Place&) const = default;
 };
 
+inline Place placeOf(const RECT& pixels) {
+    return {pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top};
+}
+
 inline std::string className(HWND window) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
