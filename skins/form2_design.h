@@ -31,9 +31,10 @@ struct Control {
 inline constexpr Control kFile1{Kind::List, "File1", "", {0, 0, 2175, 675}};
 // Centred under the list: "Download more SKINS" + " from the Vestrix's web page" make one
 // sentence, the second label two lines tall to take it where the font is wide.
-inline constexpr Control kLabel1{Kind::Link, "Label1", "Download more SKINS", 120, 720, 1935, 255};
-inline constexpr Control kLabel2{Kind::Label, "Label2", " from the Vestrix's web page", 0, 960,
-                                 2175,        495};
+inline constexpr Control kLabel1{
+    Kind::Link, "Label1", "Download more SKINS", {120, 720, 1935, 255}};
+inline constexpr Control kLabel2{
+    Kind::Label, "Label2", " from the Vestrix's web page", {0, 960, 2175, 495}};
 
 inline constexpr const Control* kControls[] = {&kFile1, &kLabel1, &kLabel2};
 

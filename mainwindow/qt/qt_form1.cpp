@@ -130,7 +130,8 @@ void QtForm1::buildMenus() {
 void QtForm1::addMenuEntry(QMenu* menu, const Form1Design::MenuEntry& entry) {
     QAction* action = menu->addAction(QString::fromLatin1(entry.caption));
     action->setObjectName(QString::fromLatin1(entry.name));
-    action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+    action->setShortcut(
+        QKeySequence(QString::fromLatin1(entry.shortcut), QKeySequence::PortableText));
     action->setCheckable(entry.checkable);
     connect(action, &QAction::triggered, this, [this, action, entry] {
         // Qt flips a checkable entry before telling us; undo that so the logic alone decides.
