@@ -9,16 +9,16 @@
 
 #include <filesystem>
 
-#include "batch_converter.h"
-#include "batch_plan.h"
-#include "entry_converter.h"
-#include "fsh_blocks.h"
-#include "io_floor.h"
-#include "memory_work_file.h"
-#include "palette_file.h"
-#include "parallel_batch.h"
-#include "preview_set.h"
-#include "rich_kit.h"
+#include "bench/io_floor.h"
+#include "cli/batch_converter.h"
+#include "cli/batch_plan.h"
+#include "cli/parallel_batch.h"
+#include "cli/preview_set.h"
+#include "conversion/entry_converter.h"
+#include "conversion/memory_work_file.h"
+#include "conversion/palette_file.h"
+#include "tools/fsh_blocks.h"
+#include "tools/rich_kit.h"
 
 namespace fs = std::filesystem;
 using IoFloor::Bytes;

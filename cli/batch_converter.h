@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "batch_plan.h"
-#include "color_mode.h"
-#include "palette_color.h"
-#include "preview_set.h"
+#include "cli/batch_plan.h"
+#include "cli/preview_set.h"
+#include "conversion/color_mode.h"
+#include "conversion/palette_color.h"
 
 /**
  * What became of one kit: success, or an error, with warnings either way. A jersey may have been

@@ -1,18 +1,18 @@
 // Planning a run: which kits, which outputs, and whether any output would destroy a file.
-#include "batch_plan.h"
+#include "cli/batch_plan.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
 
-#include "device_name.h"
-#include "file_access_error.h"
-#include "folder_maker.h"
-#include "kit_search.h"
-#include "lower_case.h"
-#include "path_text.h"
-#include "program_own_files.h"
+#include "cli/folder_maker.h"
+#include "cli/kit_search.h"
+#include "platform/common/lower_case.h"
+#include "platform/common/path_text.h"
+#include "platform/device_name.h"
+#include "platform/file_access_error.h"
+#include "platform/program_own_files.h"
 
 namespace fs = std::filesystem;
 

@@ -9,12 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "command_line.h"
-#include "file_key.h"
-#include "folder_maker.h"
-#include "output_folder.h"
-#include "program_locations.h"
-#include "write_target.h"
+#include "cli/command_line.h"
+#include "cli/folder_maker.h"
+#include "platform/file_key.h"
+#include "platform/output_folder.h"
+#include "platform/program_locations.h"
+#include "platform/write_target.h"
 
 struct KitJob {
     std::string input;

@@ -12,18 +12,18 @@
 #include <thread>
 #include <vector>
 
-#include "batch_converter.h"
-#include "batch_plan.h"
-#include "command_line.h"
-#include "conversion_error.h"
-#include "file_access_error.h"
-#include "interruption.h"
-#include "parallel_batch.h"
-#include "path_text.h"
-#include "printable_text.h"
-#include "program_locations.h"
-#include "terminal_console.h"
-#include "terminal_progress.h"
+#include "cli/batch_converter.h"
+#include "cli/batch_plan.h"
+#include "cli/command_line.h"
+#include "cli/interruption.h"
+#include "cli/parallel_batch.h"
+#include "cli/printable_text.h"
+#include "cli/terminal_console.h"
+#include "cli/terminal_progress.h"
+#include "conversion/conversion_error.h"
+#include "platform/common/path_text.h"
+#include "platform/file_access_error.h"
+#include "platform/program_locations.h"
 
 namespace {
 

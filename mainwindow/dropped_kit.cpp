@@ -1,9 +1,9 @@
 // The dropped-file rule that both windows follow.
-#include "dropped_kit.h"
+#include "mainwindow/dropped_kit.h"
 
 #include <filesystem>
 
-#include "path_text.h"
+#include "platform/common/path_text.h"
 
 std::string droppedKit(const std::vector<std::string>& paths) {
     if (paths.size() != 1 || paths.front().empty()) return {};

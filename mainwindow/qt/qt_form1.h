@@ -8,8 +8,8 @@
 #include <array>
 #include <memory>
 
-#include "form1.h"
-#include "form1_design.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/form1_design.h"
 
 class QAction;
 class QLineEdit;

@@ -1,11 +1,11 @@
 // The plan's identity of outputs that do not exist yet: a new file is known by the folder the
 // system finds for it, however the path spells the way there.
-#include "batch_plan.h"
+#include "cli/batch_plan.h"
 
 #include <gtest/gtest.h>
 
-#include "batch_converter.h"
-#include "cli_fixture.h"
+#include "cli/batch_converter.h"
+#include "tests/cli/cli_fixture.h"
 
 namespace fs = std::filesystem;
 
