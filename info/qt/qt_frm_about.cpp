@@ -16,13 +16,15 @@ using namespace FrmAboutDesign;
 
 QString latin1(const char* text) { return QString::fromLatin1(text); }
 
-QColor colour(const Colour& design) { return QColor(design.red, design.green, design.blue); }
+QColor colour(const WindowDesign::Colour& design) {
+    return QColor(design.red, design.green, design.blue);
+}
 }  // namespace
 
 QtFrmAbout::QtFrmAbout(const AboutServices& services, QWidget* parent)
     : QDialog(parent), m_logic(*this, services) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(latin1(kCaption));
+    setWindowTitle(latin1(kWindow.caption));
     // A fixed dialog border with the close box only; as a child of the main window it stays
     // out of the task bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -33,11 +35,11 @@ QtFrmAbout::QtFrmAbout(const AboutServices& services, QWidget* parent)
     setSizeGripEnabled(false);
     // The system's face at the size the labels were made for.
     QFont small = font();
-    small.setPointSizeF(kFontPoints);
+    small.setPointSizeF(kWindow.fontPoints);
     setFont(small);
     // Where the window was designed to stand, not centred over the main window.
-    setGeometry(
-        QtTwips::toRect(kClientLeftTwips, kClientTopTwips, kClientWidthTwips, kClientHeightTwips));
+    setGeometry(QtTwips::toRect(kClientLeftTwips, kClientTopTwips, kWindow.clientWidthTwips,
+                                kWindow.clientHeightTwips));
     setFixedSize(size());
     buildControls();
 }

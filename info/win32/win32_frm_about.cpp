@@ -25,8 +25,8 @@ using namespace FrmAboutDesign;
 
 /** The client area's place on the screen, as designed, and the window's frame around it. */
 POINT framePlace(int dpi) {
-    RECT frame = Win32Twips(dpi).toRect(kClientLeftTwips, kClientTopTwips, kClientWidthTwips,
-                                        kClientHeightTwips);
+    RECT frame = Win32Twips(dpi).toRect(kClientLeftTwips, kClientTopTwips, kWindow.clientWidthTwips,
+                                        kWindow.clientHeightTwips);
     Win32Dpi::adjustFrame(frame, kStyle, false, kExStyle, dpi);
     return POINT{frame.left, frame.top};
 }
@@ -58,8 +58,10 @@ HBITMAP loadLogo(const std::string& resource, int dpi) {
 Win32FrmAbout::Win32FrmAbout(HWND owner, const AboutServices& services) : m_logic(*this, services) {
     registerClass(kClassName);
     const POINT place = framePlace(newWindowDpi(owner));
-    create(kExStyle, kClassName, kCaption, kStyle, place.x, place.y,
-           frameAround(owner, kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle), owner);
+    create(
+        kExStyle, kClassName, kWindow.caption, kStyle, place.x, place.y,
+        frameAround(owner, kWindow.clientWidthTwips, kWindow.clientHeightTwips, kStyle, kExStyle),
+        owner);
     Win32ControlNames::set(handle(), "frmAbout");
     // The program's message loop gives the window Enter, Escape, Tab and Alt+S.
     SetPropW(handle(), L"VestrixDialogKeys", handle());
@@ -74,7 +76,7 @@ Win32FrmAbout::~Win32FrmAbout() {
 }
 
 void Win32FrmAbout::buildControls() {
-    Win32Font& font = addFont(kFontFace, kFontPoints);
+    Win32Font& font = addFont(kWindow.fontFace, kWindow.fontPoints);
     const Win32Twips scale = twips();
 
     for (const Line& design : kLines) {
@@ -86,7 +88,7 @@ void Win32FrmAbout::buildControls() {
             RECT{scale.toPixels(design.x1), top, scale.toPixels(design.x2) + 1,
                  top + scale.fromDesignPixels(design.widthPixels)},
             design.name, 0, 0, design.index);
-        const Colour& colour = design.colour;
+        const WindowDesign::Colour& colour = design.colour;
         m_lines.push_back({line, CreateSolidBrush(RGB(colour.red, colour.green, colour.blue))});
     }
 

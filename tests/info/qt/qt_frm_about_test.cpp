@@ -42,14 +42,15 @@ TEST_F(AboutWindow, StandsModelessAsItsDesignDrawsIt) {
     QtFrmAbout* window = openAbout();
     EXPECT_EQ(window->objectName(), QStringLiteral("frmAbout"));
     EXPECT_FALSE(window->isModal());
-    EXPECT_EQ(window->windowTitle(), QString::fromLatin1(kCaption));
-    EXPECT_EQ(window->geometry(), QtTwips::toRect(kClientLeftTwips, kClientTopTwips,
-                                                  kClientWidthTwips, kClientHeightTwips));
+    EXPECT_EQ(window->windowTitle(), QString::fromLatin1(kWindow.caption));
+    EXPECT_EQ(window->geometry(),
+              QtTwips::toRect(kClientLeftTwips, kClientTopTwips, kWindow.clientWidthTwips,
+                              kWindow.clientHeightTwips));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                                        Qt::WindowMaximizeButtonHint),
               Qt::WindowCloseButtonHint);
-    EXPECT_EQ(window->font().pointSizeF(), kFontPoints);
+    EXPECT_EQ(window->font().pointSizeF(), kWindow.fontPoints);
 
     QWidget* previousButton = nullptr;
     for (const Control& design : kControls) {

@@ -156,14 +156,14 @@ protected:
 TEST_F(Win32FrmAboutTest, StandsAsItsDesignDrawsItAtEveryScale) {
     using namespace FrmAboutDesign;
     HWND window = m_about->handle();
-    EXPECT_EQ(text(window), kCaption);
+    EXPECT_EQ(text(window), kWindow.caption);
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_EQ(GetWindow(window, GW_OWNER), m_owner);
     const int dpi = m_about->dpi();
-    const Place client = placeOf(Win32Twips(dpi).toRect(kClientLeftTwips, kClientTopTwips,
-                                                        kClientWidthTwips, kClientHeightTwips));
+    const Place client = placeOf(Win32Twips(dpi).toRect(
+        kClientLeftTwips, kClientTopTwips, kWindow.clientWidthTwips, kWindow.clientHeightTwips));
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
     EXPECT_EQ(origin.x, client.left);

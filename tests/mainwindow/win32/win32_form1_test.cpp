@@ -91,7 +91,7 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
     using namespace Form1Design;
     const char* const classes[] = {"Button", "msctls_progress32", "Edit"};  // by Kind
     HWND window = m_window->handle();
-    EXPECT_EQ(text(window), kCaption);
+    EXPECT_EQ(text(window), kWindow.caption);
     // A fixed single border with a minimise button; the controls stay in front of the skin.
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
@@ -107,7 +107,7 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
             const Place p = placeOf(Win32Twips(dpi).toRect(twips));
             return Place{scale * p.left, scale * p.top, scale * p.width, scale * p.height};
         };
-        const Place client = designed({0, 0, kClientWidthTwips, kClientHeightTwips});
+        const Place client = designed({0, 0, kWindow.clientWidthTwips, kWindow.clientHeightTwips});
         EXPECT_EQ(clientSize(window).cx, client.width);
         // The menu bar need not grow with the display: the frame Windows suggests is the system's.
         EXPECT_TRUE(scale == 2 || clientSize(window).cy == client.height);
@@ -134,8 +134,8 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
         LOGFONTA font{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control("Command1"), WM_GETFONT, 0, 0)),
                    sizeof font, &font);
-        EXPECT_STREQ(font.lfFaceName, kFontFace);
-        EXPECT_EQ(font.lfHeight, Win32Twips(scale * dpi).fontHeight(kFontPoints));
+        EXPECT_STREQ(font.lfFaceName, kWindow.fontFace);
+        EXPECT_EQ(font.lfHeight, Win32Twips(scale * dpi).fontHeight(kWindow.fontPoints));
     }
     // The start-up put the program folder into Text1, ending in one separator.
     EXPECT_EQ(text(control("Text1")), m_fake.location.folder + "\\");

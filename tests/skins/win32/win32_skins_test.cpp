@@ -66,10 +66,10 @@ protected:
 TEST_F(Win32Form2Test, AToolWindowThatStandsAsItsDesignDrawsIt) {
     using namespace Form2Design;
     HWND window = m_form2->handle();
-    EXPECT_EQ(text(window), kCaption);
+    EXPECT_EQ(text(window), kWindow.caption);
     const Win32Twips scale(m_form2->dpi());
-    EXPECT_EQ(clientSize(window).cx, scale.toPixels(kClientWidthTwips));
-    EXPECT_EQ(clientSize(window).cy, scale.toPixels(kClientHeightTwips));
+    EXPECT_EQ(clientSize(window).cx, scale.toPixels(kWindow.clientWidthTwips));
+    EXPECT_EQ(clientSize(window).cy, scale.toPixels(kWindow.clientHeightTwips));
     EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) &
                  (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -88,7 +88,7 @@ TEST_F(Win32Form2Test, AToolWindowThatStandsAsItsDesignDrawsIt) {
         LOGFONTA font{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(found, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
-        EXPECT_STREQ(font.lfFaceName, kFontFace);
+        EXPECT_STREQ(font.lfFaceName, kWindow.fontFace);
         EXPECT_EQ(font.lfUnderline != 0, design->kind == Kind::Link);
     }
 }
