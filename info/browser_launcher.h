@@ -10,14 +10,14 @@
 
 #include "dde_client.h"
 #include "plain_message_box.h"
-#include "program_starter.h"
+#include "platform/command_line_starter.h"
 #include "registry.h"
 #include "url_opener.h"
 
 struct BrowserLauncherServices {
     Registry& registry;
     DdeClient& ddeClient;
-    ProgramStarter& programStarter;
+    CommandLineStarter& programStarter;
     PlainMessageBox& messageBox;
 };
 
@@ -42,7 +42,7 @@ std::string ReadRegistryString(Registry& registry, RegistryRoot root, const std:
 class BrowserLauncher : public UrlOpener {
 public:
     /** With the system's registry and DDE client; starter and messageBox must outlive it. */
-    BrowserLauncher(ProgramStarter& starter, PlainMessageBox& messageBox);
+    BrowserLauncher(CommandLineStarter& starter, PlainMessageBox& messageBox);
     void openUrl(const std::string& address) override;
 
 private:

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "call_log.h"
-#include "program_starter.h"
+#include "platform/command_line_starter.h"
 
-class RecordingProgramStarter : public ProgramStarter {
+class RecordingProgramStarter : public CommandLineStarter {
 public:
     explicit RecordingProgramStarter(CallLog& log) : m_log(log) {}
 
