@@ -14,6 +14,7 @@
 #include "fake_system_info_tool.h"
 #include "frm_splash_design.h"
 #include "info/frm_about_design.h"
+#include "platform/win32/win32_text.h"
 #include "recording_program_starter.h"
 #include "win32_control_names.h"
 #include "win32_controls.h"
@@ -45,7 +46,7 @@ protected:
 TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDrawsIt) {
     using namespace FrmSplashDesign;
     HWND window = m_splash->handle();
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_DLGFRAME);
     EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION || (style & WS_SYSMENU));
     // Owned by a hidden window: out of the task bar.
@@ -54,7 +55,7 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDra
     EXPECT_FALSE(IsWindowVisible(owner));
     RECT frame, work;
     GetWindowRect(window, &frame);
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 1);
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 1);
 
@@ -77,8 +78,8 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDra
         EXPECT_EQ(place(control(kImage1Name)),
                   (Place{designed(kImage1Left), designed(kImage1Top), scale * 380, scale * 120}));
         BITMAP banner{};
-        GetObjectA(reinterpret_cast<HBITMAP>(
-                       SendMessageA(control(kImage1Name), STM_GETIMAGE, IMAGE_BITMAP, 0)),
+        GetObjectW(reinterpret_cast<HBITMAP>(
+                       SendMessageW(control(kImage1Name), STM_GETIMAGE, IMAGE_BITMAP, 0)),
                    sizeof banner, &banner);
         EXPECT_EQ(banner.bmWidth, scale * 380);
         for (const Label& design : kLabels) {
@@ -86,12 +87,12 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDra
             HWND label = control(design.name);
             ASSERT_TRUE(label);
             EXPECT_EQ(text(label), design.text);
-            EXPECT_EQ((GetWindowLongA(label, GWL_STYLE) & SS_TYPEMASK) == SS_RIGHT,
+            EXPECT_EQ((GetWindowLongW(label, GWL_STYLE) & SS_TYPEMASK) == SS_RIGHT,
                       design.rightAligned);
-            LOGFONTA font{};
-            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)), sizeof font,
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof font,
                        &font);
-            EXPECT_STREQ(font.lfFaceName, kLabelFace);
+            EXPECT_EQ(utf8Text(font.lfFaceName), kLabelFace);
             EXPECT_EQ(font.lfHeight, Win32Twips(scale * dpi).fontHeight(design.points));
             EXPECT_EQ(font.lfWeight >= FW_BOLD, design.bold);
             // Sized to its text in the face it has now, not merely stretched with the window.
@@ -103,12 +104,12 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDra
 }
 
 TEST_F(Win32FrmSplashTest, AKeyThatTypesACharacterMovesOnOnce) {
-    SendMessageA(m_splash->handle(), WM_KEYDOWN, VK_RIGHT, 0);  // types nothing
+    SendMessageW(m_splash->handle(), WM_KEYDOWN, VK_RIGHT, 0);  // types nothing
     pumpMessages();
     EXPECT_EQ(m_mainWindowShown, 0);
     HWND window = m_splash->handle();
-    SendMessageA(window, WM_CHAR, VK_ESCAPE, 0);
-    SendMessageA(window, WM_CHAR, 'x', 0);  // before the window is gone
+    SendMessageW(window, WM_CHAR, VK_ESCAPE, 0);
+    SendMessageW(window, WM_CHAR, 'x', 0);  // before the window is gone
     EXPECT_TRUE(movedOn());
     EXPECT_TRUE(m_exit.statuses.empty());
 }
@@ -123,7 +124,7 @@ TEST_F(Win32FrmSplashTest, AClickOnTheBannerOrTheFrameMovesOnAndOneOnALabelDoesN
 }
 
 TEST_F(Win32FrmSplashTest, ClosingItBySystemCommandEndsTheProgram) {
-    SendMessageA(m_splash->handle(), WM_CLOSE, 0, 0);
+    SendMessageW(m_splash->handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(m_exit.statuses, std::vector<int>{0});
     EXPECT_EQ(m_mainWindowShown, 0);
 }
@@ -141,13 +142,13 @@ protected:
     /** A key as the program's message loop hands it to the window. */
     void dialogKey(WORD key) {
         MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
-        IsDialogMessageA(m_about->handle(), &message);
+        IsDialogMessageW(m_about->handle(), &message);
         pumpMessages();
     }
 
     FakeSystemInfoTool m_tool;
-    HWND m_owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+    HWND m_owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
     std::unique_ptr<Win32FrmAbout> m_about =
         std::make_unique<Win32FrmAbout>(m_owner, AboutServices{m_tool});
 };
@@ -157,7 +158,7 @@ TEST_F(Win32FrmAboutTest, StandsAsItsDesignDrawsItAtEveryScale) {
     using namespace FrmAboutDesign;
     HWND window = m_about->handle();
     EXPECT_EQ(text(window), kWindow.caption);
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_EQ(GetWindow(window, GW_OWNER), m_owner);
@@ -187,7 +188,7 @@ TEST_F(Win32FrmAboutTest, StandsAsItsDesignDrawsItAtEveryScale) {
             HWND found = control(design.name);
             ASSERT_TRUE(found);
             EXPECT_EQ(place(found), designed(design.place));
-            const LONG controlStyle = GetWindowLongA(found, GWL_STYLE);
+            const LONG controlStyle = GetWindowLongW(found, GWL_STYLE);
             switch (design.kind) {
                 case Kind::Button:
                     EXPECT_EQ(text(found), design.caption);
@@ -198,8 +199,8 @@ TEST_F(Win32FrmAboutTest, StandsAsItsDesignDrawsItAtEveryScale) {
                 case Kind::Picture: {
                     // The logo is there, shows whole inside its box and is enlarged with it.
                     BITMAP logo{};
-                    ASSERT_TRUE(GetObjectA(reinterpret_cast<HBITMAP>(
-                                               SendMessageA(found, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                    ASSERT_TRUE(GetObjectW(reinterpret_cast<HBITMAP>(
+                                               SendMessageW(found, STM_GETIMAGE, IMAGE_BITMAP, 0)),
                                            sizeof logo, &logo));
                     EXPECT_LE(logo.bmWidth, clientSize(found).cx);
                     EXPECT_LE(logo.bmHeight, clientSize(found).cy);
@@ -278,11 +279,11 @@ TEST_F(Win32FrmAboutTest, TheCreditsStandInAColumnOfRolesOnePerLine) {
     EXPECT_EQ(squeezed, "CODE IDEA, GRAPHICS GRAPHICS MISC ART");
     HDC dc = GetDC(label);
     const HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
     RECT drawn{0, 0, clientSize(label).cx, 0};
-    DrawTextA(dc, shown.c_str(), -1, &drawn, DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
+    DrawTextW(dc, wideText(shown).c_str(), -1, &drawn, DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(label, dc);
     const auto lines = 1 + std::count(shown.begin(), shown.end(), '\n');
@@ -291,7 +292,7 @@ TEST_F(Win32FrmAboutTest, TheCreditsStandInAColumnOfRolesOnePerLine) {
 
 TEST_F(Win32FrmAboutTest, SystemInfoAsksTheLogicAndEscapeEnterOrOkCloseTheWindow) {
     m_about->show();
-    SendMessageA(control("cmdSysInfo"), BM_CLICK, 0, 0);
+    SendMessageW(control("cmdSysInfo"), BM_CLICK, 0, 0);
     EXPECT_EQ(m_tool.starts, 1);
     for (const WORD key : {VK_ESCAPE, VK_RETURN}) {
         dialogKey(key);
@@ -299,6 +300,6 @@ TEST_F(Win32FrmAboutTest, SystemInfoAsksTheLogicAndEscapeEnterOrOkCloseTheWindow
         m_about = std::make_unique<Win32FrmAbout>(m_owner, AboutServices{m_tool});
         m_about->show();
     }
-    SendMessageA(control("cmdOK"), BM_CLICK, 0, 0);
+    SendMessageW(control("cmdOK"), BM_CLICK, 0, 0);
     EXPECT_FALSE(m_about->isOpen());
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "form1_design.h"
+#include "platform/win32/win32_text.h"
 #include "preview_boxes.h"
 #include "program_folder_fixture.h"
 #include "web_addresses.h"
@@ -36,14 +37,14 @@ struct MenuText {
 std::vector<MenuText> menuTexts(HMENU menu) {
     std::vector<MenuText> texts;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char caption[64] = {};
-        MENUITEMINFOA item{};
+        wchar_t caption[64] = {};
+        MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_STRING | MIIM_DATA;
         item.dwTypeData = caption;
-        item.cch = sizeof caption;
-        GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &item);
-        const std::string text = caption;
+        item.cch = std::size(caption);
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+        const std::string text = utf8Text(caption);
         const std::size_t tab = text.find('\t');
         texts.push_back({text.substr(0, tab), tab == std::string::npos ? "" : text.substr(tab + 1),
                          reinterpret_cast<const char*>(item.dwItemData)});
@@ -79,7 +80,7 @@ protected:
         return IsWindowEnabled(control("Command2")) && !(menuState("Savefifa2000menu") & MF_GRAYED);
     }
     void command(std::string_view menuEntry) {
-        SendMessageA(m_window->handle(), WM_COMMAND, menuCommand(menuEntry), 0);
+        SendMessageW(m_window->handle(), WM_COMMAND, menuCommand(menuEntry), 0);
     }
 
     std::unique_ptr<Win32Form1> m_window;
@@ -93,7 +94,7 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
     HWND window = m_window->handle();
     EXPECT_EQ(text(window), kWindow.caption);
     // A fixed single border with a minimise button; the controls stay in front of the skin.
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_TRUE(style & WS_CLIPCHILDREN);
@@ -122,7 +123,7 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
             }
             EXPECT_EQ(place(found), designed(design->place));
             // The window itself is not shown in the tests: the control's own visibility.
-            EXPECT_EQ((GetWindowLongA(found, GWL_STYLE) & WS_VISIBLE) != 0,
+            EXPECT_EQ((GetWindowLongW(found, GWL_STYLE) & WS_VISIBLE) != 0,
                       design->kind != Kind::HiddenTextBox);
             EXPECT_EQ(IsWindowEnabled(found) != FALSE, design->enabled);
         }
@@ -131,15 +132,15 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
                       designed(PreviewBoxes::kTwips[static_cast<std::size_t>(i)]))
                 << i;
         }
-        LOGFONTA font{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control("Command1"), WM_GETFONT, 0, 0)),
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control("Command1"), WM_GETFONT, 0, 0)),
                    sizeof font, &font);
-        EXPECT_STREQ(font.lfFaceName, kWindow.fontFace);
+        EXPECT_EQ(utf8Text(font.lfFaceName), kWindow.fontFace);
         EXPECT_EQ(font.lfHeight, Win32Twips(scale * dpi).fontHeight(kWindow.fontPoints));
     }
     // The start-up put the program folder into Text1, ending in one separator.
     EXPECT_EQ(text(control("Text1")), m_fake.location.folder + "\\");
-    EXPECT_EQ(SendMessageA(control("ProgressBar1"), PBM_GETRANGE, FALSE, 0), kProgressMaximum);
+    EXPECT_EQ(SendMessageW(control("ProgressBar1"), PBM_GETRANGE, FALSE, 0), kProgressMaximum);
 
     // The menus as the user reads them: caption, the shortcut after a tab, and the name.
     HMENU bar = GetMenu(window);
@@ -170,7 +171,7 @@ TEST_F(Win32Form1Test, ClicksShortcutsAndMenuEntriesReachTheirEventProcedures) {
     };
     // Load by the button, the menu entry and Ctrl+O: each opens the dialog (cancelled here).
     m_fake.dialogs.openAnswers = {"", "", ""};
-    SendMessageA(control("Command1"), BM_CLICK, 0, 0);
+    SendMessageW(control("Command1"), BM_CLICK, 0, 0);
     command("openfifa99menu");
     EXPECT_TRUE(shortcut('O', true));
     EXPECT_EQ(m_fake.dialogs.openInitialPaths.size(), 3u);
@@ -184,14 +185,14 @@ TEST_F(Win32Form1Test, ClicksShortcutsAndMenuEntriesReachTheirEventProcedures) {
 
     // F2: Skin Select, owned by the main window. Ctrl+A twice: one About window.
     EXPECT_TRUE(shortcut(VK_F2, false));
-    HWND skins = FindWindowA("VestrixForm2", "Skin Select");
+    HWND skins = FindWindowW(L"VestrixForm2", L"Skin Select");
     ASSERT_TRUE(skins);
     EXPECT_EQ(GetWindow(skins, GW_OWNER), window);
     EXPECT_TRUE(shortcut('A', true));
-    HWND about = FindWindowA("VestrixFrmAbout", "About The Vestrix");
+    HWND about = FindWindowW(L"VestrixFrmAbout", L"About The Vestrix");
     ASSERT_TRUE(about);
     shortcut('A', true);
-    EXPECT_EQ(FindWindowA("VestrixFrmAbout", nullptr), about);
+    EXPECT_EQ(FindWindowW(L"VestrixFrmAbout", nullptr), about);
     EXPECT_EQ(GetWindow(about, GW_OWNER), window);
 
     EXPECT_TRUE(shortcut(VK_F1, false));
@@ -206,10 +207,10 @@ TEST_F(Win32Form1Test, ClicksShortcutsAndMenuEntriesReachTheirEventProcedures) {
 TEST_F(Win32Form1Test, ALoadDrawsItsPreviewsIntoThePictureBoxesAndOffersSave) {
     const std::string jersey = putJersey("club.fsh");
     m_fake.dialogs.openAnswers.push_back(jersey);
-    SendMessageA(control("Command1"), BM_CLICK, 0, 0);
+    SendMessageW(control("Command1"), BM_CLICK, 0, 0);
 
     EXPECT_TRUE(saveOffered());
-    EXPECT_EQ(SendMessageA(control("ProgressBar1"), PBM_GETPOS, 0, 0), 90);
+    EXPECT_EQ(SendMessageW(control("ProgressBar1"), PBM_GETPOS, 0, 0), 90);
     // Box 0 shows the FIFA 99 front at 1:1 in its own colours, red in the high byte as a
     // screen shows it.
     const Palette colors = jerseyPalette();
@@ -290,7 +291,7 @@ TEST_F(Win32Form1Test, AFileDroppedOnTheWindowIsLoaded) {
     files->pFiles = sizeof(DROPFILES);
     std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), jersey.c_str(), jersey.size());
     GlobalUnlock(drop);
-    SendMessageA(m_window->handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    SendMessageW(m_window->handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     // Loaded from the message loop, once the drop is over.
     EXPECT_FALSE(saveOffered());
     pumpMessages();
