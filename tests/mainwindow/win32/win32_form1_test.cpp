@@ -285,11 +285,16 @@ TEST_F(Win32Form1Test, OnADisplayAtTwiceTheDensityPreviewPointsAreSharpBlocks) {
 
 TEST_F(Win32Form1Test, AFileDroppedOnTheWindowIsLoaded) {
     const std::string jersey = putJersey("dropped.fsh");
-    // What Explorer hands over: one file name in a DROPFILES block.
-    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + jersey.size() + 2);
+    // What Explorer hands over: one file name in a DROPFILES block, in UTF-16, the list ending
+    // in an empty name.
+    const std::wstring name = wideText(jersey);
+    const std::size_t bytes = (name.size() + 2) * sizeof(wchar_t);
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
     auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
     files->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), jersey.c_str(), jersey.size());
+    files->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), name.c_str(),
+                name.size() * sizeof(wchar_t));
     GlobalUnlock(drop);
     SendMessageW(m_window->handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     // Loaded from the message loop, once the drop is over.
