@@ -36,7 +36,6 @@ struct QuietServices : FileDialogs,
     }
     void exitNow(int) override { ++messages; }
     void start(const std::string&, const std::vector<std::string>&) override {}
-    void startCommandLine(const std::string&) override {}
     void showTextFile(const std::string&, ViewerFailed) override {}
     void showWebPage(const std::string&, ViewerFailed) override {}
     std::string programFolder() const override { return folder; }

@@ -101,7 +101,7 @@ void OpenUrl(const std::string& url, const BrowserLauncherServices& services) {
     }
 }
 
-BrowserLauncher::BrowserLauncher(ProgramStarter& starter, PlainMessageBox& messageBox)
+BrowserLauncher::BrowserLauncher(CommandLineStarter& starter, PlainMessageBox& messageBox)
     : m_registry(createRegistry()),
       m_ddeClient(createDdeClient()),
       m_services{*m_registry, *m_ddeClient, starter, messageBox} {}
@@ -109,5 +109,7 @@ BrowserLauncher::BrowserLauncher(ProgramStarter& starter, PlainMessageBox& messa
 void BrowserLauncher::openUrl(const std::string& address) { OpenUrl(address, m_services); }
 
 std::unique_ptr<UrlOpener> createUrlOpener(ProgramStarter& starter, PlainMessageBox& messageBox) {
-    return std::make_unique<BrowserLauncher>(starter, messageBox);
+    // Every starter of the Windows programs takes command lines (Win32ProgramStarter does).
+    return std::make_unique<BrowserLauncher>(dynamic_cast<CommandLineStarter&>(starter),
+                                             messageBox);
 }

@@ -8,16 +8,16 @@
 #include <memory>
 #include <string>
 
+#include "platform/command_line_starter.h"
 #include "platform/dde_client.h"
 #include "platform/plain_message_box.h"
-#include "platform/program_starter.h"
 #include "platform/registry.h"
 #include "platform/url_opener.h"
 
 struct BrowserLauncherServices {
     Registry& registry;
     DdeClient& ddeClient;
-    ProgramStarter& programStarter;
+    CommandLineStarter& programStarter;
     PlainMessageBox& messageBox;
 };
 
@@ -42,7 +42,7 @@ std::string ReadRegistryString(Registry& registry, RegistryRoot root, const std:
 class BrowserLauncher : public UrlOpener {
 public:
     /** With the system's registry and DDE client; starter and messageBox must outlive it. */
-    BrowserLauncher(ProgramStarter& starter, PlainMessageBox& messageBox);
+    BrowserLauncher(CommandLineStarter& starter, PlainMessageBox& messageBox);
     void openUrl(const std::string& address) override;
 
 private:

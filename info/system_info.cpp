@@ -82,7 +82,7 @@ void StartSysInfo(const SystemInfoServices& services) {
     services.messageBox.show(kSystemInfoUnavailableMessage);
 }
 
-RegisteredSystemInfoTool::RegisteredSystemInfoTool(ProgramStarter& starter,
+RegisteredSystemInfoTool::RegisteredSystemInfoTool(CommandLineStarter& starter,
                                                    PlainMessageBox& messageBox)
     : m_registry(createRegistry()),
       m_fileExistence(createFileExistence()),
@@ -92,5 +92,7 @@ void RegisteredSystemInfoTool::start() { StartSysInfo(m_services); }
 
 std::unique_ptr<SystemInfoTool> createSystemInfoTool(ProgramStarter& starter,
                                                      PlainMessageBox& messageBox) {
-    return std::make_unique<RegisteredSystemInfoTool>(starter, messageBox);
+    // Every starter of the Windows programs takes command lines (Win32ProgramStarter does).
+    return std::make_unique<RegisteredSystemInfoTool>(dynamic_cast<CommandLineStarter&>(starter),
+                                                      messageBox);
 }

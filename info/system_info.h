@@ -5,16 +5,16 @@
 #include <memory>
 #include <string>
 
+#include "platform/command_line_starter.h"
 #include "platform/file_existence.h"
 #include "platform/plain_message_box.h"
-#include "platform/program_starter.h"
 #include "platform/registry.h"
 #include "platform/system_info_tool.h"
 
 struct SystemInfoServices {
     Registry& registry;
     FileExistence& fileExistence;
-    ProgramStarter& programStarter;
+    CommandLineStarter& programStarter;
     PlainMessageBox& messageBox;
 };
 
@@ -38,7 +38,7 @@ bool GetKeyValue(Registry& registry, RegistryRoot keyRoot, const std::string& ke
 class RegisteredSystemInfoTool : public SystemInfoTool {
 public:
     /** starter and messageBox must outlive it. */
-    RegisteredSystemInfoTool(ProgramStarter& starter, PlainMessageBox& messageBox);
+    RegisteredSystemInfoTool(CommandLineStarter& starter, PlainMessageBox& messageBox);
     void start() override;
 
 private:

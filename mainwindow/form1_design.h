@@ -7,43 +7,41 @@
 #include <span>
 
 #include "mainwindow/form1.h"
-#include "platform/common/twips.h"
+#include "platform/common/window_design.h"
 
 namespace Form1Design {
 
-inline constexpr const char* kCaption = "Vestrix";
-inline constexpr int kClientWidthTwips = 6915;
-inline constexpr int kClientHeightTwips = 5610;
 // The buttons' face where the system has it.
-inline constexpr const char* kFontFace = "MS Sans Serif";
-inline constexpr double kFontPoints = 8.25;
+inline constexpr WindowDesign::Window kWindow{"Vestrix", 6915, 5610, "MS Sans Serif", 8.25};
 // The conversion advances the bar by ten for each of the nine pictures.
 inline constexpr int kProgressMaximum = 90;
 
 enum class Kind { Button, ProgressBar, HiddenTextBox };
 
-struct Control {
-    Kind kind;
-    const char* name;
-    const char* caption;  // a button's caption, a text box's first text
-    Twips::Place place;
+/** The caption is a button's caption, a text box's first text. */
+struct Control : WindowDesign::Control<Kind> {
     bool enabled;
     void (Form1::*click)();  // what a button runs
 };
 
-inline constexpr Control kCommand1{Kind::Button,           "Command1", "Load FIFA99 Jersey",
-                                   {120, 2400, 1935, 375}, true,       &Form1::Command1_Click};
+inline constexpr Control kCommand1{
+    {Kind::Button, "Command1", "Load FIFA99 Jersey", {120, 2400, 1935, 375}},
+    true,
+    &Form1::Command1_Click};
 // Nothing to save before a kit is loaded.
-inline constexpr Control kCommand2{Kind::Button,           "Command2", "Save FIFA2000 jersey",
-                                   {120, 5040, 1935, 375}, false,      &Form1::Command2_Click};
-inline constexpr Control kProgressBar1{Kind::ProgressBar,       "ProgressBar1", "",
-                                       {2160, 2520, 3255, 255}, true,           nullptr};
+inline constexpr Control kCommand2{
+    {Kind::Button, "Command2", "Save FIFA2000 jersey", {120, 5040, 1935, 375}},
+    false,
+    &Form1::Command2_Click};
+inline constexpr Control kProgressBar1{
+    {Kind::ProgressBar, "ProgressBar1", "", {2160, 2520, 3255, 255}}, true, nullptr};
 // Text1 holds the program folder; DDEtext serves the web links.
-inline constexpr Control kText1{Kind::HiddenTextBox,     "Text1", "Text1",
-                                {3480, 5160, 3135, 285}, true,    nullptr};
+inline constexpr Control kText1{
+    {Kind::HiddenTextBox, "Text1", "Text1", {3480, 5160, 3135, 285}}, true, nullptr};
 inline constexpr Control kDDEtext{
-    Kind::HiddenTextBox,     "DDEtext", "INVISIBLE -- for URL lunching",
-    {3120, 5280, 3135, 285}, true,      nullptr};
+    {Kind::HiddenTextBox, "DDEtext", "INVISIBLE -- for URL lunching", {3120, 5280, 3135, 285}},
+    true,
+    nullptr};
 
 /** In tab order: Tab goes from loading to saving. */
 inline constexpr const Control* kControls[] = {&kCommand1, &kCommand2, &kProgressBar1, &kText1,

@@ -22,13 +22,6 @@ public:
     /** Starts program with these arguments, each passed as it stands. Throws ProgramStartError. */
     virtual void start(const std::string& program, const std::vector<std::string>& arguments) = 0;
 
-    /**
-     * Starts a command line as it stands, as a registry entry gives one: on Windows the system
-     * finds the program in the line; elsewhere a line that names a file is that program, any
-     * other is split into words (double quotes group). Throws ProgramStartError, also when empty.
-     */
-    virtual void startCommandLine(const std::string& commandLine) = 0;
-
     /** Told, later and from the event loop, that the viewer started but could not show the file. */
     using ViewerFailed = std::function<void(const std::string& message)>;
 

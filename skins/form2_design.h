@@ -3,30 +3,18 @@
 // drift apart.
 #pragma once
 
-#include "platform/common/twips.h"
+#include "platform/common/window_design.h"
 
 namespace Form2Design {
 
-inline constexpr const char* kCaption = "Skin Select";
-inline constexpr int kClientWidthTwips = 2175;
-inline constexpr int kClientHeightTwips = 1395;
-inline constexpr const char* kFontFace = "MS Sans Serif";
-inline constexpr double kFontPoints = 8.25;
+inline constexpr WindowDesign::Window kWindow{"Skin Select", 2175, 1395, "MS Sans Serif", 8.25};
 
 // A link reads as one: blue and underlined.
-struct Colour {
-    int red, green, blue;
-};
-inline constexpr Colour kLinkColour{0, 0, 255};
+inline constexpr WindowDesign::Colour kLinkColour{0, 0, 255};
 
 enum class Kind { List, Link, Label };
 
-struct Control {
-    Kind kind;
-    const char* name;
-    const char* caption;
-    Twips::Place place;
-};
+using Control = WindowDesign::Control<Kind>;
 
 inline constexpr Control kFile1{Kind::List, "File1", "", {0, 0, 2175, 675}};
 // Centred under the list: "Download more SKINS" + " from the Vestrix's web page" make one

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <string_view>
 
 #include "info/frm_about_design.h"
 #include "info/qt/line_control.h"
@@ -13,23 +14,17 @@ namespace {
 
 using namespace FrmAboutDesign;
 
-// A picture box sized to its picture: the logo inside a sunken two-pixel border.
-QLabel* pictureBox(const char* name, const QString& picture, int left, int top, int size,
-                   QWidget* parent) {
-    auto* box = new QLabel(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    box->setPixmap(QPixmap(picture));
-    box->setAlignment(Qt::AlignCenter);
-    box->setGeometry(QtTwips::toRect(left, top, size, size));
-    return box;
+QString latin1(const char* text) { return QString::fromLatin1(text); }
+
+QColor colour(const WindowDesign::Colour& design) {
+    return QColor(design.red, design.green, design.blue);
 }
 }  // namespace
 
 QtFrmAbout::QtFrmAbout(const AboutServices& services, QWidget* parent)
     : QDialog(parent), m_logic(*this, services) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About The Vestrix"));
+    setWindowTitle(latin1(kWindow.caption));
     // A fixed dialog border with the close box only; as a child of the main window it stays
     // out of the task bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -38,53 +33,63 @@ QtFrmAbout::QtFrmAbout(const AboutServices& services, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setSizeGripEnabled(false);
-    // Where the window was designed to stand, not centred over the main window.
-    // The labels were sized for an eight-point face; a larger one would wrap out of them.
+    // The system's face at the size the labels were made for.
     QFont small = font();
-    small.setPointSize(8);
+    small.setPointSizeF(kWindow.fontPoints);
     setFont(small);
-    setGeometry(
-        QtTwips::toRect(kClientLeftTwips, kClientTopTwips, kClientWidthTwips, kClientHeightTwips));
+    // Where the window was designed to stand, not centred over the main window.
+    setGeometry(QtTwips::toRect(kClientLeftTwips, kClientTopTwips, kWindow.clientWidthTwips,
+                                kWindow.clientHeightTwips));
     setFixedSize(size());
     buildControls();
 }
 
 void QtFrmAbout::buildControls() {
-    // The etched separator first, so that it lies under the controls.
-    auto* shadow = new LineControl(QStringLiteral("Line1"), 1, this);
-    shadow->setColor(QColor(128, 128, 128));
-    shadow->setStyle(LineControl::Style::InsideSolid);
-    shadow->setEnds(90, 2445, 5654, 2445);
-    auto* highlight = new LineControl(QStringLiteral("Line1"), 0, this);
-    highlight->setColor(Qt::white);
-    highlight->setLineWidth(2);
-    highlight->setEnds(105, 2460, 5654, 2460);
-
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(QtTwips::toRect(4245, 2625, 1260, 345));
-    m_cmdOK->setDefault(true);
-    connect(m_cmdOK, &QPushButton::clicked, this, [this] { m_logic.cmdOK_Click(); });
-
-    pictureBox("picIcon", QStringLiteral(":/about/logo32.bmp"), 120, 240, 540, this);
-
-    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    sysInfo->setGeometry(QtTwips::toRect(4260, 3075, 1245, 345));
-    connect(sysInfo, &QPushButton::clicked, this, [this] { m_logic.cmdSysInfo_Click(); });
-
-    for (const LabelText& label : kLabels) {
-        auto* widget = new QLabel(QString::fromLatin1(label.text), this);
-        widget->setObjectName(QString::fromLatin1(label.name));
-        widget->setWordWrap(true);
-        widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        widget->setGeometry(QtTwips::toRect(label.left, label.top, label.width, label.height));
+    for (const Line& design : kLines) {
+        auto* line = new LineControl(latin1(design.name), design.index, this);
+        line->setColor(colour(design.colour));
+        line->setLineWidth(design.widthPixels);
+        if (design.insideSolid) line->setStyle(LineControl::Style::InsideSolid);
+        line->setEnds(design.x1, design.y1, design.x2, design.y2);
     }
 
-    pictureBox("Picture1", QStringLiteral(":/about/logo33.bmp"), 120, 840, 555, this);
-
-    // The pictures take no focus: Tab goes from button to button.
-    setTabOrder(m_cmdOK, sysInfo);
+    QPushButton* previousButton = nullptr;
+    for (const Control& design : kControls) {
+        QWidget* control = nullptr;
+        switch (design.kind) {
+            case Kind::Button: {
+                auto* button = new QPushButton(latin1(design.caption), this);
+                const auto click = design.click;
+                connect(button, &QPushButton::clicked, this, [this, click] { (m_logic.*click)(); });
+                if (previousButton) setTabOrder(previousButton, button);
+                previousButton = button;
+                if (std::string_view(design.name) == kDefaultButton) {
+                    m_cmdOK = button;
+                    button->setDefault(true);
+                }
+                control = button;
+                break;
+            }
+            case Kind::Picture: {
+                auto* box = new QLabel(this);
+                box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+                box->setPixmap(
+                    QPixmap(QStringLiteral(":/about/%1.bmp").arg(latin1(design.caption))));
+                box->setAlignment(Qt::AlignCenter);
+                control = box;
+                break;
+            }
+            case Kind::Label: {
+                auto* label = new QLabel(latin1(design.caption), this);
+                label->setWordWrap(true);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                control = label;
+                break;
+            }
+        }
+        control->setObjectName(latin1(design.name));
+        control->setGeometry(QtTwips::toRect(design.place));
+    }
     m_cmdOK->setFocus();
 }
 

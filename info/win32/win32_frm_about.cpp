@@ -1,8 +1,9 @@
 // The About window's controls, its buttons and keys handed to the logic.
 #include "info/win32/win32_frm_about.h"
 
-#include <iterator>
+#include <cctype>
 #include <string>
+#include <string_view>
 
 #include "info/frm_about_design.h"
 #include "info/win32/win32_label_lines.h"
@@ -17,32 +18,28 @@ constexpr const char* kClassName = "VestrixFrmAbout";
 // The fixed dialog border with the close box only.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-constexpr int kSysInfoId = 100;
+// The buttons other than the default one, numbered in the order of the design table.
+constexpr int kFirstButtonId = 100;
 
 using namespace FrmAboutDesign;
 
-/** Line1: the etched separator, a grey line over a white one a pixel lower. */
-struct LineEnds {
-    int index;
-    int x1, y1, x2;
-    int widthPixels;
-    COLORREF colour;
-};
-constexpr LineEnds kLine1[] = {
-    {1, 90, 2445, 5654, 1, RGB(128, 128, 128)},
-    {0, 105, 2460, 5654, 2, RGB(255, 255, 255)},
-};
-
 /** The client area's place on the screen, as designed, and the window's frame around it. */
 POINT framePlace(int dpi) {
-    RECT frame = Win32Twips(dpi).toRect(kClientLeftTwips, kClientTopTwips, kClientWidthTwips,
-                                        kClientHeightTwips);
+    RECT frame = Win32Twips(dpi).toRect(kClientLeftTwips, kClientTopTwips, kWindow.clientWidthTwips,
+                                        kWindow.clientHeightTwips);
     Win32Dpi::adjustFrame(frame, kStyle, false, kExStyle, dpi);
     return POINT{frame.left, frame.top};
 }
 
+/** The logo's bitmap among the program's resources: logo32 is ABOUT_LOGO32. */
+std::string resourceName(const char* logo) {
+    std::string name = std::string("ABOUT_") + logo;
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
 /** A logo of the program's resources at its size on a display of dpi; null when missing. */
-HBITMAP loadLogo(const char* resource, int dpi) {
+HBITMAP loadLogo(const std::string& resource, int dpi) {
     const auto logo =
         static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), wideText(resource).c_str(),
                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -61,8 +58,10 @@ HBITMAP loadLogo(const char* resource, int dpi) {
 Win32FrmAbout::Win32FrmAbout(HWND owner, const AboutServices& services) : m_logic(*this, services) {
     registerClass(kClassName);
     const POINT place = framePlace(newWindowDpi(owner));
-    create(kExStyle, kClassName, "About The Vestrix", kStyle, place.x, place.y,
-           frameAround(owner, kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle), owner);
+    create(
+        kExStyle, kClassName, kWindow.caption, kStyle, place.x, place.y,
+        frameAround(owner, kWindow.clientWidthTwips, kWindow.clientHeightTwips, kStyle, kExStyle),
+        owner);
     Win32ControlNames::set(handle(), "frmAbout");
     // The program's message loop gives the window Enter, Escape, Tab and Alt+S.
     SetPropW(handle(), L"VestrixDialogKeys", handle());
@@ -73,62 +72,62 @@ Win32FrmAbout::~Win32FrmAbout() {
     for (const Logo& logo : m_logos) {
         if (logo.bitmap) DeleteObject(logo.bitmap);
     }
-    for (HBRUSH brush : m_lineBrushes) {
-        if (brush) DeleteObject(brush);
-    }
+    for (const DrawnLine& line : m_lines) DeleteObject(line.brush);
 }
 
 void Win32FrmAbout::buildControls() {
-    // The labels were sized for an eight-point face; a larger one would wrap out of them.
-    Win32Font& font = addFont("MS Sans Serif", 8);
+    Win32Font& font = addFont(kWindow.fontFace, kWindow.fontPoints);
     const Win32Twips scale = twips();
 
-    // The etched separator first, so that it lies under the controls.
-    for (std::size_t i = 0; i < std::size(kLine1); ++i) {
-        const LineEnds& line = kLine1[i];
-        const int left = scale.toPixels(line.x1);
+    for (const Line& design : kLines) {
         // Level lines, drawn on and below the end points' row, end points included, as thick as
         // the display's scale makes a pixel.
-        m_lines[i] = Win32Controls::create(
+        const int top = scale.toPixels(design.y1);
+        HWND line = Win32Controls::create(
             handle(), "STATIC", "", SS_LEFT,
-            RECT{left, scale.toPixels(line.y1), scale.toPixels(line.x2) + 1,
-                 scale.toPixels(line.y1) + scale.fromDesignPixels(line.widthPixels)},
-            "Line1", 0, 0, line.index);
-        m_lineBrushes[i] = CreateSolidBrush(line.colour);
+            RECT{scale.toPixels(design.x1), top, scale.toPixels(design.x2) + 1,
+                 top + scale.fromDesignPixels(design.widthPixels)},
+            design.name, 0, 0, design.index);
+        const WindowDesign::Colour& colour = design.colour;
+        m_lines.push_back({line, CreateSolidBrush(RGB(colour.red, colour.green, colour.blue))});
     }
 
-    m_cmdOK = Win32Controls::create(handle(), "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP,
-                                    scale.toRect(4245, 2625, 1260, 345), "cmdOK", IDOK);
-    font.applyTo(m_cmdOK);
-
-    addPicture(0, "picIcon", "ABOUT_LOGO32", 120, 240, 540);
-
-    HWND sysInfo =
-        Win32Controls::create(handle(), "BUTTON", "&System Info...", BS_PUSHBUTTON | WS_TABSTOP,
-                              scale.toRect(4260, 3075, 1245, 345), "cmdSysInfo", kSysInfoId);
-    font.applyTo(sysInfo);
-
-    for (const LabelText& label : kLabels) {
-        HWND control = Win32Controls::create(
-            handle(), "STATIC", "", SS_LEFT,
-            scale.toRect(label.left, label.top, label.width, label.height), label.name);
-        font.applyTo(control);
-        m_labels.push_back(Label{control, label.text});
+    for (const Control& design : kControls) {
+        const RECT place = scale.toRect(design.place);
+        switch (design.kind) {
+            case Kind::Button: {
+                const bool isDefault = std::string_view(design.name) == kDefaultButton;
+                // The default button answers to Enter and Escape (IDOK and IDCANCEL); the others
+                // to their place in the table.
+                const int id = isDefault ? IDOK : kFirstButtonId + int(m_clicks.size());
+                HWND button = Win32Controls::create(
+                    handle(), "BUTTON", design.caption,
+                    (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP, place, design.name,
+                    id);
+                font.applyTo(button);
+                if (isDefault) m_cmdOK = button;
+                m_clicks.push_back({id, design.click});
+                break;
+            }
+            case Kind::Picture: {
+                Logo logo;
+                logo.resource = resourceName(design.caption);
+                logo.box = Win32Controls::create(handle(), "STATIC", "", SS_BITMAP | SS_CENTERIMAGE,
+                                                 place, design.name, 0, WS_EX_CLIENTEDGE);
+                m_logos.push_back(logo);
+                showLogo(m_logos.back());
+                break;
+            }
+            case Kind::Label: {
+                HWND label =
+                    Win32Controls::create(handle(), "STATIC", "", SS_LEFT, place, design.name);
+                font.applyTo(label);
+                m_labels.push_back(Label{label, design.caption});
+                break;
+            }
+        }
     }
     breakLabels();
-
-    addPicture(1, "Picture1", "ABOUT_LOGO33", 120, 840, 555);
-}
-
-void Win32FrmAbout::addPicture(int index, const char* name, const char* resource, int leftTwips,
-                               int topTwips, int sizeTwips) {
-    // A picture box sized to its picture: the logo in the middle of a sunken border.
-    Logo& logo = m_logos[index];
-    logo.resource = resource;
-    logo.box = Win32Controls::create(handle(), "STATIC", "", SS_BITMAP | SS_CENTERIMAGE,
-                                     twips().toRect(leftTwips, topTwips, sizeTwips, sizeTwips),
-                                     name, 0, WS_EX_CLIENTEDGE);
-    showLogo(logo);
 }
 
 void Win32FrmAbout::showLogo(Logo& logo) {
@@ -162,21 +161,21 @@ void Win32FrmAbout::show() {
 
 LRESULT Win32FrmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND:
-            // OK is the default button (Enter) and the cancel button (Escape).
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                m_logic.cmdOK_Click();
-                return 0;
-            }
-            if (LOWORD(wParam) == kSysInfoId && HIWORD(wParam) == BN_CLICKED) {
-                m_logic.cmdSysInfo_Click();
-                return 0;
+        case WM_COMMAND: {
+            // Escape is the default button's too, as its cancel button.
+            const int id = LOWORD(wParam) == IDCANCEL ? IDOK : LOWORD(wParam);
+            for (const Click& click : m_clicks) {
+                if (click.id == id && (id == IDOK || HIWORD(wParam) == BN_CLICKED)) {
+                    (m_logic.*click.procedure)();
+                    return 0;
+                }
             }
             break;
+        }
         case WM_CTLCOLORSTATIC:
-            for (std::size_t i = 0; i < std::size(m_lines); ++i) {
-                if (reinterpret_cast<HWND>(lParam) == m_lines[i]) {
-                    return reinterpret_cast<LRESULT>(m_lineBrushes[i]);
+            for (const DrawnLine& line : m_lines) {
+                if (reinterpret_cast<HWND>(lParam) == line.control) {
+                    return reinterpret_cast<LRESULT>(line.brush);
                 }
             }
             break;

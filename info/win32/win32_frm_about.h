@@ -2,6 +2,7 @@
 // the etched separator and the two buttons.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "info/frm_about.h"
@@ -30,7 +31,7 @@ protected:
 private:
     /** A logo in its box, drawn at the window's density. */
     struct Logo {
-        const char* resource = nullptr;
+        std::string resource;
         HWND box = nullptr;
         HBITMAP bitmap = nullptr;
     };
@@ -41,18 +42,28 @@ private:
         const char* text;
     };
 
+    /** A line of the etched separator and the brush it is painted with. */
+    struct DrawnLine {
+        HWND control;
+        HBRUSH brush;
+    };
+
+    /** A button's command number and the event procedure it runs. */
+    struct Click {
+        int id;
+        void (FrmAbout::*procedure)();
+    };
+
     void buildControls();
     void breakLabels();
-    void addPicture(int index, const char* name, const char* resource, int leftTwips, int topTwips,
-                    int sizeTwips);
     void showLogo(Logo& logo);
     // FrmAboutView
     void unload() override;
 
     FrmAbout m_logic;
     HWND m_cmdOK = nullptr;
-    Logo m_logos[2];
+    std::vector<Logo> m_logos;
     std::vector<Label> m_labels;
-    HBRUSH m_lineBrushes[2] = {nullptr, nullptr};
-    HWND m_lines[2] = {nullptr, nullptr};
+    std::vector<DrawnLine> m_lines;
+    std::vector<Click> m_clicks;
 };

@@ -70,7 +70,8 @@ void QtForm1::buildControls() {
     auto* client = new QtSkinSurface(this);
     m_client = client;
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(Twips::toPixels(kClientWidthTwips), Twips::toPixels(kClientHeightTwips));
+    client->setFixedSize(Twips::toPixels(kWindow.clientWidthTwips),
+                         Twips::toPixels(kWindow.clientHeightTwips));
     setCentralWidget(client);
 
     // The buttons keep the desktop's own face, which its theme sizes them for; the design's face

@@ -87,8 +87,9 @@ Win32Form1::Win32Form1(const MainWindowServices& services)
     : m_services(services), m_logic(*this, services) {
     registerClass(kClassName);
     m_menu = buildMenus();
-    create(kExStyle, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-           frameAround(nullptr, kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle, true),
+    create(kExStyle, kClassName, kWindow.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+           frameAround(nullptr, kWindow.clientWidthTwips, kWindow.clientHeightTwips, kStyle,
+                       kExStyle, true),
            nullptr, m_menu);
     setIcons();
     Win32ControlNames::set(handle(), "Form1");
@@ -151,7 +152,7 @@ HMENU Win32Form1::buildMenus() {
 }
 
 void Win32Form1::buildControls() {
-    Win32Font& font = addFont(kFontFace, kFontPoints);
+    Win32Font& font = addFont(kWindow.fontFace, kWindow.fontPoints);
     m_command1 = addButton(kCommand1, font);
     m_command2 = addButton(kCommand2, font);
 

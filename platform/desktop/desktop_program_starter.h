@@ -6,7 +6,6 @@
 class DesktopProgramStarter : public ProgramStarter {
 public:
     void start(const std::string& program, const std::vector<std::string>& arguments) override;
-    void startCommandLine(const std::string& commandLine) override;
     /**
      * The desktop's own opener, xdg-open, picks the user's text viewer; it ends with a failure
      * status when there is none, which onFailure hears of. Needs a running event loop.

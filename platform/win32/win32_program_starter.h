@@ -1,9 +1,9 @@
 // Starting programs on Windows with CreateProcess: a normal, focused window, no waiting.
 #pragma once
 
-#include "platform/program_starter.h"
+#include "platform/command_line_starter.h"
 
-class Win32ProgramStarter : public ProgramStarter {
+class Win32ProgramStarter : public CommandLineStarter {
 public:
     void start(const std::string& program, const std::vector<std::string>& arguments) override;
     /** "notepad.exe " followed by the path as it stands: Notepad takes the rest of the line. */

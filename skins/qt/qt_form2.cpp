@@ -15,9 +15,9 @@ using namespace Form2Design;
 
 /** The desktop's sans-serif stands in for the design's face where it is not installed. */
 QFont designFont() {
-    QFont font(QString::fromLatin1(kFontFace));
+    QFont font(QString::fromLatin1(kWindow.fontFace));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kFontPoints);
+    font.setPointSizeF(kWindow.fontPoints);
     return font;
 }
 
@@ -39,12 +39,12 @@ QLabel* centredLabel(const Form2Design::Control& control, QWidget* parent) {
 QtForm2::QtForm2(SkinCanvas& canvas, const Form2Services& services, QWidget* parent)
     : QWidget(parent), m_logic(*this, canvas, services) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowTitle(QString::fromLatin1(kWindow.caption));
     // A fixed tool window: a small title bar with a close box, nothing else, no task-bar entry.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    const QRect client = QtTwips::toRect(0, 0, kClientWidthTwips, kClientHeightTwips);
+    const QRect client = QtTwips::toRect(0, 0, kWindow.clientWidthTwips, kWindow.clientHeightTwips);
     setFixedSize(client.size());
     buildControls();
     m_logic.Form_Load();

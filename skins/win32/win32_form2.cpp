@@ -22,8 +22,10 @@ Win32Form2::Win32Form2(HWND owner, SkinCanvas& canvas, const Form2Services& serv
     : m_logic(*this, canvas, services) {
     registerClass(kClassName);
     // Where the system chooses; only the size is ours.
-    create(kExStyle, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-           frameAround(owner, kClientWidthTwips, kClientHeightTwips, kStyle, kExStyle), owner);
+    create(
+        kExStyle, kClassName, kWindow.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+        frameAround(owner, kWindow.clientWidthTwips, kWindow.clientHeightTwips, kStyle, kExStyle),
+        owner);
     Win32ControlNames::set(handle(), "Form2");
     buildControls();
     m_logic.Form_Load();
@@ -32,8 +34,8 @@ Win32Form2::Win32Form2(HWND owner, SkinCanvas& canvas, const Form2Services& serv
 Win32Form2::~Win32Form2() = default;
 
 void Win32Form2::buildControls() {
-    Win32Font& font = addFont(kFontFace, kFontPoints);
-    Win32Font& linkFont = addFont(kFontFace, kFontPoints, false, true);
+    Win32Font& font = addFont(kWindow.fontFace, kWindow.fontPoints);
+    Win32Font& linkFont = addFont(kWindow.fontFace, kWindow.fontPoints, false, true);
 
     m_file1 =
         addControl(kFile1, "LISTBOX", WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,

@@ -1,5 +1,4 @@
-// The desktop's program starter: programs and command lines run directly, failures come back as
-// errors.
+// The desktop's program starter: programs run directly, failures come back as errors.
 #include "platform/program_starter.h"
 
 #include <gtest/gtest.h>
@@ -30,20 +29,6 @@ TEST(DesktopProgramStarter, RunsTheProgramWithItsArgumentsAsTheyStand) {
 TEST(DesktopProgramStarter, AProgramThatCannotBeStartedIsAnError) {
     const std::unique_ptr<ProgramStarter> starter = createProgramStarter();
     EXPECT_THROW(starter->start("/nonexistent/viewer", {"readme.txt"}), ProgramStartError);
-}
-
-TEST(DesktopProgramStarter, ACommandLineIsAWholePathOrWordsWithQuotes) {
-    StandInPrograms path;
-    // A tool's path from the registry, unquoted even with a space in it.
-    path.addRecorder("sys info");
-    createProgramStarter()->startCommandLine((path.folder() / "sys info").string());
-    EXPECT_EQ(path.waitForRecording("sys info"), "\n");
-
-    path.addRecorder("browse");
-    createProgramStarter()->startCommandLine("browse \"a page\" -new");
-    EXPECT_EQ(path.waitForRecording("browse"), "a page\n-new\n");
-
-    EXPECT_THROW(createProgramStarter()->startCommandLine(""), ProgramStartError);
 }
 
 TEST(DesktopProgramStarter, AViewerThatGivesUpIsToldLaterAndOneThatShowsTheFileIsNot) {

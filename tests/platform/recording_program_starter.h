@@ -1,10 +1,10 @@
 // A program starter that only writes what it was asked to start into the shared log.
 #pragma once
 
-#include "platform/program_starter.h"
+#include "platform/command_line_starter.h"
 #include "tests/platform/call_log.h"
 
-class RecordingProgramStarter : public ProgramStarter {
+class RecordingProgramStarter : public CommandLineStarter {
 public:
     explicit RecordingProgramStarter(CallLog& log) : m_log(log) {}
 

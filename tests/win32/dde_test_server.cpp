@@ -2,6 +2,10 @@
 // everything DDE happens on the server's own thread; the test thread only waits and reads.
 #include "tests/win32/dde_test_server.h"
 
+#include <iterator>
+
+#include "platform/win32/win32_text.h"
+
 namespace {
 // DDEML callbacks carry no context: one server per process is all the tests need.
 DdeTestServer* g_server = nullptr;
@@ -16,19 +20,21 @@ DdeTestServer::DdeTestServer(const std::string& application, const std::string& 
 }
 
 DdeTestServer::~DdeTestServer() {
-    PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);
+    PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
     m_thread.join();
     g_server = nullptr;
 }
 
 void DdeTestServer::run() {
     MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // gives the thread its message queue
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // gives the thread its message queue
     m_threadId = GetCurrentThreadId();
-    if (DdeInitializeA(&m_instance, callback, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS, 0) ==
+    if (DdeInitializeW(&m_instance, callback, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS, 0) ==
         DMLERR_NO_ERROR) {
-        m_applicationHandle = DdeCreateStringHandleA(m_instance, m_application.c_str(), CP_WINANSI);
-        m_topicHandle = DdeCreateStringHandleA(m_instance, m_topic.c_str(), CP_WINANSI);
+        m_applicationHandle =
+            DdeCreateStringHandleW(m_instance, wideText(m_application).c_str(), CP_WINUNICODE);
+        m_topicHandle =
+            DdeCreateStringHandleW(m_instance, wideText(m_topic).c_str(), CP_WINUNICODE);
         m_serving =
             DdeNameService(m_instance, m_applicationHandle, nullptr, DNS_REGISTER) != nullptr;
     }
@@ -37,9 +43,9 @@ void DdeTestServer::run() {
         m_started = true;
     }
     m_changed.notify_all();
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     if (m_instance != 0) {
         DdeNameService(m_instance, m_applicationHandle, nullptr, DNS_UNREGISTER);
@@ -63,11 +69,11 @@ HDDEDATA DdeTestServer::handle(UINT type, HSZ topic, HSZ item) {
             return reinterpret_cast<HDDEDATA>(
                 static_cast<INT_PTR>(DdeCmpStringHandles(topic, m_topicHandle) == 0));
         case XTYP_REQUEST: {
-            char text[2048] = {};
-            DdeQueryStringA(m_instance, item, text, sizeof text, CP_WINANSI);
+            wchar_t text[2048] = {};
+            DdeQueryStringW(m_instance, item, text, std::size(text), CP_WINUNICODE);
             {
                 std::lock_guard lock(m_mutex);
-                m_requests.emplace_back(text);
+                m_requests.push_back(utf8Text(text));
             }
             m_changed.notify_all();
             // A browser answers with the id of the window that shows the page.

@@ -1,10 +1,13 @@
 // Test keys in the system's registry.
 #include "tests/win32/scratch_key.h"
 
+#include "platform/win32/win32_text.h"
+
 namespace {
 bool keyExists(HKEY root, const std::string& path) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(root, wideText(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
     RegCloseKey(key);
     return true;
 }
@@ -15,21 +18,22 @@ ScratchKey::ScratchKey(HKEY root, const std::string& path) : m_root(root), m_pat
     m_saved = m_path + ".vestrix-test-saved";
     // A copy left by a test that did not finish is the original: it is the one to keep.
     if (!keyExists(m_root, m_saved)) copyTree(m_path, m_saved);
-    RegDeleteTreeA(m_root, m_path.c_str());
+    RegDeleteTreeW(m_root, wideText(m_path).c_str());
 }
 
 ScratchKey::~ScratchKey() {
-    RegDeleteTreeA(m_root, m_path.c_str());
-    if (!m_saved.empty() && copyTree(m_saved, m_path)) RegDeleteTreeA(m_root, m_saved.c_str());
+    RegDeleteTreeW(m_root, wideText(m_path).c_str());
+    if (!m_saved.empty() && copyTree(m_saved, m_path))
+        RegDeleteTreeW(m_root, wideText(m_saved).c_str());
 }
 
 bool ScratchKey::copyTree(const std::string& from, const std::string& to) const {
     HKEY source = nullptr, target = nullptr;
     bool copied = false;
-    if (RegOpenKeyExA(m_root, from.c_str(), 0, KEY_READ, &source) == ERROR_SUCCESS) {
-        if (RegCreateKeyExA(m_root, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target,
-                            nullptr) == ERROR_SUCCESS) {
-            copied = RegCopyTreeA(source, nullptr, target) == ERROR_SUCCESS;
+    if (RegOpenKeyExW(m_root, wideText(from).c_str(), 0, KEY_READ, &source) == ERROR_SUCCESS) {
+        if (RegCreateKeyExW(m_root, wideText(to).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &target, nullptr) == ERROR_SUCCESS) {
+            copied = RegCopyTreeW(source, nullptr, target) == ERROR_SUCCESS;
             RegCloseKey(target);
         }
         RegCloseKey(source);
@@ -41,13 +45,20 @@ bool ScratchKey::set(const std::string& subKey, const std::string& name, DWORD t
                      const std::string& data) const {
     const std::string path = subKey.empty() ? m_path : m_path + "\\" + subKey;
     HKEY key = nullptr;
-    if (RegCreateKeyExA(m_root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(m_root, wideText(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS) {
         return false;
     }
+    // Text is stored as the system stores it, in UTF-16 (zeros included as given); other data
+    // as it stands.
+    const bool text = type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+    const std::wstring wide = text ? wideText(data) : std::wstring();
+    const BYTE* bytes = text ? reinterpret_cast<const BYTE*>(wide.data())
+                             : reinterpret_cast<const BYTE*>(data.data());
+    const DWORD size = static_cast<DWORD>(text ? wide.size() * sizeof(wchar_t) : data.size());
+    const std::wstring valueName = wideText(name);
     const LONG result =
-        RegSetValueExA(key, name.empty() ? nullptr : name.c_str(), 0, type,
-                       reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()));
+        RegSetValueExW(key, name.empty() ? nullptr : valueName.c_str(), 0, type, bytes, size);
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/win32_text.h"
 #include "tests/win32/dde_test_server.h"
 
 namespace {
@@ -21,7 +22,7 @@ void append(const char* recordFile, const std::string& line) {
 }
 
 void signalReady() {
-    if (HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, "VestrixTestProgramReady")) {
+    if (HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, L"VestrixTestProgramReady")) {
         SetEvent(event);
         CloseHandle(event);
     }
@@ -29,7 +30,7 @@ void signalReady() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2) append(argv[1], GetCommandLineA());
+    if (argc >= 2) append(argv[1], utf8Text(GetCommandLineW()));
     if (argc < 5 || std::string(argv[2]) != "serve") {
         signalReady();
         return 0;

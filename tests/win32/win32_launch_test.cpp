@@ -22,8 +22,8 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path programFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
     return fs::path(path).parent_path();
 }
 
@@ -36,7 +36,7 @@ std::string quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
 class ReadyWaitingStarter : public Win32ProgramStarter {
 public:
     ReadyWaitingStarter()
-        : m_ready(CreateEventA(nullptr, FALSE, FALSE, "VestrixTestProgramReady")) {}
+        : m_ready(CreateEventW(nullptr, FALSE, FALSE, L"VestrixTestProgramReady")) {}
     ~ReadyWaitingStarter() override { CloseHandle(m_ready); }
     void startCommandLine(const std::string& commandLine) override {
         Win32ProgramStarter::startCommandLine(commandLine);

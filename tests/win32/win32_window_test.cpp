@@ -30,9 +30,9 @@ TEST(Win32Window, AFailureInAHandlerIsToldAndTheWindowCarriesOn) {
     Win32Window::setFailureReporter([&](const std::string& message) { told.push_back(message); });
     FailingWindow window;
     HWND handle = window.handle();
-    EXPECT_EQ(SendMessageA(handle, WM_APP, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(handle, WM_APP, 0, 0), 0);
     EXPECT_EQ(told, std::vector<std::string>{"Cannot read C:\\kit.fsh"});
-    EXPECT_EQ(SendMessageA(handle, WM_APP + 1, 0, 0), 42);
+    EXPECT_EQ(SendMessageW(handle, WM_APP + 1, 0, 0), 42);
 
     DestroyWindow(handle);
     EXPECT_EQ(window.handle(), nullptr);

@@ -71,7 +71,7 @@ TEST_F(VestrixProgram, ClosingTheSplashEndsTheProgram) {
     start("");
     HWND splash = window("VestrixFrmSplash");
     ASSERT_TRUE(splash);
-    PostMessageA(splash, WM_CLOSE, 0, 0);
+    PostMessageW(splash, WM_CLOSE, 0, 0);
     EXPECT_EQ(ended(), 0u);
 }
 
@@ -87,11 +87,11 @@ TEST_F(VestrixProgram, AKitNamedOnTheCommandLineIsLoadedAfterTheSplash) {
     std::this_thread::sleep_for(500ms);
     EXPECT_EQ(TempFolder::read(m_folder.file("pk001.fsh")),
               TempFolder::read(VESTRIX_SOURCE_DIR "/resources/pk001.fsh"));
-    PostMessageA(splash, WM_CHAR, 'x', 0);
+    PostMessageW(splash, WM_CHAR, 'x', 0);
 
     HWND main = window("VestrixForm1");
     ASSERT_TRUE(main);
-    HWND save = FindWindowExA(main, nullptr, "Button", "Save FIFA2000 jersey");
+    HWND save = FindWindowExW(main, nullptr, L"Button", L"Save FIFA2000 jersey");
     ASSERT_TRUE(save);
     for (auto deadline = std::chrono::steady_clock::now() + 30s;
          !IsWindowEnabled(save) && std::chrono::steady_clock::now() < deadline;) {
@@ -101,6 +101,6 @@ TEST_F(VestrixProgram, AKitNamedOnTheCommandLineIsLoadedAfterTheSplash) {
     // The work file is the FIFA 2000 jersey the Linux build makes of the same kit.
     EXPECT_TRUE(TempFolder::read(m_folder.file("pk001.fsh")) ==
                 TempFolder::read(VESTRIX_SOURCE_DIR "/tests/data/golden/hoops-normal.fsh"));
-    PostMessageA(main, WM_CLOSE, 0, 0);
+    PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(ended(), 0u);
 }

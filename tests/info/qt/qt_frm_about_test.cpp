@@ -1,5 +1,5 @@
-// The About window drawn by Qt: its controls in place, its keys, the etched separator, and the
-// System Info button reaching the logic.
+// The About window drawn by Qt: that it stands as its design table draws it, its keys, the etched
+// separator, and the System Info button reaching the logic.
 #include "info/qt/qt_frm_about.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <string_view>
 
+#include "info/frm_about_design.h"
+#include "platform/qt/qt_twips.h"
 #include "tests/platform/fake_system_info_tool.h"
 
 namespace {
@@ -34,51 +37,61 @@ protected:
     FakeSystemInfoTool m_tool;
 };
 
-TEST_F(AboutWindow, StandsModelessWithItsControlsInPlace) {
+TEST_F(AboutWindow, StandsModelessAsItsDesignDrawsIt) {
+    using namespace FrmAboutDesign;
     QtFrmAbout* window = openAbout();
     EXPECT_EQ(window->objectName(), QStringLiteral("frmAbout"));
     EXPECT_FALSE(window->isModal());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("About The Vestrix"));
-    EXPECT_EQ(window->geometry(), QRect(156, 129, 382, 237));
+    EXPECT_EQ(window->windowTitle(), QString::fromLatin1(kWindow.caption));
+    EXPECT_EQ(window->geometry(),
+              QtTwips::toRect(kClientLeftTwips, kClientTopTwips, kWindow.clientWidthTwips,
+                              kWindow.clientHeightTwips));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                                        Qt::WindowMaximizeButtonHint),
               Qt::WindowCloseButtonHint);
+    EXPECT_EQ(window->font().pointSizeF(), kWindow.fontPoints);
 
-    // Pixels at fifteen twips each; pictures hold their logo in a two-pixel border.
-    const std::tuple<const char*, QString, QRect> controls[] = {
-        {"cmdOK", QStringLiteral("OK"), {283, 175, 84, 23}},
-        {"picIcon", {}, {8, 16, 36, 36}},
-        {"cmdSysInfo", QStringLiteral("&System Info..."), {284, 205, 83, 23}},
-        {"lblDescription",
-         QStringLiteral("It will create a FIFA2000 jersey file from an old FIFA99 file. great for "
-                        "your fifa needs :)"),
-         {70, 64, 259, 30}},
-        {"lblDisclaimer", {}, {17, 175, 258, 55}},
-        {"lblTitle", QStringLiteral("Vestrix"), {70, 16, 259, 16}},
-        {"lblVersion", QStringLiteral("Version 1.2"), {70, 40, 259, 15}},
-        {"Label1", {}, {8, 104, 81, 57}},
-        {"Label2",
-         QStringLiteral("CODE                 IDEA,  GRAPHICS   GRAPHICS            MISC ART"),
-         {96, 104, 97, 57}},
-        {"Label3", {}, {208, 112, 158, 45}},
-        {"Picture1", {}, {8, 56, 37, 37}},
-    };
-    for (const auto& [name, text, geometry] : controls) {
-        auto* widget = window->findChild<QWidget*>(QString::fromLatin1(name));
-        ASSERT_NE(widget, nullptr) << name;
-        EXPECT_EQ(widget->geometry(), geometry) << name;
-        if (!text.isEmpty()) {
-            EXPECT_EQ(widget->property("text").toString(), text) << name;
+    QWidget* previousButton = nullptr;
+    for (const Control& design : kControls) {
+        SCOPED_TRACE(design.name);
+        auto* widget = window->findChild<QWidget*>(QString::fromLatin1(design.name));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), QtTwips::toRect(design.place));
+        switch (design.kind) {
+            case Kind::Button: {
+                const auto* button = qobject_cast<QPushButton*>(widget);
+                ASSERT_NE(button, nullptr);
+                EXPECT_EQ(button->text(), QString::fromLatin1(design.caption));
+                const bool isDefault = std::string_view(design.name) == kDefaultButton;
+                EXPECT_EQ(button->isDefault(), isDefault);
+                EXPECT_EQ(button->hasFocus(), isDefault);
+                // Tab goes from button to button in the table's order.
+                if (previousButton) {
+                    EXPECT_EQ(previousButton->nextInFocusChain(), button);
+                }
+                previousButton = widget;
+                break;
+            }
+            case Kind::Picture: {
+                // The logo is there and shows whole inside the box's sunken border.
+                const auto* box = qobject_cast<QLabel*>(widget);
+                ASSERT_NE(box, nullptr);
+                EXPECT_FALSE(box->pixmap().isNull());
+                EXPECT_LE(box->pixmap().width(), box->contentsRect().width());
+                EXPECT_LE(box->pixmap().height(), box->contentsRect().height());
+                EXPECT_EQ(box->focusPolicy(), Qt::NoFocus);
+                break;
+            }
+            case Kind::Label: {
+                const auto* label = qobject_cast<QLabel*>(widget);
+                ASSERT_NE(label, nullptr);
+                EXPECT_EQ(label->text(), QString::fromLatin1(design.caption));
+                EXPECT_TRUE(label->wordWrap());
+                break;
+            }
         }
     }
-    auto* ok = window->findChild<QPushButton*>(QStringLiteral("cmdOK"));
-    EXPECT_TRUE(ok->isDefault());
-    EXPECT_TRUE(ok->hasFocus());
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().size(),
-              QSize(32, 32));
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().size(),
-              QSize(33, 33));
 }
 
 TEST_F(AboutWindow, EnterAndEscapeCloseItThroughOK) {
@@ -103,15 +116,26 @@ TEST_F(AboutWindow, TheSeparatorIsEtchedAndItsLinesMoveThroughTheirProperties) {
         EXPECT_EQ(shot.pixelColor(x, 164), QColor(Qt::white)) << x;
         EXPECT_EQ(shot.pixelColor(x, 165), QColor(Qt::white)) << x;
     }
+    // Each line of the table under its name and index, its end points as the layout scaler reads
+    // them.
     QObject* grey = nullptr;
-    for (QWidget* line : window->findChildren<QWidget*>(QStringLiteral("Line1"))) {
-        if (line->property("index") == 1) grey = line;
+    for (const FrmAboutDesign::Line& design : FrmAboutDesign::kLines) {
+        SCOPED_TRACE(design.index);
+        QObject* line = nullptr;
+        for (QWidget* found : window->findChildren<QWidget*>(QString::fromLatin1(design.name))) {
+            if (found->property("index") == design.index) line = found;
+        }
+        ASSERT_NE(line, nullptr);
+        for (const auto& [name, twips] : {std::pair{"X1", design.x1},
+                                          {"Y1", design.y1},
+                                          {"X2", design.x2},
+                                          {"Y2", design.y2}}) {
+            EXPECT_EQ(line->property(name), twips) << name;
+        }
+        const auto [red, green, blue] = design.colour;
+        if (QColor(red, green, blue) == QColor(128, 128, 128)) grey = line;
     }
     ASSERT_NE(grey, nullptr);
-    for (const auto& [name, twips] :
-         {std::pair{"X1", 90}, {"Y1", 2445}, {"X2", 5654}, {"Y2", 2445}}) {
-        EXPECT_EQ(grey->property(name), twips) << name;
-    }
     ASSERT_TRUE(grey->setProperty("Y1", 1500) && grey->setProperty("Y2", 1500));
     const QImage moved = window->grab().toImage();
     EXPECT_EQ(moved.pixelColor(190, 100), QColor(128, 128, 128));

@@ -5,13 +5,18 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
+#include <string>
+#include <string_view>
 
+#include "info/frm_about_design.h"
 #include "info/frm_splash_design.h"
 #include "info/win32/win32_frm_about.h"
 #include "info/win32/win32_frm_splash.h"
 #include "info/win32/win32_label_lines.h"
 #include "platform/win32/win32_control_names.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_twips.h"
 #include "tests/platform/fake_program_exit.h"
 #include "tests/platform/fake_registry.h"
@@ -41,7 +46,7 @@ protected:
 TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDrawsIt) {
     using namespace FrmSplashDesign;
     HWND window = m_splash->handle();
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_DLGFRAME);
     EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION || (style & WS_SYSMENU));
     // Owned by a hidden window: out of the task bar.
@@ -50,7 +55,7 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDra
     EXPECT_FALSE(IsWindowVisible(owner));
     RECT frame, work;
     GetWindowRect(window, &frame);
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 1);
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 1);
 
@@ -73,8 +78,8 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDra
         EXPECT_EQ(place(control(kImage1Name)),
                   (Place{designed(kImage1Left), designed(kImage1Top), scale * 380, scale * 120}));
         BITMAP banner{};
-        GetObjectA(reinterpret_cast<HBITMAP>(
-                       SendMessageA(control(kImage1Name), STM_GETIMAGE, IMAGE_BITMAP, 0)),
+        GetObjectW(reinterpret_cast<HBITMAP>(
+                       SendMessageW(control(kImage1Name), STM_GETIMAGE, IMAGE_BITMAP, 0)),
                    sizeof banner, &banner);
         EXPECT_EQ(banner.bmWidth, scale * 380);
         for (const Label& design : kLabels) {
@@ -82,12 +87,12 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDra
             HWND label = control(design.name);
             ASSERT_TRUE(label);
             EXPECT_EQ(text(label), design.text);
-            EXPECT_EQ((GetWindowLongA(label, GWL_STYLE) & SS_TYPEMASK) == SS_RIGHT,
+            EXPECT_EQ((GetWindowLongW(label, GWL_STYLE) & SS_TYPEMASK) == SS_RIGHT,
                       design.rightAligned);
-            LOGFONTA font{};
-            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)), sizeof font,
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof font,
                        &font);
-            EXPECT_STREQ(font.lfFaceName, kLabelFace);
+            EXPECT_EQ(utf8Text(font.lfFaceName), kLabelFace);
             EXPECT_EQ(font.lfHeight, Win32Twips(scale * dpi).fontHeight(design.points));
             EXPECT_EQ(font.lfWeight >= FW_BOLD, design.bold);
             // Sized to its text in the face it has now, not merely stretched with the window.
@@ -99,12 +104,12 @@ TEST_F(Win32FrmSplashTest, ACentredDialogWithoutTitleBarThatStandsAsItsDesignDra
 }
 
 TEST_F(Win32FrmSplashTest, AKeyThatTypesACharacterMovesOnOnce) {
-    SendMessageA(m_splash->handle(), WM_KEYDOWN, VK_RIGHT, 0);  // types nothing
+    SendMessageW(m_splash->handle(), WM_KEYDOWN, VK_RIGHT, 0);  // types nothing
     pumpMessages();
     EXPECT_EQ(m_mainWindowShown, 0);
     HWND window = m_splash->handle();
-    SendMessageA(window, WM_CHAR, VK_ESCAPE, 0);
-    SendMessageA(window, WM_CHAR, 'x', 0);  // before the window is gone
+    SendMessageW(window, WM_CHAR, VK_ESCAPE, 0);
+    SendMessageW(window, WM_CHAR, 'x', 0);  // before the window is gone
     EXPECT_TRUE(movedOn());
     EXPECT_TRUE(m_exit.statuses.empty());
 }
@@ -119,7 +124,7 @@ TEST_F(Win32FrmSplashTest, AClickOnTheBannerOrTheFrameMovesOnAndOneOnALabelDoesN
 }
 
 TEST_F(Win32FrmSplashTest, ClosingItBySystemCommandEndsTheProgram) {
-    SendMessageA(m_splash->handle(), WM_CLOSE, 0, 0);
+    SendMessageW(m_splash->handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(m_exit.statuses, std::vector<int>{0});
     EXPECT_EQ(m_mainWindowShown, 0);
 }
@@ -137,90 +142,104 @@ protected:
     /** A key as the program's message loop hands it to the window. */
     void dialogKey(WORD key) {
         MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
-        IsDialogMessageA(m_about->handle(), &message);
+        IsDialogMessageW(m_about->handle(), &message);
         pumpMessages();
     }
 
     FakeSystemInfoTool m_tool;
-    HWND m_owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+    HWND m_owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
     std::unique_ptr<Win32FrmAbout> m_about =
         std::make_unique<Win32FrmAbout>(m_owner, AboutServices{m_tool});
 };
 }  // namespace
 
-TEST_F(Win32FrmAboutTest, TheWindowAndItsControlsStandWhereTheyWereDesigned) {
+TEST_F(Win32FrmAboutTest, StandsAsItsDesignDrawsItAtEveryScale) {
+    using namespace FrmAboutDesign;
     HWND window = m_about->handle();
-    EXPECT_EQ(text(window), "About The Vestrix");
-    EXPECT_EQ(clientSize(window).cx, 382);
-    EXPECT_EQ(clientSize(window).cy, 237);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    EXPECT_EQ(origin.x, 156);
-    EXPECT_EQ(origin.y, 129);
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    EXPECT_EQ(text(window), kWindow.caption);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_EQ(GetWindow(window, GW_OWNER), m_owner);
-
-    const struct {
-        const char* name;
-        std::optional<int> index;
-        const char* text;
-        Place place;
-    } controls[] = {
-        {"cmdOK", {}, "OK", {283, 175, 84, 23}},
-        {"picIcon", {}, "", {8, 16, 36, 36}},
-        {"cmdSysInfo", {}, "&System Info...", {284, 205, 83, 23}},
-        {"lblDescription",
-         {},
-         "It will create a FIFA2000 jersey file from an old FIFA99 file. great for your fifa needs "
-         ":)",
-         {70, 64, 259, 30}},
-        {"lblTitle", {}, "Vestrix", {70, 16, 259, 16}},
-        {"lblVersion", {}, "Version 1.2", {70, 40, 259, 15}},
-        {"Label1", {}, nullptr, {8, 104, 81, 57}},
-        {"Label2", {}, nullptr, {96, 104, 97, 57}},
-        {"Label3", {}, nullptr, {208, 112, 158, 45}},
-        {"lblDisclaimer", {}, nullptr, {17, 175, 258, 55}},
-        {"Picture1", {}, "", {8, 56, 37, 37}},
-        // The etched separator: grey on the row of its end points, white two rows below it.
-        {"Line1", 1, "", {6, 163, 372, 1}},
-        {"Line1", 0, "", {7, 164, 371, 2}},
-    };
-    for (const auto& expected : controls) {
-        SCOPED_TRACE(expected.name);
-        HWND found = control(expected.name, expected.index);
-        ASSERT_TRUE(found);
-        if (expected.text) {
-            // The labels come broken into lines at their width, each break in place of a space.
-            std::string shown = text(found);
-            for (std::size_t at; (at = shown.find("\r\n")) != std::string::npos;) {
-                shown.replace(at, 2, " ");
-            }
-            EXPECT_EQ(shown, expected.text);
-        }
-        EXPECT_EQ(place(found), expected.place);
-    }
-    // The logos are there, and the default button is OK.
-    EXPECT_TRUE(SendMessageA(control("picIcon"), STM_GETIMAGE, IMAGE_BITMAP, 0));
-    EXPECT_TRUE(SendMessageA(control("Picture1"), STM_GETIMAGE, IMAGE_BITMAP, 0));
-    EXPECT_TRUE(GetWindowLongA(control("cmdOK"), GWL_STYLE) & BS_DEFPUSHBUTTON);
-}
-
-TEST_F(Win32FrmAboutTest, OnADisplayAtTwiceTheDensityTheLogosAndTheSeparatorGrowWithTheWindow) {
     const int dpi = m_about->dpi();
-    moveToDisplayOf(m_about->handle(), dpi, 2 * dpi);
-    const int scale = 2 * dpi / 96;
-    EXPECT_EQ(clientSize(m_about->handle()).cx, 382 * scale);
-    EXPECT_EQ(place(control("picIcon")), (Place{8 * scale, 16 * scale, 36 * scale, 36 * scale}));
-    // The 32-pixel logo enlarged with its box.
-    BITMAP logo{};
-    GetObjectA(
-        reinterpret_cast<HBITMAP>(SendMessageA(control("picIcon"), STM_GETIMAGE, IMAGE_BITMAP, 0)),
-        sizeof logo, &logo);
-    EXPECT_EQ(logo.bmWidth, 32 * scale);
-    EXPECT_EQ(place(control("Line1", 1)), (Place{6 * scale, 163 * scale, 372 * scale, scale}));
+    const Place client = placeOf(Win32Twips(dpi).toRect(
+        kClientLeftTwips, kClientTopTwips, kWindow.clientWidthTwips, kWindow.clientHeightTwips));
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    EXPECT_EQ(origin.x, client.left);
+    EXPECT_EQ(origin.y, client.top);
+
+    // At 100 %, then moved to a display at 200 %: every place doubles, the logos with their
+    // boxes, and the separator's lines grow as thick as a pixel is there.
+    std::map<std::string, int> logoWidths;
+    for (const int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        if (scale == 2) moveToDisplayOf(window, dpi, 2 * dpi);
+        const Win32Twips twips(dpi);
+        const auto designed = [&](const Twips::Place& place) {
+            const Place p = placeOf(twips.toRect(place));
+            return Place{scale * p.left, scale * p.top, scale * p.width, scale * p.height};
+        };
+        EXPECT_EQ(clientSize(window).cx, scale * client.width);
+        EXPECT_EQ(clientSize(window).cy, scale * client.height);
+        for (const Control& design : kControls) {
+            SCOPED_TRACE(design.name);
+            HWND found = control(design.name);
+            ASSERT_TRUE(found);
+            EXPECT_EQ(place(found), designed(design.place));
+            const LONG controlStyle = GetWindowLongW(found, GWL_STYLE);
+            switch (design.kind) {
+                case Kind::Button:
+                    EXPECT_EQ(text(found), design.caption);
+                    EXPECT_EQ((controlStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON,
+                              std::string_view(design.name) == kDefaultButton);
+                    EXPECT_TRUE(controlStyle & WS_TABSTOP);
+                    break;
+                case Kind::Picture: {
+                    // The logo is there, shows whole inside its box and is enlarged with it.
+                    BITMAP logo{};
+                    ASSERT_TRUE(GetObjectW(reinterpret_cast<HBITMAP>(
+                                               SendMessageW(found, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                                           sizeof logo, &logo));
+                    EXPECT_LE(logo.bmWidth, clientSize(found).cx);
+                    EXPECT_LE(logo.bmHeight, clientSize(found).cy);
+                    int& designWidth = logoWidths[design.name];
+                    if (scale == 1) designWidth = logo.bmWidth;
+                    EXPECT_EQ(logo.bmWidth, scale * designWidth);
+                    break;
+                }
+                case Kind::Label: {
+                    // The labels come broken into lines at their width, each break in place of
+                    // the spaces there; the design's own line ends stay.
+                    std::string shown, designedWords;
+                    for (char c : text(found)) shown += c == '\r' || c == '\n' ? ' ' : c;
+                    for (const char* c = design.caption; *c; ++c) {
+                        designedWords += *c == '\n' ? ' ' : *c;
+                    }
+                    const auto squeezed = [](std::string words) {
+                        words.erase(
+                            std::unique(words.begin(), words.end(),
+                                        [](char a, char b) { return a == ' ' && b == ' '; }),
+                            words.end());
+                        return words;
+                    };
+                    EXPECT_EQ(squeezed(shown), squeezed(designedWords));
+                    break;
+                }
+            }
+        }
+        // The etched separator's lines: level, from end point to end point, end points included,
+        // on and below the end points' row.
+        for (const Line& design : kLines) {
+            SCOPED_TRACE(design.index);
+            const Place from = designed({design.x1, design.y1, 0, 0});
+            const Place to = designed({design.x2, design.y2, 0, 0});
+            EXPECT_EQ(place(control(design.name, design.index)),
+                      (Place{from.left, from.top, to.left - from.left + scale,
+                             scale * design.widthPixels}));
+        }
+    }
 }
 
 TEST(Win32LabelLines, ARunOfSpacesAtABreakEndsTheLineAndTheWordsAfterItStartTheNext) {
@@ -260,11 +279,11 @@ TEST_F(Win32FrmAboutTest, TheCreditsStandInAColumnOfRolesOnePerLine) {
     EXPECT_EQ(squeezed, "CODE IDEA, GRAPHICS GRAPHICS MISC ART");
     HDC dc = GetDC(label);
     const HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
     RECT drawn{0, 0, clientSize(label).cx, 0};
-    DrawTextA(dc, shown.c_str(), -1, &drawn, DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
+    DrawTextW(dc, wideText(shown).c_str(), -1, &drawn, DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(label, dc);
     const auto lines = 1 + std::count(shown.begin(), shown.end(), '\n');
@@ -273,7 +292,7 @@ TEST_F(Win32FrmAboutTest, TheCreditsStandInAColumnOfRolesOnePerLine) {
 
 TEST_F(Win32FrmAboutTest, SystemInfoAsksTheLogicAndEscapeEnterOrOkCloseTheWindow) {
     m_about->show();
-    SendMessageA(control("cmdSysInfo"), BM_CLICK, 0, 0);
+    SendMessageW(control("cmdSysInfo"), BM_CLICK, 0, 0);
     EXPECT_EQ(m_tool.starts, 1);
     for (const WORD key : {VK_ESCAPE, VK_RETURN}) {
         dialogKey(key);
@@ -281,6 +300,6 @@ TEST_F(Win32FrmAboutTest, SystemInfoAsksTheLogicAndEscapeEnterOrOkCloseTheWindow
         m_about = std::make_unique<Win32FrmAbout>(m_owner, AboutServices{m_tool});
         m_about->show();
     }
-    SendMessageA(control("cmdOK"), BM_CLICK, 0, 0);
+    SendMessageW(control("cmdOK"), BM_CLICK, 0, 0);
     EXPECT_FALSE(m_about->isOpen());
 }

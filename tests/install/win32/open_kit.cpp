@@ -10,10 +10,12 @@
 
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <thread>
 
+#include "platform/win32/win32_text.h"
 #include "tests/support/win32/process_window.h"
 
 namespace {
@@ -22,9 +24,9 @@ using namespace std::chrono_literals;
 /** Throws with the text of a message box the program shows: nothing should ask the user here. */
 void failOnMessageBox(DWORD process) {
     if (HWND box = visibleWindowOf(process, "#32770")) {
-        char message[512] = {};
-        GetDlgItemTextA(box, 0xFFFF, message, sizeof message);
-        throw std::runtime_error(std::string("the program said: ") + message);
+        wchar_t message[512] = {};
+        GetDlgItemTextW(box, 0xFFFF, message, std::size(message));
+        throw std::runtime_error("the program said: " + utf8Text(message));
     }
 }
 
@@ -38,20 +40,21 @@ HWND waitForWindow(DWORD process, const char* className) {
 }
 
 void openKit(const std::string& kit) {
-    SHELLEXECUTEINFOA open{};
+    const std::wstring file = wideText(kit);
+    SHELLEXECUTEINFOW open{};
     open.cbSize = sizeof open;
     open.fMask = SEE_MASK_NOCLOSEPROCESS;
-    open.lpVerb = "open";
-    open.lpFile = kit.c_str();
+    open.lpVerb = L"open";
+    open.lpFile = file.c_str();
     open.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExA(&open) || !open.hProcess) {
+    if (!ShellExecuteExW(&open) || !open.hProcess) {
         throw std::runtime_error("the shell started nothing for " + kit);
     }
     const DWORD process = GetProcessId(open.hProcess);
     try {
-        PostMessageA(waitForWindow(process, "VestrixFrmSplash"), WM_CHAR, 'x', 0);
+        PostMessageW(waitForWindow(process, "VestrixFrmSplash"), WM_CHAR, 'x', 0);
         HWND main = waitForWindow(process, "VestrixForm1");
-        HWND save = FindWindowExA(main, nullptr, "Button", "Save FIFA2000 jersey");
+        HWND save = FindWindowExW(main, nullptr, L"Button", L"Save FIFA2000 jersey");
         for (auto deadline = std::chrono::steady_clock::now() + 60s;
              !save || !IsWindowEnabled(save); std::this_thread::sleep_for(100ms)) {
             failOnMessageBox(process);
@@ -59,7 +62,7 @@ void openKit(const std::string& kit) {
                 throw std::runtime_error("the kit was not loaded");
             }
         }
-        PostMessageA(main, WM_CLOSE, 0, 0);
+        PostMessageW(main, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(open.hProcess, 30000) != WAIT_OBJECT_0) {
             throw std::runtime_error("the program did not end when closed");
         }

@@ -1,10 +1,16 @@
-// "Visit Our Website": the home page, then a re-layout of a window whose size never changes.
+// "Visit Our Website": the home page, then a re-layout of a window whose size never changes, which
+// records every control as the design tables place it.
 #include <QAction>
 #include <QImage>
 #include <array>
+#include <cstdint>
+#include <map>
+#include <string>
 
+#include "conversion/preview_boxes.h"
 #include "info/web_addresses.h"
 #include "layout/layout_scaler.h"
+#include "mainwindow/form1_design.h"
 #include "tests/support/qt/qt_window_fixture.h"
 
 using Form1Website = QtWindowTest;
@@ -32,21 +38,37 @@ TEST_F(Form1Website, OpensTheHomePageAndLeavesEveryPixelInPlace) {
     EXPECT_EQ(m_fake.urlOpener.addresses, std::vector<std::string>(3, WebAddresses::kHomePage));
     EXPECT_TRUE(m_fake.messages.shown.empty());
 
-    // The window's client area and its controls in twips, menu entries without geometry.
+    // The window's client area and every control in twips as the design tables place them, the
+    // menus and their entries without geometry.
+    using namespace Form1Design;
     const GeometryRegistry& registry = window->logic().layoutScaler().registry();
     EXPECT_FALSE(window->logic().layoutScaler().Resizing());
     ASSERT_EQ(registry.FormCount(), 1);
     EXPECT_EQ(registry.FormRecords()[0].Name, "Form1");
-    EXPECT_EQ(registry.FormRecords()[0].ScaleWidth, 6915);
-    EXPECT_EQ(registry.FormRecords()[0].ScaleHeight, 5610);
-    ASSERT_EQ(registry.ControlCount(), 13 + 11);
-    const auto& records = registry.ControlRecords();
-    EXPECT_EQ(records[0].Name, "Command1");
-    EXPECT_EQ((std::array{records[0].Left, records[0].Top, records[0].Width, records[0].Height}),
-              (std::array{120, 2400, 1935, 375}));
-    EXPECT_EQ(records[9].Name + std::to_string(records[9].Index), "Picture17");
-    EXPECT_EQ(records[13].Name, "FileMenu");
-    const GeometryRecord& visitRecord = records[23];
-    EXPECT_EQ(visitRecord.Name, "visitwebsiteMenu");
-    EXPECT_EQ(visitRecord.Left + visitRecord.Top + visitRecord.Width + visitRecord.Height, 0);
+    EXPECT_EQ(registry.FormRecords()[0].ScaleWidth, kWindow.clientWidthTwips);
+    EXPECT_EQ(registry.FormRecords()[0].ScaleHeight, kWindow.clientHeightTwips);
+    using Place = std::array<std::int32_t, 4>;  // left, top, width, height
+    // Recorded as the controls stand, in whole pixels: a picture box's 1984 twips are 132 pixels.
+    const auto place = [](const Twips::Place& p) {
+        const auto stood = [](int twips) { return Twips::toPixels(twips) * Twips::kPerPixel; };
+        return Place{stood(p.left), stood(p.top), stood(p.width), stood(p.height)};
+    };
+    std::map<std::string, Place> designed;
+    for (const Control* control : kControls) designed[control->name] = place(control->place);
+    for (std::size_t i = 0; i < PreviewBoxes::kTwips.size(); ++i) {
+        designed["Picture1" + std::to_string(i)] = place(PreviewBoxes::kTwips[i]);
+    }
+    for (const Menu& menu : kMenus) {
+        designed[menu.name] = {};
+        for (const MenuEntry& entry : menu.entries) designed[entry.name] = {};
+    }
+    std::map<std::string, Place> recorded;
+    for (std::int32_t i = 0; i < registry.ControlCount(); ++i) {
+        const GeometryRecord& record = registry.ControlRecords()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(record.FormName, "Form1");
+        const std::string name =
+            record.Name == "Picture1" ? record.Name + std::to_string(record.Index) : record.Name;
+        recorded[name] = {record.Left, record.Top, record.Width, record.Height};
+    }
+    EXPECT_EQ(recorded, designed);
 }

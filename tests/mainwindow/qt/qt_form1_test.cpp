@@ -41,9 +41,9 @@ protected:
 TEST_F(Form1Layout, StandsAsItsDesignDrawsItFixedWithAMinimiseButtonOnly) {
     using namespace Form1Design;
     EXPECT_EQ(m_window->objectName(), QStringLiteral("Form1"));
-    EXPECT_EQ(m_window->windowTitle(), QString::fromLatin1(kCaption));
+    EXPECT_EQ(m_window->windowTitle(), QString::fromLatin1(kWindow.caption));
     EXPECT_EQ(m_window->centralWidget()->geometry().size(),
-              QtTwips::toRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
+              QtTwips::toRect(0, 0, kWindow.clientWidthTwips, kWindow.clientHeightTwips).size());
     for (const Control* control : kControls) {
         SCOPED_TRACE(control->name);
         auto* widget = m_window->findChild<QWidget*>(QString::fromLatin1(control->name));

@@ -17,6 +17,7 @@
 #include "mainwindow/win32/win32_form1.h"
 #include "mainwindow/win32/win32_picture_box.h"
 #include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_twips.h"
 #include "skins/win32/win32_skin_surface.h"
 #include "tests/support/program_folder_fixture.h"
@@ -36,14 +37,14 @@ struct MenuText {
 std::vector<MenuText> menuTexts(HMENU menu) {
     std::vector<MenuText> texts;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char caption[64] = {};
-        MENUITEMINFOA item{};
+        wchar_t caption[64] = {};
+        MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_STRING | MIIM_DATA;
         item.dwTypeData = caption;
-        item.cch = sizeof caption;
-        GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &item);
-        const std::string text = caption;
+        item.cch = std::size(caption);
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+        const std::string text = utf8Text(caption);
         const std::size_t tab = text.find('\t');
         texts.push_back({text.substr(0, tab), tab == std::string::npos ? "" : text.substr(tab + 1),
                          reinterpret_cast<const char*>(item.dwItemData)});
@@ -79,7 +80,7 @@ protected:
         return IsWindowEnabled(control("Command2")) && !(menuState("Savefifa2000menu") & MF_GRAYED);
     }
     void command(std::string_view menuEntry) {
-        SendMessageA(m_window->handle(), WM_COMMAND, menuCommand(menuEntry), 0);
+        SendMessageW(m_window->handle(), WM_COMMAND, menuCommand(menuEntry), 0);
     }
 
     std::unique_ptr<Win32Form1> m_window;
@@ -91,9 +92,9 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
     using namespace Form1Design;
     const char* const classes[] = {"Button", "msctls_progress32", "Edit"};  // by Kind
     HWND window = m_window->handle();
-    EXPECT_EQ(text(window), kCaption);
+    EXPECT_EQ(text(window), kWindow.caption);
     // A fixed single border with a minimise button; the controls stay in front of the skin.
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_TRUE(style & WS_CLIPCHILDREN);
@@ -107,7 +108,7 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
             const Place p = placeOf(Win32Twips(dpi).toRect(twips));
             return Place{scale * p.left, scale * p.top, scale * p.width, scale * p.height};
         };
-        const Place client = designed({0, 0, kClientWidthTwips, kClientHeightTwips});
+        const Place client = designed({0, 0, kWindow.clientWidthTwips, kWindow.clientHeightTwips});
         EXPECT_EQ(clientSize(window).cx, client.width);
         // The menu bar need not grow with the display: the frame Windows suggests is the system's.
         EXPECT_TRUE(scale == 2 || clientSize(window).cy == client.height);
@@ -122,7 +123,7 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
             }
             EXPECT_EQ(place(found), designed(design->place));
             // The window itself is not shown in the tests: the control's own visibility.
-            EXPECT_EQ((GetWindowLongA(found, GWL_STYLE) & WS_VISIBLE) != 0,
+            EXPECT_EQ((GetWindowLongW(found, GWL_STYLE) & WS_VISIBLE) != 0,
                       design->kind != Kind::HiddenTextBox);
             EXPECT_EQ(IsWindowEnabled(found) != FALSE, design->enabled);
         }
@@ -131,15 +132,15 @@ TEST_F(Win32Form1Test, StandsAsItsDesignDrawsItAtEveryScale) {
                       designed(PreviewBoxes::kTwips[static_cast<std::size_t>(i)]))
                 << i;
         }
-        LOGFONTA font{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control("Command1"), WM_GETFONT, 0, 0)),
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control("Command1"), WM_GETFONT, 0, 0)),
                    sizeof font, &font);
-        EXPECT_STREQ(font.lfFaceName, kFontFace);
-        EXPECT_EQ(font.lfHeight, Win32Twips(scale * dpi).fontHeight(kFontPoints));
+        EXPECT_EQ(utf8Text(font.lfFaceName), kWindow.fontFace);
+        EXPECT_EQ(font.lfHeight, Win32Twips(scale * dpi).fontHeight(kWindow.fontPoints));
     }
     // The start-up put the program folder into Text1, ending in one separator.
     EXPECT_EQ(text(control("Text1")), m_fake.location.folder + "\\");
-    EXPECT_EQ(SendMessageA(control("ProgressBar1"), PBM_GETRANGE, FALSE, 0), kProgressMaximum);
+    EXPECT_EQ(SendMessageW(control("ProgressBar1"), PBM_GETRANGE, FALSE, 0), kProgressMaximum);
 
     // The menus as the user reads them: caption, the shortcut after a tab, and the name.
     HMENU bar = GetMenu(window);
@@ -170,7 +171,7 @@ TEST_F(Win32Form1Test, ClicksShortcutsAndMenuEntriesReachTheirEventProcedures) {
     };
     // Load by the button, the menu entry and Ctrl+O: each opens the dialog (cancelled here).
     m_fake.dialogs.openAnswers = {"", "", ""};
-    SendMessageA(control("Command1"), BM_CLICK, 0, 0);
+    SendMessageW(control("Command1"), BM_CLICK, 0, 0);
     command("openfifa99menu");
     EXPECT_TRUE(shortcut('O', true));
     EXPECT_EQ(m_fake.dialogs.openInitialPaths.size(), 3u);
@@ -184,14 +185,14 @@ TEST_F(Win32Form1Test, ClicksShortcutsAndMenuEntriesReachTheirEventProcedures) {
 
     // F2: Skin Select, owned by the main window. Ctrl+A twice: one About window.
     EXPECT_TRUE(shortcut(VK_F2, false));
-    HWND skins = FindWindowA("VestrixForm2", "Skin Select");
+    HWND skins = FindWindowW(L"VestrixForm2", L"Skin Select");
     ASSERT_TRUE(skins);
     EXPECT_EQ(GetWindow(skins, GW_OWNER), window);
     EXPECT_TRUE(shortcut('A', true));
-    HWND about = FindWindowA("VestrixFrmAbout", "About The Vestrix");
+    HWND about = FindWindowW(L"VestrixFrmAbout", L"About The Vestrix");
     ASSERT_TRUE(about);
     shortcut('A', true);
-    EXPECT_EQ(FindWindowA("VestrixFrmAbout", nullptr), about);
+    EXPECT_EQ(FindWindowW(L"VestrixFrmAbout", nullptr), about);
     EXPECT_EQ(GetWindow(about, GW_OWNER), window);
 
     EXPECT_TRUE(shortcut(VK_F1, false));
@@ -206,10 +207,10 @@ TEST_F(Win32Form1Test, ClicksShortcutsAndMenuEntriesReachTheirEventProcedures) {
 TEST_F(Win32Form1Test, ALoadDrawsItsPreviewsIntoThePictureBoxesAndOffersSave) {
     const std::string jersey = putJersey("club.fsh");
     m_fake.dialogs.openAnswers.push_back(jersey);
-    SendMessageA(control("Command1"), BM_CLICK, 0, 0);
+    SendMessageW(control("Command1"), BM_CLICK, 0, 0);
 
     EXPECT_TRUE(saveOffered());
-    EXPECT_EQ(SendMessageA(control("ProgressBar1"), PBM_GETPOS, 0, 0), 90);
+    EXPECT_EQ(SendMessageW(control("ProgressBar1"), PBM_GETPOS, 0, 0), 90);
     // Box 0 shows the FIFA 99 front at 1:1 in its own colours, red in the high byte as a
     // screen shows it.
     const Palette colors = jerseyPalette();
@@ -284,13 +285,18 @@ TEST_F(Win32Form1Test, OnADisplayAtTwiceTheDensityPreviewPointsAreSharpBlocks) {
 
 TEST_F(Win32Form1Test, AFileDroppedOnTheWindowIsLoaded) {
     const std::string jersey = putJersey("dropped.fsh");
-    // What Explorer hands over: one file name in a DROPFILES block.
-    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + jersey.size() + 2);
+    // What Explorer hands over: one file name in a DROPFILES block, in UTF-16, the list ending
+    // in an empty name.
+    const std::wstring name = wideText(jersey);
+    const std::size_t bytes = (name.size() + 2) * sizeof(wchar_t);
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
     auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
     files->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), jersey.c_str(), jersey.size());
+    files->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), name.c_str(),
+                name.size() * sizeof(wchar_t));
     GlobalUnlock(drop);
-    SendMessageA(m_window->handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    SendMessageW(m_window->handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     // Loaded from the message loop, once the drop is over.
     EXPECT_FALSE(saveOffered());
     pumpMessages();

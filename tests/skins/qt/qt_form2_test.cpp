@@ -51,10 +51,10 @@ TEST_F(Form2Test, StandsWithItsControlsAndTakesTheKeyboardAtOnce) {
 
     QtForm2& skinSelect = loadSkin(*window);
     using namespace Form2Design;
-    EXPECT_EQ(skinSelect.windowTitle(), QString::fromLatin1(kCaption));
+    EXPECT_EQ(skinSelect.windowTitle(), QString::fromLatin1(kWindow.caption));
     EXPECT_EQ(skinSelect.windowType(), Qt::Tool);  // no task-bar entry
     EXPECT_EQ(skinSelect.size(),
-              QtTwips::toRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
+              QtTwips::toRect(0, 0, kWindow.clientWidthTwips, kWindow.clientHeightTwips).size());
     EXPECT_EQ(skinSelect.minimumSize(), skinSelect.maximumSize());
     for (const Control* control : kControls) {
         SCOPED_TRACE(control->name);
@@ -63,7 +63,7 @@ TEST_F(Form2Test, StandsWithItsControlsAndTakesTheKeyboardAtOnce) {
         EXPECT_EQ(widget->geometry(), QtTwips::toRect(control->place));
         if (control->kind == Kind::List) continue;
         EXPECT_EQ(widget->property("text").toString(), QString::fromLatin1(control->caption));
-        EXPECT_EQ(widget->font().family(), QString::fromLatin1(kFontFace));
+        EXPECT_EQ(widget->font().family(), QString::fromLatin1(kWindow.fontFace));
         // The link reads as one: blue and underlined.
         const bool link = control->kind == Kind::Link;
         EXPECT_EQ(widget->font().underline(), link);

@@ -8,6 +8,7 @@
 
 #include "info/web_addresses.h"
 #include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_twips.h"
 #include "skins/form2_design.h"
 #include "skins/win32/wic_skin_picture_reader.h"
@@ -32,8 +33,8 @@ SkinPicture plain(int width, int height, std::uint32_t colour) {
 
 /** A stand-in for the main window: a plain top-level window of a given client size. */
 HWND ownerWindow(int width, int height) {
-    return CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, width, height, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, width, height, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 class Win32Form2Test : public ::testing::Test {
@@ -66,12 +67,12 @@ protected:
 TEST_F(Win32Form2Test, AToolWindowThatStandsAsItsDesignDrawsIt) {
     using namespace Form2Design;
     HWND window = m_form2->handle();
-    EXPECT_EQ(text(window), kCaption);
+    EXPECT_EQ(text(window), kWindow.caption);
     const Win32Twips scale(m_form2->dpi());
-    EXPECT_EQ(clientSize(window).cx, scale.toPixels(kClientWidthTwips));
-    EXPECT_EQ(clientSize(window).cy, scale.toPixels(kClientHeightTwips));
-    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-    EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) &
+    EXPECT_EQ(clientSize(window).cx, scale.toPixels(kWindow.clientWidthTwips));
+    EXPECT_EQ(clientSize(window).cy, scale.toPixels(kWindow.clientHeightTwips));
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) &
                  (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_EQ(GetWindow(window, GW_OWNER), m_owner);
 
@@ -85,10 +86,10 @@ TEST_F(Win32Form2Test, AToolWindowThatStandsAsItsDesignDrawsIt) {
         if (design->kind == Kind::List) continue;
         EXPECT_EQ(text(found), design->caption);
         // The link reads as one: underlined (and drawn in blue, which only the screen shows).
-        LOGFONTA font{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(found, WM_GETFONT, 0, 0)), sizeof font,
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(found, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
-        EXPECT_STREQ(font.lfFaceName, kFontFace);
+        EXPECT_EQ(utf8Text(font.lfFaceName), kWindow.fontFace);
         EXPECT_EQ(font.lfUnderline != 0, design->kind == Kind::Link);
     }
 }
@@ -96,17 +97,17 @@ TEST_F(Win32Form2Test, AToolWindowThatStandsAsItsDesignDrawsIt) {
 TEST_F(Win32Form2Test, TheListTakesTheKeysAndEveryNewSelectionPaints) {
     HWND list = control("File1");
     // Listed without case, and the first painted at once.
-    ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
-    char first[64] = {};
-    SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
-    EXPECT_STREQ(first, "Alpha.JPG");
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
+    wchar_t first[64] = {};
+    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_EQ(utf8Text(first), "Alpha.JPG");
     EXPECT_EQ(m_reader.reads, std::vector<std::string>{m_dir.file("Alpha.JPG")});
 
     m_form2->show();
     EXPECT_EQ(GetFocus(), list);
     // The arrow key, as the list handles it: the next skin is painted.
-    SendMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
+    SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
     ASSERT_EQ(m_reader.reads.size(), 2u);
     EXPECT_EQ(m_reader.reads.back(), m_dir.file("beta.jpg"));
 }

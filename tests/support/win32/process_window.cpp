@@ -1,6 +1,10 @@
 // Finding another program's windows by walking the desktop's top-level windows.
 #include "tests/support/win32/process_window.h"
 
+#include <iterator>
+
+#include "platform/win32/win32_text.h"
+
 HWND visibleWindowOf(DWORD process, const std::string& className, const std::string& title) {
     struct Search {
         DWORD process;
@@ -12,13 +16,13 @@ HWND visibleWindowOf(DWORD process, const std::string& className, const std::str
         [](HWND candidate, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(data);
             DWORD owner = 0;
-            char name[64] = {};
-            char text[512] = {};
+            wchar_t name[64] = {};
+            wchar_t text[512] = {};
             GetWindowThreadProcessId(candidate, &owner);
-            GetClassNameA(candidate, name, sizeof name);
-            GetWindowTextA(candidate, text, sizeof text);
-            if (owner != s.process || !IsWindowVisible(candidate) || s.className != name ||
-                (!s.title.empty() && s.title != text)) {
+            GetClassNameW(candidate, name, std::size(name));
+            GetWindowTextW(candidate, text, std::size(text));
+            if (owner != s.process || !IsWindowVisible(candidate) ||
+                s.className != utf8Text(name) || (!s.title.empty() && s.title != utf8Text(text))) {
                 return TRUE;
             }
             s.found = candidate;

@@ -5,9 +5,12 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "platform/win32/win32_text.h"
 
 namespace Win32WindowProbe {
 
@@ -21,15 +24,15 @@ inline Place placeOf(const RECT& pixels) {
 }
 
 inline std::string className(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, std::size(name));
+    return utf8Text(name);
 }
 
 inline std::string text(HWND window) {
-    char buffer[512] = {};
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
+    wchar_t buffer[512] = {};
+    GetWindowTextW(window, buffer, std::size(buffer));
+    return utf8Text(buffer);
 }
 
 /** The window's place in its parent's client area, in pixels. */
@@ -49,16 +52,16 @@ inline SIZE clientSize(HWND window) {
 /** Handles every message waiting for this thread: what the message loop would do meanwhile. */
 inline void pumpMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }
 
 /** A click: the left button pressed at (x, y) of window's client area, released at (x2, y2). */
 inline void click(HWND window, int x, int y, int x2, int y2) {
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x2, y2));
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x2, y2));
 }
 
 /**
@@ -70,11 +73,11 @@ inline void moveToDisplayOf(HWND window, int fromDpi, int toDpi) {
     GetWindowRect(window, &frame);
     const SIZE client = clientSize(window);
     RECT suggested{0, 0, MulDiv(client.cx, toDpi, fromDpi), MulDiv(client.cy, toDpi, fromDpi)};
-    AdjustWindowRectEx(&suggested, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)),
+    AdjustWindowRectEx(&suggested, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)),
                        GetMenu(window) != nullptr,
-                       static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+                       static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
     OffsetRect(&suggested, frame.left - suggested.left, frame.top - suggested.top);
-    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi),
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi),
                  reinterpret_cast<LPARAM>(&suggested));
 }
 
@@ -101,7 +104,7 @@ inline Drawing drawingOf(HWND window) {
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC memory = CreateCompatibleDC(nullptr);
     const HGDIOBJ previous = SelectObject(memory, bitmap);
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     drawing.pixels.assign(pixels, pixels + static_cast<std::size_t>(client.cx) * client.cy);
