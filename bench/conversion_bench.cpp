@@ -9,15 +9,15 @@
 
 #include <filesystem>
 
-#include "batch_converter.h"
-#include "batch_plan.h"
+#include "batch/batch_converter.h"
+#include "batch/batch_plan.h"
+#include "batch/parallel_batch.h"
+#include "batch/preview_set.h"
 #include "entry_converter.h"
 #include "fsh_blocks.h"
 #include "io_floor.h"
 #include "memory_work_file.h"
 #include "palette_file.h"
-#include "parallel_batch.h"
-#include "preview_set.h"
 #include "rich_kit.h"
 
 namespace fs = std::filesystem;
@@ -130,7 +130,7 @@ static void BM_Batch1000(benchmark::State& state) {
     Scratch scratch;
     makeBatch(scratch, state.range(0) != 0);
     const int threads = static_cast<int>(state.range(1));
-    CommandLine line;
+    BatchRequest line;
     line.inputs = {(scratch.folder / "in").string()};
     line.outputFolder = (scratch.folder / "out").string();
     const BatchConverter converter =

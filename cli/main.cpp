@@ -12,13 +12,13 @@
 #include <thread>
 #include <vector>
 
-#include "batch_converter.h"
-#include "batch_plan.h"
+#include "batch/batch_converter.h"
+#include "batch/batch_plan.h"
+#include "batch/parallel_batch.h"
 #include "command_line.h"
 #include "conversion_error.h"
 #include "file_access_error.h"
 #include "interruption.h"
-#include "parallel_batch.h"
 #include "path_text.h"
 #include "printable_text.h"
 #include "program_locations.h"
@@ -119,7 +119,8 @@ int main(int argc, char** argv) {
             }
             if (result.jerseyWritten) ++converted;
             if (!result.error.empty()) {
-                printLine(name + ": " + result.error);
+                printLine(name + ": " + result.error +
+                          (result.refusedAsDamaged ? " (--force converts it anyway)" : ""));
                 ++failed;
                 if (result.jerseyWritten) ++withoutPreviews;
             }

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <random>
 
-#include "embedded_resources.h"
+#include "batch/embedded_resources.h"
 #include "entry_converter.h"
 #include "jersey_builder.h"
 #include "memory_preview.h"

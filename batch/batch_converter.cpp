@@ -1,20 +1,20 @@
 // Batch conversion. The template is only ever read: every jersey starts from a copy of it in
 // memory, and the finished copy goes to disk in one piece.
-#include "batch_converter.h"
+#include "batch/batch_converter.h"
 
-#include "conversion_error.h"
-#include "conversion_host.h"
-#include "conversion_table.h"
-#include "embedded_resources.h"
-#include "entry_converter.h"
-#include "file_access_error.h"
-#include "kit_gaps.h"
-#include "memory_work_file.h"
-#include "palette_file.h"
-#include "path_text.h"
-#include "regular_file.h"
-#include "source_archive.h"
-#include "work_template_check.h"
+#include "batch/embedded_resources.h"
+#include "conversion/conversion_error.h"
+#include "conversion/conversion_host.h"
+#include "conversion/conversion_table.h"
+#include "conversion/entry_converter.h"
+#include "conversion/kit_gaps.h"
+#include "conversion/memory_work_file.h"
+#include "conversion/palette_file.h"
+#include "conversion/source_archive.h"
+#include "conversion/work_template_check.h"
+#include "platform/common/path_text.h"
+#include "platform/file_access_error.h"
+#include "platform/regular_file.h"
 
 namespace {
 
@@ -111,8 +111,7 @@ KitResult BatchConverter::convert(const KitJob& job) {
 
         const KitGaps gaps = KitGaps::of(source);
         if (!gaps.damage.empty()) {
-            if (!m_force)
-                return {"damaged: " + joined(gaps.damage) + " (--force converts it anyway)", {}};
+            if (!m_force) return {"damaged: " + joined(gaps.damage), {}, false, true};
             result.warnings.push_back("damaged: " + joined(gaps.damage) +
                                       "; converted anyway, the missing bytes read as 0");
         }

@@ -1,9 +1,9 @@
 // Output folders made one level at a time, each remembered, so that they can be taken back.
-#include "folder_maker.h"
+#include "batch/folder_maker.h"
 
 #include <system_error>
 
-#include "path_text.h"
+#include "platform/common/path_text.h"
 
 namespace fs = std::filesystem;
 

@@ -1,11 +1,11 @@
 // Preview pictures as PNG. The sizes are the window's preview boxes, converted from their twips as
 // the window converts them, so the files show what the window shows.
-#include "preview_set.h"
+#include "batch/preview_set.h"
 
-#include "file_access_error.h"
-#include "png_encoder.h"
-#include "preview_boxes.h"
-#include "twips.h"
+#include "batch/png_encoder.h"
+#include "conversion/preview_boxes.h"
+#include "platform/common/twips.h"
+#include "platform/file_access_error.h"
 
 namespace {
 // The boxes' background before anything is drawn: the window's light grey.

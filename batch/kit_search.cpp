@@ -1,6 +1,6 @@
 // Walking input folders one level at a time, so that an unreadable sub-folder is named and the
 // rest of the collection is still found.
-#include "kit_search.h"
+#include "batch/kit_search.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,8 +8,8 @@
 #include <map>
 #include <system_error>
 
-#include "file_key.h"
-#include "path_text.h"
+#include "platform/common/path_text.h"
+#include "platform/file_key.h"
 
 namespace fs = std::filesystem;
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "memory_preview.h"
-#include "write_target.h"
+#include "conversion/memory_preview.h"
+#include "platform/write_target.h"
 
 class PreviewSet {
 public:

@@ -1,15 +1,15 @@
 // Batch conversion of single kits: what gets written, warnings, and damaged kits.
-#include "batch_converter.h"
+#include "batch/batch_converter.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "cli_fixture.h"
-#include "file_access_error.h"
-#include "jersey_builder.h"
-#include "preview_colours.h"
-#include "system_reasons.h"
+#include "platform/file_access_error.h"
+#include "tests/cli/cli_fixture.h"
+#include "tests/cli/preview_colours.h"
+#include "tests/cli/system_reasons.h"
+#include "tests/support/jersey_builder.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "batch_plan.h"
-#include "color_mode.h"
-#include "palette_color.h"
-#include "preview_set.h"
+#include "batch/batch_plan.h"
+#include "batch/preview_set.h"
+#include "conversion/color_mode.h"
+#include "conversion/palette_color.h"
 
 /**
  * What became of one kit: success, or an error, with warnings either way. A jersey may have been
@@ -20,6 +20,8 @@ struct KitResult {
     std::string error;
     std::vector<std::string> warnings;
     bool jerseyWritten = false;
+    /** Refused because the file is cut short, which a forced batch converts anyway. */
+    bool refusedAsDamaged = false;
 };
 
 class BatchConverter {

@@ -1,4 +1,4 @@
-// What one run of vestrix-convert will do, worked out before anything is written: each kit, where
+// What one batch will do, worked out before anything is written: each kit, where
 // its jersey and previews go, and the checks that every output may be written (the write rule)
 // and replaces no file the run reads, none of the program's own files and no other output.
 #pragma once
@@ -9,12 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "command_line.h"
-#include "file_key.h"
-#include "folder_maker.h"
-#include "output_folder.h"
-#include "program_locations.h"
-#include "write_target.h"
+#include "batch/batch_request.h"
+#include "batch/folder_maker.h"
+#include "platform/file_key.h"
+#include "platform/output_folder.h"
+#include "platform/program_locations.h"
+#include "platform/write_target.h"
 
 struct KitJob {
     std::string input;
@@ -34,9 +34,10 @@ class BatchPlan {
 public:
     /**
      * Finds the kits, creates and opens the output folders and examines every output. error gets
-     * a message for the user (a usage error, exit status 2); nothing is left created then.
+     * a message for the user (for vestrix-convert a usage error, exit status 2); nothing is left
+     * created then.
      */
-    static BatchPlan make(const CommandLine& line, const std::vector<ReadFile>& readFiles,
+    static BatchPlan make(const BatchRequest& request, const std::vector<ReadFile>& readFiles,
                           const ProgramLocations& program, std::string& error);
 
     const std::vector<KitJob>& jobs() const { return m_jobs; }
@@ -48,7 +49,7 @@ public:
     const std::vector<std::string>& refusedKits() const { return m_refusedKits; }
 
 private:
-    std::string planOutputs(const CommandLine& line,
+    std::string planOutputs(const BatchRequest& request,
                             const std::vector<std::pair<std::string, std::string>>& kits,
                             FolderMaker& maker);
     std::string findClash(const std::vector<ReadFile>& readFiles, const ProgramLocations& program);
