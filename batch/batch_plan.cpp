@@ -71,8 +71,7 @@ BatchPlan BatchPlan::make(const BatchRequest& request, const std::vector<ReadFil
         return true;
     });
     if (kits.empty()) {
-        if (plan.m_failures.empty() && plan.m_refusedKits.empty())
-            error = "No FIFA 99 jersey file found";
+        if (plan.m_failures.empty() && plan.m_refusedKits.empty()) error = kNoKits;
         return plan;
     }
 

@@ -32,6 +32,9 @@ struct ReadFile {
 
 class BatchPlan {
 public:
+    /** make's error when the inputs hold no kit at all. */
+    static constexpr const char* kNoKits = "No FIFA 99 jersey file found";
+
     /**
      * Finds the kits, creates and opens the output folders and examines every output. error gets
      * a message for the user (for vestrix-convert a usage error, exit status 2); nothing is left

@@ -20,7 +20,8 @@ inline constexpr double kFontPoints = 8.25;
 // The conversion advances the bar by ten for each of the nine pictures.
 inline constexpr int kProgressMaximum = 90;
 
-enum class Kind { Button, ProgressBar, HiddenTextBox };
+// A hidden button is there only while its command runs.
+enum class Kind { Button, HiddenButton, ProgressBar, HiddenTextBox };
 
 struct Control {
     Kind kind;
@@ -38,6 +39,10 @@ inline constexpr Control kCommand2{Kind::Button,           "Command2", "Save FIF
                                    {120, 5040, 1935, 375}, false,      &Form1::Command2_Click};
 inline constexpr Control kProgressBar1{Kind::ProgressBar,       "ProgressBar1", "",
                                        {2160, 2520, 3255, 255}, true,           nullptr};
+// Beside the bar while a folder is converted; Escape presses it too.
+inline constexpr Control kCancelFolder{
+    Kind::HiddenButton,      "CancelFolder", "Cancel",
+    {5520, 2460, 1095, 375}, true,           &Form1::CancelFolder_Click};
 // Text1 holds the program folder; DDEtext serves the web links.
 inline constexpr Control kText1{Kind::HiddenTextBox,     "Text1", "Text1",
                                 {3480, 5160, 3135, 285}, true,    nullptr};
@@ -45,9 +50,9 @@ inline constexpr Control kDDEtext{
     Kind::HiddenTextBox,     "DDEtext", "INVISIBLE -- for URL lunching",
     {3120, 5280, 3135, 285}, true,      nullptr};
 
-/** In tab order: Tab goes from loading to saving. */
-inline constexpr const Control* kControls[] = {&kCommand1, &kCommand2, &kProgressBar1, &kText1,
-                                               &kDDEtext};
+/** In tab order: Tab goes from loading to saving (and to Cancel while a folder converts). */
+inline constexpr const Control* kControls[] = {&kCommand1,     &kCommand2, &kCancelFolder,
+                                               &kProgressBar1, &kText1,    &kDDEtext};
 
 struct MenuEntry {
     const char* caption;
@@ -67,6 +72,8 @@ struct Menu {
 inline constexpr MenuEntry kFileEntries[] = {
     {"Open Fifa99 Jersey", "openfifa99menu", "Ctrl+O", &Form1::Command1_Click, false},
     {"Save Fifa2000 Jersey", "Savefifa2000menu", "Ctrl+S", &Form1::Command2_Click, false},
+    {"Convert a Folder...", "ConvertFolderMenu", "Ctrl+Shift+O", &Form1::ConvertFolderMenu_Click,
+     false},
     {"Exit", "ExitMenu", "Ctrl+X", &Form1::ExitMenu_Click, false},
 };
 inline constexpr MenuEntry kOptionsEntries[] = {

@@ -26,6 +26,12 @@ std::string FakeFileDialogs::saveFileName(const std::string& initialPath) {
     return takeAnswer(saveAnswers, "save");
 }
 
+std::string FakeFileDialogs::chooseFolder(const std::string& title,
+                                          const std::string& initialFolder) {
+    folderPickers.push_back(title + " | " + initialFolder);
+    return takeAnswer(folderAnswers, "folder");
+}
+
 MessageAnswer FakeMessageBoxes::show(const std::string& text, const std::string& title,
                                      MessageButtons buttons, MessageAnswer defaultAnswer) {
     shown.push_back({text, title, buttons, defaultAnswer});
