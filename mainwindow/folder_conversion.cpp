@@ -86,7 +86,8 @@ FolderConversion::~FolderConversion() = default;
 void FolderConversion::convertChosenFolder(const Request& request) {
     if (isRunning()) return;
     const std::string kits = m_services.fileDialogs.chooseFolder(
-        kKitPickerTitle, m_lastKitFolder.empty() ? request.kitFolderHint : m_lastKitFolder);
+        kKitPickerTitle, m_lastKitFolder.empty() ? request.kitFolderHint : m_lastKitFolder,
+        FileDialogs::FolderKind::Existing);
     if (kits.empty()) return;
     m_lastKitFolder = kits;
     const std::string output = chooseOutputFolder(request);
@@ -105,7 +106,8 @@ void FolderConversion::convertDropped(const std::vector<std::string>& inputs,
 std::string FolderConversion::chooseOutputFolder(const Request& request) {
     const std::string output = m_services.fileDialogs.chooseFolder(
         kJerseyPickerTitle,
-        m_lastJerseyFolder.empty() ? request.jerseyFolderHint : m_lastJerseyFolder);
+        m_lastJerseyFolder.empty() ? request.jerseyFolderHint : m_lastJerseyFolder,
+        FileDialogs::FolderKind::MayBeNew);
     if (!output.empty()) m_lastJerseyFolder = output;
     return output;
 }

@@ -18,11 +18,14 @@ public:
      */
     virtual std::string openFileName(const std::string& initialPath) = 0;
     virtual std::string saveFileName(const std::string& initialPath) = 0;
+    /** Whether the folder chosen must be there already. */
+    enum class FolderKind { Existing, MayBeNew };
     /**
      * The system's own folder picker, titled title, opening in initialFolder (empty: its own
      * choice) with the focus in its path field, where a full path typed and Enter choose that
-     * folder. Returns the chosen folder, empty when cancelled.
+     * folder; a MayBeNew folder may be one that is not there yet. Returns the chosen folder,
+     * empty when cancelled.
      */
-    virtual std::string chooseFolder(const std::string& title,
-                                     const std::string& initialFolder) = 0;
+    virtual std::string chooseFolder(const std::string& title, const std::string& initialFolder,
+                                     FolderKind kind) = 0;
 };

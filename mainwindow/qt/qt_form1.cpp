@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include "dropped_kit.h"
@@ -113,8 +114,11 @@ void QtForm1::buildControls() {
     m_command1 = addButton(kCommand1);
     m_command2 = addButton(kCommand2);
     m_cancelFolder = addButton(kCancelFolder);
-    m_cancelFolder->setShortcut(QKeySequence(Qt::Key_Escape));
     m_cancelFolder->hide();
+    // Escape presses it at once (a button's own shortcut waits for its animation first), and only
+    // while it is shown: a shortcut of a hidden widget does not fire.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_cancelFolder);
+    connect(escape, &QShortcut::activated, m_cancelFolder, &QPushButton::click);
 
     for (int i = 0; i < ConversionHost::kPreviewCount; ++i) {
         auto* picture = new PictureBox(i, client);

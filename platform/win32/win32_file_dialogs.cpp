@@ -51,4 +51,6 @@ std::string Win32FileDialogs::saveFileName(const std::string& initialPath) {
     return askFileName(Kind::Save, initialPath);
 }
 
-std::string Win32FileDialogs::chooseFolder(const std::string&, const std::string&) { return {}; }
+std::string Win32FileDialogs::chooseFolder(const std::string&, const std::string&, FolderKind) {
+    return {};
+}

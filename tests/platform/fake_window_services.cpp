@@ -27,8 +27,9 @@ std::string FakeFileDialogs::saveFileName(const std::string& initialPath) {
 }
 
 std::string FakeFileDialogs::chooseFolder(const std::string& title,
-                                          const std::string& initialFolder) {
-    folderPickers.push_back(title + " | " + initialFolder);
+                                          const std::string& initialFolder, FolderKind kind) {
+    folderPickers.push_back(title + " | " + initialFolder +
+                            (kind == FolderKind::MayBeNew ? " | may be new" : ""));
     return takeAnswer(folderAnswers, "folder");
 }
 
