@@ -9,11 +9,11 @@
 
 #include <filesystem>
 
+#include "batch/batch_converter.h"
+#include "batch/batch_plan.h"
+#include "batch/parallel_batch.h"
+#include "batch/preview_set.h"
 #include "bench/io_floor.h"
-#include "cli/batch_converter.h"
-#include "cli/batch_plan.h"
-#include "cli/parallel_batch.h"
-#include "cli/preview_set.h"
 #include "conversion/entry_converter.h"
 #include "conversion/memory_work_file.h"
 #include "conversion/palette_file.h"
@@ -130,7 +130,7 @@ static void BM_Batch1000(benchmark::State& state) {
     Scratch scratch;
     makeBatch(scratch, state.range(0) != 0);
     const int threads = static_cast<int>(state.range(1));
-    CommandLine line;
+    BatchRequest line;
     line.inputs = {(scratch.folder / "in").string()};
     line.outputFolder = (scratch.folder / "out").string();
     const BatchConverter converter =

@@ -4,16 +4,15 @@
 #include <string>
 #include <vector>
 
-struct CommandLine {
+#include "batch/batch_request.h"
+
+/** The kits and outputs (inputs, -o, -d, --previews) are the batch's request as they stand. */
+struct CommandLine : BatchRequest {
     bool sixtyFourColors = false;
     bool force = false;           // convert damaged kits anyway
     bool quiet = false;           // no warnings, progress or summary; errors still shown
     int threads = 0;              // kits converted at once; 0: one per processor core
     std::string resourcesFolder;  // empty: the template and palette built into the program
-    std::string previewsFolder;   // empty: no previews
-    std::string outputFile;       // -o, one kit only
-    std::string outputFolder;     // -d
-    std::vector<std::string> inputs;
     bool help = false;
     bool version = false;
 

@@ -12,11 +12,11 @@
 #include <thread>
 #include <vector>
 
-#include "cli/batch_converter.h"
-#include "cli/batch_plan.h"
+#include "batch/batch_converter.h"
+#include "batch/batch_plan.h"
+#include "batch/parallel_batch.h"
 #include "cli/command_line.h"
 #include "cli/interruption.h"
-#include "cli/parallel_batch.h"
 #include "cli/printable_text.h"
 #include "cli/terminal_console.h"
 #include "cli/terminal_progress.h"
@@ -119,7 +119,8 @@ int main(int argc, char** argv) {
             }
             if (result.jerseyWritten) ++converted;
             if (!result.error.empty()) {
-                printLine(name + ": " + result.error);
+                printLine(name + ": " + result.error +
+                          (result.refusedAsDamaged ? " (--force converts it anyway)" : ""));
                 ++failed;
                 if (result.jerseyWritten) ++withoutPreviews;
             }

@@ -1,5 +1,5 @@
-// Which file a drop on the main window names, as a file manager drops it: the Load command's
-// check then says whether it is a kit.
+// What a drop on the main window names, as a file manager drops it: one file, which the Load
+// command's check then takes or refuses as a kit, or several kits and folders to convert at once.
 #pragma once
 
 #include <string>
@@ -11,3 +11,10 @@
  * folder: several kits at once, a folder or a web link are refused at the window's edge.
  */
 std::string droppedKit(const std::vector<std::string>& paths);
+
+/**
+ * The items of a drop that is converted as a folder is: several existing items (kits, folders),
+ * or a single folder. Empty when the drop is anything else: a single file, an item that is no
+ * local file or is not there.
+ */
+std::vector<std::string> droppedCollection(const std::vector<std::string>& paths);

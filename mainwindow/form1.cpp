@@ -14,6 +14,7 @@
 #include "conversion/work_template_check.h"
 #include "info/web_addresses.h"
 #include "layout/layout_failure.h"
+#include "mainwindow/dropped_kit.h"
 #include "mainwindow/settings_file.h"
 #include "platform/common/file_presence.h"
 #include "platform/common/path_text.h"
@@ -243,6 +244,37 @@ void Form1::saveJersey(const std::string& target) {
     showMessage("Jersey Saved !", kJerseyTitle);
 }
 
+void Form1::ConvertFolderMenu_Click() {
+    if (m_folders.isRunning()) return;
+    m_view.repaintNow();  // fully drawn behind the picker
+    m_folders.convertChosenFolder(folderRequest());
+}
+
+void Form1::CancelFolder_Click() { m_folders.cancel(); }
+
+void Form1::filesDropped(const std::vector<std::string>& paths) {
+    if (m_folders.isRunning()) return;
+    if (const std::string kit = droppedKit(paths); !kit.empty()) {
+        loadJersey(kit);
+        return;
+    }
+    m_folders.convertDropped(droppedCollection(paths), folderRequest());
+}
+
+FolderConversion::Request Form1::folderRequest() const {
+    FolderConversion::Request request;
+    request.colorMode = m_color64 ? ColorMode::SixtyFourColors : ColorMode::Normal;
+    request.program = m_services.programLocation.locations();
+    request.program.folders.push_back(m_programFolder);
+    // The pickers start where the user last loaded and saved single kits.
+    auto folderOf = [](const std::string& path) {
+        return path.empty() ? std::string() : pathText(toPath(path).parent_path());
+    };
+    request.kitFolderHint = folderOf(m_lastOpenPath);
+    request.jerseyFolderHint = folderOf(m_lastSavePath);
+    return request;
+}
+
 void Form1::color64_Click() {
     m_color64 = !m_color64;
     m_conversion.setColorMode(m_color64 ? ColorMode::SixtyFourColors : ColorMode::Normal);
@@ -318,6 +350,17 @@ void Form1::forgetJersey() {
 void Form1::setSaveEnabled(bool enabled) {
     m_view.setEnabled(Form1View::Control::Command2, enabled);
     m_view.setEnabled(Form1View::Control::Savefifa2000menu, enabled);
+}
+
+void Form1::setCommandsEnabled(bool enabled) {
+    using Control = Form1View::Control;
+    for (const Control control :
+         {Control::Command1, Control::openfifa99menu, Control::ConvertFolderMenu, Control::color64,
+          Control::LoadSkinMenu, Control::ExitMenu}) {
+        m_view.setEnabled(control, enabled);
+    }
+    // Save comes back only with a jersey to save.
+    setSaveEnabled(enabled && !m_converted.empty());
 }
 
 void Form1::showMessage(const std::string& text, const char* title) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "layout/layout_scaler.h"
+#include "mainwindow/folder_conversion.h"
 #include "mainwindow/form1_conversion_host.h"
 #include "mainwindow/form1_view.h"
 #include "mainwindow/main_window_services.h"
@@ -39,12 +40,18 @@ public:
     std::int16_t paletteBase() const { return m_conversion.paletteBase(); }
     /** ProgressBar1's value. */
     int progress() const { return m_conversion.progress(); }
+    /** While a folder is converted the window's other commands wait. */
+    bool isConvertingFolder() const { return m_folders.isRunning(); }
 
     // Event procedures.
     /** The start-up: colour mode, Save disabled, program folder, the checks, settings, skin. */
     void Form_Load();
     void Command1_Click();
     void Command2_Click();
+    /** File > "Convert a Folder...": two folder pickers, then the batch converter's run. */
+    void ConvertFolderMenu_Click();
+    /** The Cancel button (or Escape) while a folder is converted: it stops between two kits. */
+    void CancelFolder_Click();
     void color64_Click();
     void LoadSkinMenu_Click();
     void readme_menu_Click();
@@ -58,6 +65,11 @@ public:
      * on the window; an empty path is a cancelled dialog.
      */
     void loadJersey(const std::string& path);
+    /**
+     * Items dropped on the window (local paths; an item that is no local file as empty text): a
+     * single kit loads as Load does, several kits or a folder are converted as a folder is.
+     */
+    void filesDropped(const std::vector<std::string>& paths);
 
     /** 0 when the kit, as read, is a FIFA 99 jersey file; otherwise tells the user and returns 1.
      */
@@ -83,6 +95,9 @@ private:
     /** After a load that failed: nothing to save until the next good one. */
     void forgetJersey();
     void setSaveEnabled(bool enabled);
+    /** Everything that loads, saves, converts, changes the colour mode or the skin, or ends. */
+    void setCommandsEnabled(bool enabled);
+    FolderConversion::Request folderRequest() const;
     std::string ownFile(const char* fileName) const { return m_programFolder + fileName; }
     void showMessage(const std::string& text, const char* title);
     void endProgram(int status);
@@ -102,6 +117,8 @@ private:
     bool m_ended = false;
     bool m_settingsFailureShown = false;
     LayoutScaler m_layoutScaler;
+    FolderConversion m_folders{m_view, m_services,
+                               [this](bool running) { setCommandsEnabled(!running); }};
     /** Watched by reports that may come after the window is gone (a viewer giving up later). */
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

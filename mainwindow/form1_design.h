@@ -16,7 +16,8 @@ inline constexpr WindowDesign::Window kWindow{"Vestrix", 6915, 5610, "MS Sans Se
 // The conversion advances the bar by ten for each of the nine pictures.
 inline constexpr int kProgressMaximum = 90;
 
-enum class Kind { Button, ProgressBar, HiddenTextBox };
+// A hidden button is there only while its command runs.
+enum class Kind { Button, HiddenButton, ProgressBar, HiddenTextBox };
 
 /** The caption is a button's caption, a text box's first text. */
 struct Control : WindowDesign::Control<Kind> {
@@ -35,6 +36,11 @@ inline constexpr Control kCommand2{
     &Form1::Command2_Click};
 inline constexpr Control kProgressBar1{
     {Kind::ProgressBar, "ProgressBar1", "", {2160, 2520, 3255, 255}}, true, nullptr};
+// Beside the bar while a folder is converted; Escape presses it too.
+inline constexpr Control kCancelFolder{
+    {Kind::HiddenButton, "CancelFolder", "Cancel", {5520, 2460, 1095, 375}},
+    true,
+    &Form1::CancelFolder_Click};
 // Text1 holds the program folder; DDEtext serves the web links.
 inline constexpr Control kText1{
     {Kind::HiddenTextBox, "Text1", "Text1", {3480, 5160, 3135, 285}}, true, nullptr};
@@ -43,9 +49,9 @@ inline constexpr Control kDDEtext{
     true,
     nullptr};
 
-/** In tab order: Tab goes from loading to saving. */
-inline constexpr const Control* kControls[] = {&kCommand1, &kCommand2, &kProgressBar1, &kText1,
-                                               &kDDEtext};
+/** In tab order: Tab goes from loading to saving (and to Cancel while a folder converts). */
+inline constexpr const Control* kControls[] = {&kCommand1,     &kCommand2, &kCancelFolder,
+                                               &kProgressBar1, &kText1,    &kDDEtext};
 
 struct MenuEntry {
     const char* caption;
@@ -65,6 +71,8 @@ struct Menu {
 inline constexpr MenuEntry kFileEntries[] = {
     {"Open Fifa99 Jersey", "openfifa99menu", "Ctrl+O", &Form1::Command1_Click, false},
     {"Save Fifa2000 Jersey", "Savefifa2000menu", "Ctrl+S", &Form1::Command2_Click, false},
+    {"Convert a Folder...", "ConvertFolderMenu", "Ctrl+Shift+O", &Form1::ConvertFolderMenu_Click,
+     false},
     {"Exit", "ExitMenu", "Ctrl+X", &Form1::ExitMenu_Click, false},
 };
 inline constexpr MenuEntry kOptionsEntries[] = {

@@ -1,4 +1,5 @@
-// The open and save dialogs, behind an interface so that tests can answer them.
+// The open and save dialogs and the folder picker, behind an interface so that tests can answer
+// them.
 #pragma once
 
 #include <string>
@@ -17,4 +18,14 @@ public:
      */
     virtual std::string openFileName(const std::string& initialPath) = 0;
     virtual std::string saveFileName(const std::string& initialPath) = 0;
+    /** Whether the folder chosen must be there already. */
+    enum class FolderKind { Existing, MayBeNew };
+    /**
+     * The system's own folder picker, titled title, opening in initialFolder (empty: its own
+     * choice) with the focus in its path field, where a full path typed and Enter choose that
+     * folder; a MayBeNew folder may be one that is not there yet. Returns the chosen folder,
+     * empty when cancelled.
+     */
+    virtual std::string chooseFolder(const std::string& title, const std::string& initialFolder,
+                                     FolderKind kind) = 0;
 };

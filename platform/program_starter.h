@@ -38,6 +38,13 @@ public:
      * opener that starts and then gives up (no browser installed) calls onFailure.
      */
     virtual void showWebPage(const std::string& address, ViewerFailed onFailure) = 0;
+
+    /**
+     * Opens folder in the system's file manager (Explorer on Windows, the desktop's opener
+     * elsewhere). Throws ProgramStartError when it cannot be started; one that starts and then
+     * gives up calls onFailure.
+     */
+    virtual void showFolder(const std::string& folder, ViewerFailed onFailure) = 0;
 };
 
 /** The starter of the platform this program is built for. */

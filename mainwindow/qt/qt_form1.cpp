@@ -2,6 +2,7 @@
 #include "mainwindow/qt/qt_form1.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include "conversion/preview_boxes.h"
@@ -31,7 +33,7 @@ constexpr qint64 kProgressPaintMs = 40;
 
 // The dropped items' local paths, empty for an item that is no local file. The URL's
 // percent-encoded path keeps the name's bytes, which need not be UTF-8.
-std::string droppedFile(const QMimeData* data) {
+std::vector<std::string> droppedPaths(const QMimeData* data) {
     std::vector<std::string> paths;
     if (data && data->hasUrls()) {
         for (const QUrl& url : data->urls()) {
@@ -41,7 +43,41 @@ std::string droppedFile(const QMimeData* data) {
                                               : std::string());
         }
     }
-    return droppedKit(paths);
+    return paths;
+}
+
+// One kit, or several kits and folders: what the logic takes from a drop.
+bool isWelcomeDrop(const QMimeData* data) {
+    const std::vector<std::string> paths = droppedPaths(data);
+    return !droppedKit(paths).empty() || !droppedCollection(paths).empty();
+}
+
+// The window's commands by the names the design gives them.
+const char* nameOf(Form1View::Control control) {
+    using Control = Form1View::Control;
+    switch (control) {
+        case Control::Command1:
+            return "Command1";
+        case Control::Command2:
+            return "Command2";
+        case Control::openfifa99menu:
+            return "openfifa99menu";
+        case Control::Savefifa2000menu:
+            return "Savefifa2000menu";
+        case Control::ConvertFolderMenu:
+            return "ConvertFolderMenu";
+        case Control::ExitMenu:
+            return "ExitMenu";
+        case Control::color64:
+            return "color64";
+        case Control::LoadSkinMenu:
+            return "LoadSkinMenu";
+        case Control::CancelFolder:
+            return "CancelFolder";
+        case Control::Text1:
+            return "Text1";
+    }
+    return "";
 }
 }  // namespace
 
@@ -64,7 +100,7 @@ QtForm1::QtForm1(const MainWindowServices& services, QWidget* parent)
     m_logic.Form_Load();
 }
 
-QtForm1::~QtForm1() = default;
+QtForm1::~QtForm1() { endBackgroundWork(); }
 
 void QtForm1::buildControls() {
     auto* client = new QtSkinSurface(this);
@@ -78,6 +114,12 @@ void QtForm1::buildControls() {
     // is the one Windows offers.
     m_command1 = addButton(kCommand1);
     m_command2 = addButton(kCommand2);
+    m_cancelFolder = addButton(kCancelFolder);
+    m_cancelFolder->hide();
+    // Escape presses it at once (a button's own shortcut waits for its animation first), and only
+    // while it is shown: a shortcut of a hidden widget does not fire.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_cancelFolder);
+    connect(escape, &QShortcut::activated, m_cancelFolder, &QPushButton::click);
 
     for (int i = 0; i < ConversionHost::kPreviewCount; ++i) {
         auto* picture = new PictureBox(i, client);
@@ -139,13 +181,40 @@ void QtForm1::addMenuEntry(QMenu* menu, const Form1Design::MenuEntry& entry) {
         if (entry.checkable) action->setChecked(!action->isChecked());
         (m_logic.*entry.click)();
     });
-    if (entry.click == &Form1::Command2_Click) m_saveMenu = action;
     if (entry.click == &Form1::color64_Click) m_color64 = action;
 }
 
 void QtForm1::setEnabled(Control control, bool enabled) {
-    if (control == Control::Command2) m_command2->setEnabled(enabled);
-    if (control == Control::Savefifa2000menu) m_saveMenu->setEnabled(enabled);
+    const QString name = QString::fromLatin1(nameOf(control));
+    if (auto* action = findChild<QAction*>(name)) action->setEnabled(enabled);
+    if (auto* widget = findChild<QWidget*>(name)) widget->setEnabled(enabled);
+}
+
+void QtForm1::setVisible(Control control, bool visible) {
+    if (control == Control::CancelFolder) m_cancelFolder->setVisible(visible);
+}
+
+void QtForm1::setProgressMaximum(int maximum) { m_progressBar1->setRange(0, maximum); }
+
+void QtForm1::runInBackground(std::function<void()> work) {
+    if (m_worker.joinable()) m_worker.join();  // the last run's thread, ended already
+    m_worker = std::thread(std::move(work));
+}
+
+void QtForm1::postToWindow(std::function<void()> task) {
+    // Queued to this window: Qt drops what is still waiting when the window goes.
+    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+}
+
+void QtForm1::endBackgroundWork() {
+    if (!m_worker.joinable()) return;
+    m_logic.CancelFolder_Click();
+    m_worker.join();
+}
+
+void QtForm1::closeEvent(QCloseEvent* event) {
+    m_logic.CancelFolder_Click();
+    QMainWindow::closeEvent(event);
 }
 
 void QtForm1::setChecked(Control control, bool checked) {
@@ -201,17 +270,20 @@ void QtForm1::bringForward(Companion window) {
 LayoutForm& QtForm1::layoutForm() { return *m_layoutForm; }
 
 void QtForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedFile(event->mimeData()).empty()) event->acceptProposedAction();
+    if (!m_logic.isConvertingFolder() && isWelcomeDrop(event->mimeData()))
+        event->acceptProposedAction();
 }
 
 void QtForm1::dragMoveEvent(QDragMoveEvent* event) {
-    if (!droppedFile(event->mimeData()).empty()) event->acceptProposedAction();
+    if (!m_logic.isConvertingFolder() && isWelcomeDrop(event->mimeData()))
+        event->acceptProposedAction();
 }
 
 void QtForm1::dropEvent(QDropEvent* event) {
-    const std::string path = droppedFile(event->mimeData());
-    if (path.empty()) return;
+    if (m_logic.isConvertingFolder() || !isWelcomeDrop(event->mimeData())) return;
     event->acceptProposedAction();
-    // The file manager waits for the drop to end: load once it has, not inside its handler.
-    QTimer::singleShot(0, this, [this, path] { m_logic.loadJersey(path); });
+    // The file manager waits for the drop to end: load or convert once it has, not inside its
+    // handler.
+    QTimer::singleShot(
+        0, this, [this, paths = droppedPaths(event->mimeData())] { m_logic.filesDropped(paths); });
 }

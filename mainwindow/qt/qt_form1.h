@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <thread>
 
 #include "mainwindow/form1.h"
 #include "mainwindow/form1_design.h"
@@ -43,6 +44,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // A folder being converted stops between two kits when the window closes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
@@ -54,6 +57,8 @@ private:
 
     // Form1View
     void setEnabled(Control control, bool enabled) override;
+    void setVisible(Control control, bool visible) override;
+    void setProgressMaximum(int maximum) override;
     void setChecked(Control control, bool checked) override;
     void setText(Control control, const std::string& text) override;
     void setProgress(int value) override;
@@ -65,6 +70,10 @@ private:
     void open(Companion window) override;
     void bringForward(Companion window) override;
     LayoutForm& layoutForm() override;
+    void runInBackground(std::function<void()> work) override;
+    void postToWindow(std::function<void()> task) override;
+    /** Cancels a folder conversion and waits for its thread. */
+    void endBackgroundWork();
 
     MainWindowServices m_services;
     QElapsedTimer m_progressPainted;
@@ -76,10 +85,12 @@ private:
     QPointer<QtFrmAbout> m_about;  // while the About window is open
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
+    QPushButton* m_cancelFolder = nullptr;
     std::array<PictureBox*, ConversionHost::kPreviewCount> m_pictures{};
     QProgressBar* m_progressBar1 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    QAction* m_saveMenu = nullptr;
     QAction* m_color64 = nullptr;
+    /** A folder conversion's; joined before the logic goes. */
+    std::thread m_worker;
     Form1 m_logic;  // last: it talks to the controls above
 };

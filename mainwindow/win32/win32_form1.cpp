@@ -55,12 +55,16 @@ std::string menuText(const MenuEntry& entry) {
     return *entry.shortcut ? std::string(entry.caption) + "\t" + entry.shortcut : entry.caption;
 }
 
-/** The key of a shortcut as the menu shows it: "Ctrl+O", "F2". */
+/** The key of a shortcut as the menu shows it: "Ctrl+O", "Ctrl+Shift+O", "F2". */
 ACCEL accelerator(std::string_view shortcut, WORD command) {
     BYTE flags = FVIRTKEY;
     if (shortcut.starts_with("Ctrl+")) {
         flags |= FCONTROL;
         shortcut.remove_prefix(5);
+    }
+    if (shortcut.starts_with("Shift+")) {
+        flags |= FSHIFT;
+        shortcut.remove_prefix(6);
     }
     const WORD key = shortcut.size() > 1 && shortcut.front() == 'F'
                          ? static_cast<WORD>(VK_F1 + std::stoi(std::string(shortcut.substr(1))) - 1)
@@ -155,6 +159,7 @@ void Win32Form1::buildControls() {
     Win32Font& font = addFont(kWindow.fontFace, kWindow.fontPoints);
     m_command1 = addButton(kCommand1, font);
     m_command2 = addButton(kCommand2, font);
+    m_cancelFolder = addButton(kCancelFolder, font);
 
     const Win32Twips scale = twips();
     for (int i = 0; i < ConversionHost::kPreviewCount; ++i) {
@@ -176,7 +181,8 @@ HWND Win32Form1::addControl(const Form1Design::Control& control, const char* cla
     HWND made = Win32Controls::create(handle(), className, control.caption,
                                       style | (control.enabled ? 0 : WS_DISABLED), place,
                                       control.name, command);
-    if (control.kind == Kind::HiddenTextBox) ShowWindow(made, SW_HIDE);
+    if (control.kind == Kind::HiddenTextBox || control.kind == Kind::HiddenButton)
+        ShowWindow(made, SW_HIDE);
     return made;
 }
 
@@ -283,6 +289,18 @@ void Win32Form1::setEnabled(Control control, bool enabled) {
         EnableMenuItem(m_menu, m_saveMenu, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
 }
+
+void Win32Form1::setVisible(Control control, bool visible) {
+    if (control == Control::CancelFolder) ShowWindow(m_cancelFolder, visible ? SW_SHOW : SW_HIDE);
+}
+
+void Win32Form1::setProgressMaximum(int maximum) {
+    SendMessageW(m_progressBar1, PBM_SETRANGE32, 0, maximum);
+}
+
+void Win32Form1::runInBackground(std::function<void()> work) { work(); }
+
+void Win32Form1::postToWindow(std::function<void()> task) { task(); }
 
 void Win32Form1::setChecked(Control control, bool checked) {
     if (control == Control::color64) {

@@ -55,6 +55,8 @@ private:
 
     // Form1View
     void setEnabled(Control control, bool enabled) override;
+    void setVisible(Control control, bool visible) override;
+    void setProgressMaximum(int maximum) override;
     void setChecked(Control control, bool checked) override;
     void setText(Control control, const std::string& text) override;
     void setProgress(int value) override;
@@ -66,6 +68,8 @@ private:
     void open(Companion window) override;
     void bringForward(Companion window) override;
     LayoutForm& layoutForm() override;
+    void runInBackground(std::function<void()> work) override;
+    void postToWindow(std::function<void()> task) override;
 
     MainWindowServices m_services;
     HACCEL m_accelerators = nullptr;
@@ -80,6 +84,7 @@ private:
     std::array<std::unique_ptr<Win32PictureBox>, ConversionHost::kPreviewCount> m_pictures;
     HWND m_command1 = nullptr;
     HWND m_command2 = nullptr;
+    HWND m_cancelFolder = nullptr;
     HWND m_progressBar1 = nullptr;
     HWND m_text1 = nullptr;
     ULONGLONG m_progressPainted = 0;

@@ -62,6 +62,10 @@ void DesktopProgramStarter::showWebPage(const std::string& address, ViewerFailed
     openWithXdgOpen(address, "a web browser", std::move(onFailure));
 }
 
+void DesktopProgramStarter::showFolder(const std::string& folder, ViewerFailed onFailure) {
+    openWithXdgOpen(folder, "a file manager", std::move(onFailure));
+}
+
 std::unique_ptr<ProgramStarter> createProgramStarter() {
     return std::make_unique<DesktopProgramStarter>();
 }

@@ -13,4 +13,6 @@ public:
     void showTextFile(const std::string& path, ViewerFailed onFailure) override;
     /** The same through xdg-open, for the user's browser. */
     void showWebPage(const std::string& address, ViewerFailed onFailure) override;
+    /** The same through xdg-open, for the user's file manager. */
+    void showFolder(const std::string& folder, ViewerFailed onFailure) override;
 };

@@ -50,3 +50,7 @@ std::string Win32FileDialogs::openFileName(const std::string& initialPath) {
 std::string Win32FileDialogs::saveFileName(const std::string& initialPath) {
     return askFileName(Kind::Save, initialPath);
 }
+
+std::string Win32FileDialogs::chooseFolder(const std::string&, const std::string&, FolderKind) {
+    return {};
+}

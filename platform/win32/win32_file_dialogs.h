@@ -7,4 +7,6 @@ class Win32FileDialogs : public FileDialogs {
 public:
     std::string openFileName(const std::string& initialPath) override;
     std::string saveFileName(const std::string& initialPath) override;
+    std::string chooseFolder(const std::string& title, const std::string& initialFolder,
+                             FolderKind kind) override;
 };

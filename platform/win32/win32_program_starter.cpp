@@ -46,6 +46,15 @@ void Win32ProgramStarter::showWebPage(const std::string& address, ViewerFailed) 
     }
 }
 
+void Win32ProgramStarter::showFolder(const std::string& folder, ViewerFailed) {
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+        nullptr, L"explore", wideText(folder).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result <= 32) {
+        throw ProgramStartError("Cannot open " + folder + " (error " + std::to_string(result) +
+                                ")");
+    }
+}
+
 void Win32ProgramStarter::startCommandLine(const std::string& commandLine) {
     if (commandLine.find_first_not_of(" \t") == std::string::npos) {
         throw ProgramStartError("Cannot start an empty command line");

@@ -12,6 +12,8 @@ public:
     void startCommandLine(const std::string& commandLine) override;
     /** The shell's own "open" of the address: the default browser, or a failure at once. */
     void showWebPage(const std::string& address, ViewerFailed onFailure) override;
+    /** Explorer showing the folder, through the shell's "explore" verb. */
+    void showFolder(const std::string& folder, ViewerFailed onFailure) override;
 
     /** One argument quoted so that the started program's C runtime splits it back as it was. */
     static std::string quoteArgument(const std::string& argument);

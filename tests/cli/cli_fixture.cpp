@@ -5,7 +5,7 @@
 #include <iterator>
 #include <random>
 
-#include "cli/embedded_resources.h"
+#include "batch/embedded_resources.h"
 #include "conversion/entry_converter.h"
 #include "conversion/memory_preview.h"
 #include "conversion/memory_work_file.h"

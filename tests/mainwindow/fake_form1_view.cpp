@@ -35,3 +35,16 @@ bool FakeForm1View::saveEnabled() {
     EXPECT_EQ(enabled[Control::Savefifa2000menu], button) << "Save button and menu entry differ";
     return button;
 }
+
+void FakeForm1View::runInBackground(std::function<void()> work) {
+    EXPECT_FALSE(backgroundWork) << "a second work while one waits";
+    backgroundWork = std::move(work);
+}
+
+bool FakeForm1View::runBackgroundWork() {
+    if (!backgroundWork) return false;
+    std::function<void()> work = std::move(backgroundWork);
+    backgroundWork = nullptr;
+    work();
+    return true;
+}

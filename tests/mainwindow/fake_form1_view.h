@@ -22,6 +22,8 @@ public:
     FakeForm1View();
 
     void setEnabled(Control control, bool enabled) override { this->enabled[control] = enabled; }
+    void setVisible(Control control, bool visible) override { this->visible[control] = visible; }
+    void setProgressMaximum(int maximum) override { progressMaximum = maximum; }
     void setChecked(Control control, bool checked) override { this->checked[control] = checked; }
     void setText(Control control, const std::string& text) override { texts[control] = text; }
     void setProgress(int value) override {
@@ -45,6 +47,13 @@ public:
         return window == Companion::About ? "About" : "Skin Select";
     }
     LayoutForm& layoutForm() override { return *form; }
+    /** Kept until the test runs it with runBackgroundWork(), so that it sees the window meanwhile.
+     */
+    void runInBackground(std::function<void()> work) override;
+    /** Runs at once: the background work runs on the test's thread too. */
+    void postToWindow(std::function<void()> task) override { task(); }
+    /** Runs the work handed over, as its thread would; false when there was none. */
+    bool runBackgroundWork();
 
     MemoryPreview& picture(int index) { return *pictures.at(static_cast<std::size_t>(index)); }
     /** True when the box holds nothing but its background colour. */
@@ -54,8 +63,11 @@ public:
 
     std::map<Control, bool> enabled;
     std::map<Control, bool> checked;
+    std::map<Control, bool> visible;
     std::map<Control, std::string> texts;
     std::vector<int> progress;
+    int progressMaximum = 90;
+    std::function<void()> backgroundWork;
     /** Runs at every progress step: what happens while a load is under way. */
     std::function<void(int)> onProgress;
     std::array<std::unique_ptr<MemoryPreview>, ConversionHost::kPreviewCount> pictures;

@@ -26,6 +26,13 @@ std::string FakeFileDialogs::saveFileName(const std::string& initialPath) {
     return takeAnswer(saveAnswers, "save");
 }
 
+std::string FakeFileDialogs::chooseFolder(const std::string& title,
+                                          const std::string& initialFolder, FolderKind kind) {
+    folderPickers.push_back(title + " | " + initialFolder +
+                            (kind == FolderKind::MayBeNew ? " | may be new" : ""));
+    return takeAnswer(folderAnswers, "folder");
+}
+
 MessageAnswer FakeMessageBoxes::show(const std::string& text, const std::string& title,
                                      MessageButtons buttons, MessageAnswer defaultAnswer) {
     shown.push_back({text, title, buttons, defaultAnswer});

@@ -27,6 +27,11 @@ public:
         record("web " + address);
     }
 
+    void showFolder(const std::string& folder, ViewerFailed onFailure) override {
+        viewerFailed = std::move(onFailure);
+        record("folder " + folder);
+    }
+
     /** Every start fails, as with a program that is missing. */
     bool fails = false;
     /** What the last viewer was told to call when it gives up. */

@@ -50,7 +50,8 @@ TEST_F(Form1Layout, StandsAsItsDesignDrawsItFixedWithAMinimiseButtonOnly) {
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->geometry(), QtTwips::toRect(control->place));
         EXPECT_EQ(widget->isEnabled(), control->enabled);
-        EXPECT_EQ(widget->isVisible(), control->kind != Kind::HiddenTextBox);
+        EXPECT_EQ(widget->isVisible(),
+                  control->kind != Kind::HiddenTextBox && control->kind != Kind::HiddenButton);
         // Text1's first text gives way to the program folder at start-up.
         if (control->kind != Kind::ProgressBar && std::string_view(control->name) != "Text1") {
             EXPECT_EQ(widget->property("text").toString(), QString::fromLatin1(control->caption));
@@ -150,7 +151,7 @@ TEST_F(Form1Layout, ButtonsMenuEntriesAndShortcutsReachTheLogic) {
     EXPECT_EQ(m_fake.exit.statuses, std::vector<int>{0});
 }
 
-TEST_F(Form1Layout, AKitDroppedOnTheWindowIsLoadedAsIfOpened) {
+TEST_F(Form1Layout, AKitDroppedOnTheWindowIsLoadedAsIfOpenedAndSeveralAreConverted) {
     const std::string jersey = putJersey("dropped kit.fsh");
     const std::string other = putJersey("other.fsh");
     const auto url = [](const std::string& file) {
@@ -168,10 +169,13 @@ TEST_F(Form1Layout, AKitDroppedOnTheWindowIsLoadedAsIfOpened) {
         QTest::qWait(0);  // the load runs once the drop has ended
         return enter.isAccepted();
     };
-    // Folders, remote files and several files at once are refused before anything happens.
-    EXPECT_FALSE(drop({url(m_dir.path().string())}));
+    // A web link is refused before anything happens; a folder and several kits are converted as
+    // a folder is: the picker for the jerseys comes (cancelled here).
     EXPECT_FALSE(drop({QUrl(QStringLiteral("https://www.tavrimel.example/kit.fsh"))}));
-    EXPECT_FALSE(drop({url(jersey), url(other)}));
+    m_fake.dialogs.folderAnswers = {"", ""};
+    EXPECT_TRUE(drop({url(m_dir.path().string())}));
+    EXPECT_TRUE(drop({url(jersey), url(other)}));
+    EXPECT_EQ(m_fake.dialogs.folderPickers.size(), 2u);
     EXPECT_EQ(read(path("pk001.fsh")), templateBytes());
 
     EXPECT_TRUE(drop({url(jersey)}));
@@ -179,4 +183,38 @@ TEST_F(Form1Layout, AKitDroppedOnTheWindowIsLoadedAsIfOpened) {
     EXPECT_EQ(read(path("pk001.fsh")), referenceConversion(jersey, 191));
     EXPECT_EQ(read(path("jersey.cfg")), settingsText(jersey, ""));
     EXPECT_TRUE(m_fake.messages.shown.empty());
+}
+
+TEST_F(Form1Layout, AFolderConvertsOffTheWindowsThreadWithCancelAndEscapeAtHand) {
+    std::filesystem::create_directories(m_dir.path() / "kits");
+    for (int i = 0; i < 40; ++i) putJersey("kits/kit" + std::to_string(i) + ".fsh");
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    QPushButton* cancel = button("CancelFolder");
+    int cancelled = 0;
+    QObject::connect(cancel, &QPushButton::clicked, [&] { ++cancelled; });
+
+    m_fake.dialogs.folderAnswers = {path("kits"), path("out")};
+    m_fake.messages.answers.push_back(MessageAnswer::No);
+    QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    // Back from the shortcut, the work goes on beside the window, which waits for it.
+    EXPECT_TRUE(cancel->isVisible());
+    EXPECT_FALSE(button("Command1")->isEnabled());
+    EXPECT_FALSE(action("ConvertFolderMenu")->isEnabled());
+    auto* bar = m_window->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    EXPECT_EQ(bar->maximum(), 40);
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    EXPECT_EQ(cancelled, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_fake.messages.shown.empty(); }, 20000));
+
+    const std::string& summary = m_fake.messages.shown.back().text;
+    EXPECT_NE(summary.find(" of 40 kits converted into " + path("out")), std::string::npos);
+    EXPECT_FALSE(cancel->isVisible());
+    EXPECT_TRUE(button("Command1")->isEnabled());
+    EXPECT_TRUE(action("ConvertFolderMenu")->isEnabled());
+    EXPECT_FALSE(action("Savefifa2000menu")->isEnabled());
+    EXPECT_EQ(bar->maximum(), Form1Design::kProgressMaximum);
+    // Escape does nothing more once the run is over.
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    EXPECT_EQ(cancelled, 1);
 }

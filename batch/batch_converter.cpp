@@ -1,8 +1,8 @@
 // Batch conversion. The template is only ever read: every jersey starts from a copy of it in
 // memory, and the finished copy goes to disk in one piece.
-#include "cli/batch_converter.h"
+#include "batch/batch_converter.h"
 
-#include "cli/embedded_resources.h"
+#include "batch/embedded_resources.h"
 #include "conversion/conversion_error.h"
 #include "conversion/conversion_host.h"
 #include "conversion/conversion_table.h"
@@ -111,8 +111,7 @@ KitResult BatchConverter::convert(const KitJob& job) {
 
         const KitGaps gaps = KitGaps::of(source);
         if (!gaps.damage.empty()) {
-            if (!m_force)
-                return {"damaged: " + joined(gaps.damage) + " (--force converts it anyway)", {}};
+            if (!m_force) return {"damaged: " + joined(gaps.damage), {}, false, true};
             result.warnings.push_back("damaged: " + joined(gaps.damage) +
                                       "; converted anyway, the missing bytes read as 0");
         }

@@ -1,4 +1,4 @@
-// What one run of vestrix-convert will do, worked out before anything is written: each kit, where
+// What one batch will do, worked out before anything is written: each kit, where
 // its jersey and previews go, and the checks that every output may be written (the write rule)
 // and replaces no file the run reads, none of the program's own files and no other output.
 #pragma once
@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "cli/command_line.h"
-#include "cli/folder_maker.h"
+#include "batch/batch_request.h"
+#include "batch/folder_maker.h"
 #include "platform/file_key.h"
 #include "platform/output_folder.h"
 #include "platform/program_locations.h"
@@ -32,11 +32,15 @@ struct ReadFile {
 
 class BatchPlan {
 public:
+    /** make's error when the inputs hold no kit at all. */
+    static constexpr const char* kNoKits = "No FIFA 99 jersey file found";
+
     /**
      * Finds the kits, creates and opens the output folders and examines every output. error gets
-     * a message for the user (a usage error, exit status 2); nothing is left created then.
+     * a message for the user (for vestrix-convert a usage error, exit status 2); nothing is left
+     * created then.
      */
-    static BatchPlan make(const CommandLine& line, const std::vector<ReadFile>& readFiles,
+    static BatchPlan make(const BatchRequest& request, const std::vector<ReadFile>& readFiles,
                           const ProgramLocations& program, std::string& error);
 
     const std::vector<KitJob>& jobs() const { return m_jobs; }
@@ -48,7 +52,7 @@ public:
     const std::vector<std::string>& refusedKits() const { return m_refusedKits; }
 
 private:
-    std::string planOutputs(const CommandLine& line,
+    std::string planOutputs(const BatchRequest& request,
                             const std::vector<std::pair<std::string, std::string>>& kits,
                             FolderMaker& maker);
     std::string findClash(const std::vector<ReadFile>& readFiles, const ProgramLocations& program);

@@ -1,5 +1,5 @@
 // Output folders made one level at a time, each remembered, so that they can be taken back.
-#include "cli/folder_maker.h"
+#include "batch/folder_maker.h"
 
 #include <system_error>
 

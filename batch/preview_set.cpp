@@ -1,8 +1,8 @@
 // Preview pictures as PNG. The sizes are the window's preview boxes, converted from their twips as
 // the window converts them, so the files show what the window shows.
-#include "cli/preview_set.h"
+#include "batch/preview_set.h"
 
-#include "cli/png_encoder.h"
+#include "batch/png_encoder.h"
 #include "conversion/preview_boxes.h"
 #include "platform/common/twips.h"
 #include "platform/file_access_error.h"

@@ -1,6 +1,6 @@
 // PNG encoding over zlib alone: one IHDR, one IDAT, IEND, every row with filter 0. Written
 // without libpng, which the Windows build does not have, so both builds write the same bytes.
-#include "cli/png_encoder.h"
+#include "batch/png_encoder.h"
 
 #include <zlib.h>
 

@@ -1,6 +1,6 @@
 // Walking input folders one level at a time, so that an unreadable sub-folder is named and the
 // rest of the collection is still found.
-#include "cli/kit_search.h"
+#include "batch/kit_search.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // Batch conversion of single kits: what gets written, warnings, and damaged kits.
-#include "cli/batch_converter.h"
+#include "batch/batch_converter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Planning a run: which kits, which outputs, and whether any output would destroy a file.
-#include "cli/batch_plan.h"
+#include "batch/batch_plan.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
 
-#include "cli/folder_maker.h"
-#include "cli/kit_search.h"
+#include "batch/folder_maker.h"
+#include "batch/kit_search.h"
 #include "platform/common/lower_case.h"
 #include "platform/common/path_text.h"
 #include "platform/device_name.h"
@@ -39,18 +39,18 @@ std::string previewName(const std::string& stem, int index) {
 
 }  // namespace
 
-BatchPlan BatchPlan::make(const CommandLine& line, const std::vector<ReadFile>& readFiles,
+BatchPlan BatchPlan::make(const BatchRequest& request, const std::vector<ReadFile>& readFiles,
                           const ProgramLocations& program, std::string& error) {
     BatchPlan plan;
     error.clear();
     std::vector<Kit> kits;
-    for (const std::string& input : line.inputs) {
+    for (const std::string& input : request.inputs) {
         std::error_code notAFolder;
         if (!fs::is_directory(toPath(input), notAFolder)) {
             kits.emplace_back(input, fileNameOf(input));
             continue;
         }
-        if (!line.outputFile.empty()) {
+        if (!request.outputFile.empty()) {
             error = input + " is a folder; -o takes one kit, use -d OUTDIR for folders";
             return plan;
         }
@@ -71,13 +71,12 @@ BatchPlan BatchPlan::make(const CommandLine& line, const std::vector<ReadFile>& 
         return true;
     });
     if (kits.empty()) {
-        if (plan.m_failures.empty() && plan.m_refusedKits.empty())
-            error = "No FIFA 99 jersey file found";
+        if (plan.m_failures.empty() && plan.m_refusedKits.empty()) error = kNoKits;
         return plan;
     }
 
     FolderMaker maker;
-    error = plan.planOutputs(line, kits, maker);
+    error = plan.planOutputs(request, kits, maker);
     if (error.empty()) error = plan.findClash(readFiles, program);
     if (!error.empty()) {
         plan.m_jobs.clear();
@@ -88,12 +87,13 @@ BatchPlan BatchPlan::make(const CommandLine& line, const std::vector<ReadFile>& 
     return plan;
 }
 
-std::string BatchPlan::planOutputs(const CommandLine& line, const std::vector<Kit>& kits,
+std::string BatchPlan::planOutputs(const BatchRequest& request, const std::vector<Kit>& kits,
                                    FolderMaker& maker) {
-    if (!line.outputFile.empty()) {
-        const std::string name = fileNameOf(line.outputFile);
+    if (!request.outputFile.empty()) {
+        const std::string name = fileNameOf(request.outputFile);
         if (name.empty() || name == "." || name == "..")
-            return "Cannot write " + line.outputFile + ": it names a folder; -o takes a file name";
+            return "Cannot write " + request.outputFile +
+                   ": it names a folder; -o takes a file name";
     }
     // Every folder is made (or found) and opened once, in the order first needed.
     std::map<std::string, std::size_t> folderIndex;
@@ -121,7 +121,7 @@ std::string BatchPlan::planOutputs(const CommandLine& line, const std::vector<Ki
         return at->second;
     };
     const std::size_t outputFileFolder =
-        line.outputFile.empty() ? 0 : folderOf(toPath(line.outputFile).parent_path());
+        request.outputFile.empty() ? 0 : folderOf(toPath(request.outputFile).parent_path());
     m_placements.reserve(kits.size());
     std::vector<std::string> shownJerseys;
     shownJerseys.reserve(kits.size());
@@ -131,18 +131,18 @@ std::string BatchPlan::planOutputs(const CommandLine& line, const std::vector<Ki
         const std::string way = slash == std::string::npos ? "" : relative.substr(0, slash);
         const std::string stem = pathText(toPath(relative.substr(slash + 1)).stem());
         Placement placement;
-        if (!line.outputFile.empty()) {
+        if (!request.outputFile.empty()) {
             placement.jerseyFolder = outputFileFolder;
-            placement.jerseyName = fileNameOf(line.outputFile);
-            shownJerseys.push_back(line.outputFile);
+            placement.jerseyName = fileNameOf(request.outputFile);
+            shownJerseys.push_back(request.outputFile);
         } else {
-            const Folder& folder = folderBelow(jerseyFolders, line.outputFolder, way);
+            const Folder& folder = folderBelow(jerseyFolders, request.outputFolder, way);
             placement.jerseyFolder = folder.index;
             placement.jerseyName = stem + ".fsh";
             shownJerseys.push_back(folder.shownPrefix + placement.jerseyName);
         }
-        if (!line.previewsFolder.empty()) {
-            const Folder& folder = folderBelow(previewFolders, line.previewsFolder, way);
+        if (!request.previewsFolder.empty()) {
+            const Folder& folder = folderBelow(previewFolders, request.previewsFolder, way);
             placement.previewFolder = folder.index;
             placement.previewStem = stem;
             shownPreviewFolders.push_back(&folder.shownPrefix);
@@ -163,7 +163,7 @@ std::string BatchPlan::planOutputs(const CommandLine& line, const std::vector<Ki
                 m_folders[placement.jerseyFolder].examine(placement.jerseyName, shownJerseys[kit]),
                 {},
                 std::nullopt};
-            if (!line.previewsFolder.empty()) {
+            if (!request.previewsFolder.empty()) {
                 for (int i = 0; i < 8; ++i) {
                     const std::string name = previewName(placement.previewStem, i);
                     job.previews.push_back(m_folders[placement.previewFolder].examine(

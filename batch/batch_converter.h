@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch_plan.h"
-#include "cli/preview_set.h"
+#include "batch/batch_plan.h"
+#include "batch/preview_set.h"
 #include "conversion/color_mode.h"
 #include "conversion/palette_color.h"
 
@@ -20,6 +20,8 @@ struct KitResult {
     std::string error;
     std::vector<std::string> warnings;
     bool jerseyWritten = false;
+    /** Refused because the file is cut short, which a forced batch converts anyway. */
+    bool refusedAsDamaged = false;
 };
 
 class BatchConverter {

@@ -1,10 +1,10 @@
 // The plan's identity of outputs that do not exist yet: a new file is known by the folder the
 // system finds for it, however the path spells the way there.
-#include "cli/batch_plan.h"
+#include "batch/batch_plan.h"
 
 #include <gtest/gtest.h>
 
-#include "cli/batch_converter.h"
+#include "batch/batch_converter.h"
 #include "tests/cli/cli_fixture.h"
 
 namespace fs = std::filesystem;
@@ -29,7 +29,7 @@ TEST_F(BatchPlanTest, ANewFileIsKnownByItsFolderHoweverThePathLeadsThere) {
         {"via-link/sub/theirs.pal", ""},
     };
     for (const auto& c : cases) {
-        CommandLine line;
+        BatchRequest line;
         line.inputs = {path("kit.fsh")};
         line.outputFile = path(c.output);
         std::string error;
@@ -47,7 +47,7 @@ TEST_F(BatchPlanTest, ANewFileIsKnownByItsFolderHoweverThePathLeadsThere) {
 // (by the very output it is to be written to, say) is refused at its turn, and the output stays.
 TEST_F(BatchPlanTest, AKitReplacedAfterPlanningIsRefusedAtItsTurn) {
     write("out.fsh", Bytes{7});
-    CommandLine line;
+    BatchRequest line;
     line.inputs = {path("kit.fsh")};
     line.outputFile = path("out.fsh");
     std::string error;
@@ -67,7 +67,7 @@ TEST_F(BatchPlanTest, AKitReplacedAfterPlanningIsRefusedAtItsTurn) {
 TEST_F(BatchPlanTest, TwoKitsWhoseNamesDifferOnlyInCaseAreOneOutput) {
     write("a/Home.fsh", kit());
     write("b/home.fsh", kit());
-    CommandLine line;
+    BatchRequest line;
     line.inputs = {path("a/Home.fsh"), path("b/home.fsh")};
     line.outputFolder = path("out");
     std::string error;

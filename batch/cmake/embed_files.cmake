@@ -12,7 +12,7 @@ byte_array(${TEMPLATE} template_bytes)
 byte_array(${PALETTE} palette_bytes)
 file(WRITE ${OUTPUT}.new
 "// Generated at build time from resources/pk001.fsh and resources/fifa2k.pal; do not edit.
-#include \"cli/embedded_resources.h\"
+#include \"batch/embedded_resources.h\"
 
 namespace {
 const std::uint8_t kTemplate[] = {

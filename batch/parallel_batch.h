@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <functional>
 
-#include "cli/batch_converter.h"
+#include "batch/batch_converter.h"
 
 class ParallelBatch {
 public:

@@ -2,7 +2,7 @@
 // taken, and the calling thread reports, between its own kits, every result that is ready in
 // order. Nobody waits for a single kit, so a batch costs no wake-ups between threads, only the
 // waiting for the last kits at its end.
-#include "cli/parallel_batch.h"
+#include "batch/parallel_batch.h"
 
 #include <atomic>
 #include <memory>
