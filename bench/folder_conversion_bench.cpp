@@ -50,7 +50,6 @@ struct ScriptedServices : FileDialogs,
     }
     void exitNow(int) override {}
     void start(const std::string&, const std::vector<std::string>&) override {}
-    void startCommandLine(const std::string&) override {}
     void showTextFile(const std::string&, ViewerFailed) override {}
     void showWebPage(const std::string&, ViewerFailed) override {}
     void showFolder(const std::string&, ViewerFailed) override {}
