@@ -7,15 +7,15 @@
 #include <QTimer>
 #include <memory>
 
-#include "immediate_exit.h"
-#include "kit_argument.h"
-#include "program_services.h"
-#include "qt_file_dialogs.h"
-#include "qt_form1.h"
-#include "qt_frm_splash.h"
-#include "qt_message_boxes.h"
-#include "qt_program_location.h"
-#include "qt_skin_picture_reader.h"
+#include "info/qt/qt_frm_splash.h"
+#include "mainwindow/program_services.h"
+#include "mainwindow/qt/kit_argument.h"
+#include "mainwindow/qt/qt_form1.h"
+#include "platform/common/immediate_exit.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_program_location.h"
+#include "skins/qt/qt_skin_picture_reader.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -13,12 +13,12 @@
 #include "batch/batch_plan.h"
 #include "batch/parallel_batch.h"
 #include "batch/preview_set.h"
-#include "entry_converter.h"
-#include "fsh_blocks.h"
-#include "io_floor.h"
-#include "memory_work_file.h"
-#include "palette_file.h"
-#include "rich_kit.h"
+#include "bench/io_floor.h"
+#include "conversion/entry_converter.h"
+#include "conversion/memory_work_file.h"
+#include "conversion/palette_file.h"
+#include "tools/fsh_blocks.h"
+#include "tools/rich_kit.h"
 
 namespace fs = std::filesystem;
 using IoFloor::Bytes;

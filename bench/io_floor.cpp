@@ -1,5 +1,5 @@
 // The I/O floor's reads and writes, shared by the benchmark and the floor as a whole process.
-#include "io_floor.h"
+#include "bench/io_floor.h"
 
 #include <fstream>
 

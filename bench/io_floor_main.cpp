@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "io_floor.h"
+#include "bench/io_floor.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) {

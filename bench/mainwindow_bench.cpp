@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "fsh_blocks.h"
-#include "qt_form1.h"
-#include "qt_skin_picture_reader.h"
-#include "rich_kit.h"
+#include "mainwindow/qt/qt_form1.h"
+#include "skins/qt/qt_skin_picture_reader.h"
+#include "tools/fsh_blocks.h"
+#include "tools/rich_kit.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Parsing vestrix-convert's arguments. CLI11 takes care of the usual forms: --name=value,
 // -oFILE, "--" before inputs that start with a dash.
-#include "command_line.h"
+#include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>

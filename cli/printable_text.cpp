@@ -1,5 +1,5 @@
 // Escaping control characters for the terminal.
-#include "printable_text.h"
+#include "cli/printable_text.h"
 
 namespace {
 void appendEscaped(std::string& out, unsigned char byte) {

@@ -1,10 +1,10 @@
 // Terminal progress bar.
-#include "terminal_progress.h"
+#include "cli/terminal_progress.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "terminal_console.h"
+#include "cli/terminal_console.h"
 
 TerminalProgress::TerminalProgress(std::FILE* stream, int total, bool enabled)
     : m_stream(stream), m_total(total), m_enabled(enabled && total > 1 && isTerminal(stream)) {}

@@ -2,7 +2,7 @@
 // every component, then a new slot, then wider until something matches. Taking the searched index
 // with the smallest largest-component difference (lowest index first) gives the same answers
 // without repeating the scan for each tolerance.
-#include "color_matcher.h"
+#include "conversion/color_matcher.h"
 
 #include <algorithm>
 #include <bit>
@@ -13,7 +13,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "conversion_error.h"
+#include "conversion/conversion_error.h"
 
 namespace {
 // The scan covers whole blocks of this many entries: one vector register of bytes.

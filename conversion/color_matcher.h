@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "palette_color.h"
+#include "conversion/palette_color.h"
 
 class ColorMatcher {
 public:

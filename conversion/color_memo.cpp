@@ -1,5 +1,5 @@
 // Remembered colour-search answers.
-#include "color_memo.h"
+#include "conversion/color_memo.h"
 
 void ColorMemo::prepare(const Palette& palette, int paletteBase) {
     if (m_palette == palette && m_paletteBase == paletteBase) return;

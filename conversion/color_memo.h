@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "palette_color.h"
+#include "conversion/palette_color.h"
 
 class ColorMemo {
 public:

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "color_mode.h"
+#include "conversion/color_mode.h"
 
 /** A picture that takes single points, like the window's preview boxes (one unit per pixel). */
 class PreviewSurface {

@@ -1,6 +1,6 @@
 // The conversion table. FIFA 99 has five pictures per kit (hjfr front, hjbk back, mjfr small
 // front, hrsv and mrsv sleeves); FIFA 2000 wants nine, so some sources serve two or three sizes.
-#include "conversion_table.h"
+#include "conversion/conversion_table.h"
 
 namespace {
 namespace L = WorkFileLayout;

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "work_file_layout.h"
+#include "conversion/work_file_layout.h"
 
 struct ConversionTarget {
     std::string_view targetTag;

@@ -1,14 +1,14 @@
 // The conversion of one picture. FIFA 99 pictures carry their own 256-colour palettes; FIFA 2000
 // wants all nine pictures of a kit on one palette, at other sizes, with the sleeve rows shifted.
-#include "entry_converter.h"
+#include "conversion/entry_converter.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
 
-#include "color_matcher.h"
-#include "work_palette.h"
+#include "conversion/color_matcher.h"
+#include "conversion/work_palette.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <functional>
 #include <string_view>
 
-#include "color_memo.h"
-#include "conversion_host.h"
-#include "conversion_table.h"
-#include "palette_color.h"
-#include "source_archive.h"
-#include "work_file.h"
+#include "conversion/color_memo.h"
+#include "conversion/conversion_host.h"
+#include "conversion/conversion_table.h"
+#include "conversion/palette_color.h"
+#include "conversion/source_archive.h"
+#include "conversion/work_file.h"
 
 /** Supplies the palette file's colours when the front picture builds the shared palette. */
 using PaletteFileLoader = std::function<Palette()>;

@@ -1,10 +1,10 @@
 // What a FIFA 99 kit lacks against the bytes the conversion will read.
-#include "kit_gaps.h"
+#include "conversion/kit_gaps.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "conversion_table.h"
+#include "conversion/conversion_table.h"
 
 namespace {
 

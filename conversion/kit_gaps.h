@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "source_archive.h"
+#include "conversion/source_archive.h"
 
 struct KitGaps {
     /** Each FIFA 99 picture the conversion uses and the directory does not list, e.g. "hrsv". */

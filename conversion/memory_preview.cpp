@@ -1,6 +1,6 @@
 // Preview pixels in memory. Points at fractional coordinates land on the nearest pixel (half to
 // even); points outside the surface are counted but not drawn, as a picture box clips them.
-#include "memory_preview.h"
+#include "conversion/memory_preview.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "conversion_host.h"
+#include "conversion/conversion_host.h"
 
 class MemoryPreview : public PreviewSurface {
 public:

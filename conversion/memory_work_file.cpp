@@ -1,11 +1,11 @@
 // Work file in memory.
-#include "memory_work_file.h"
+#include "conversion/memory_work_file.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "conversion_error.h"
-#include "work_file_layout.h"
+#include "conversion/conversion_error.h"
+#include "conversion/work_file_layout.h"
 
 MemoryWorkFile::MemoryWorkFile(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {
     if (m_bytes.size() < WorkFileLayout::kMinimumLength) throw WorkFileError();

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "work_file.h"
+#include "conversion/work_file.h"
 
 class MemoryWorkFile : public WorkFile {
 public:

@@ -1,7 +1,7 @@
 // JASC-PAL palette files: "JASC-PAL", a version line, the colour count, then one "R G B" line per
 // colour. Numbers are read leniently, as hand-edited palette files need: blanks inside a number are
 // ignored, text without a number reads as 0, fractions round half to even.
-#include "palette_file.h"
+#include "conversion/palette_file.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,10 +10,10 @@
 #include <iterator>
 #include <optional>
 
-#include "conversion_error.h"
-#include "file_access_error.h"
-#include "regular_file.h"
-#include "text_field_reader.h"
+#include "conversion/conversion_error.h"
+#include "conversion/text_field_reader.h"
+#include "platform/file_access_error.h"
+#include "platform/regular_file.h"
 
 namespace {
 

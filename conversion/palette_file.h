@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "palette_color.h"
+#include "conversion/palette_color.h"
 
 /**
  * Reads program-folder palette file at path: colours 0 to N-1 from the file, the rest black.

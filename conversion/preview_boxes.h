@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "conversion_host.h"
-#include "twips.h"
+#include "conversion/conversion_host.h"
+#include "platform/common/twips.h"
 
 namespace PreviewBoxes {
 

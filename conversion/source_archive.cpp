@@ -1,13 +1,13 @@
 // Reading FIFA 99 jersey archives.
-#include "source_archive.h"
+#include "conversion/source_archive.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 
-#include "conversion_error.h"
-#include "file_access_error.h"
-#include "regular_file.h"
+#include "conversion/conversion_error.h"
+#include "platform/file_access_error.h"
+#include "platform/regular_file.h"
 
 SourceArchive SourceArchive::open(const std::string& path) {
     try {

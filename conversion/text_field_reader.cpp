@@ -1,5 +1,5 @@
 // Field-by-field reading of the palette and settings files.
-#include "text_field_reader.h"
+#include "conversion/text_field_reader.h"
 
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }

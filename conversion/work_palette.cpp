@@ -1,9 +1,9 @@
 // Reading and writing the work file's palette area.
-#include "work_palette.h"
+#include "conversion/work_palette.h"
 
 #include <array>
 
-#include "work_file_layout.h"
+#include "conversion/work_file_layout.h"
 
 Palette LoadWorkPalette(WorkFile& work) {
     std::array<std::uint8_t, WorkFileLayout::kPaletteBytes> area{};

@@ -2,8 +2,8 @@
 // blue, green, red, alpha. The front's conversion builds it; the other eight read it back.
 #pragma once
 
-#include "palette_color.h"
-#include "work_file.h"
+#include "conversion/palette_color.h"
+#include "conversion/work_file.h"
 
 Palette LoadWorkPalette(WorkFile& work);
 

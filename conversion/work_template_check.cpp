@@ -1,10 +1,10 @@
 // Checking a FIFA 2000 jersey template against the layout the conversion writes into.
-#include "work_template_check.h"
+#include "conversion/work_template_check.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "work_file_layout.h"
+#include "conversion/work_file_layout.h"
 
 namespace {
 

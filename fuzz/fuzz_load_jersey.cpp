@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "entry_converter.h"
-#include "kit_gaps.h"
-#include "memory_preview.h"
-#include "memory_work_file.h"
-#include "work_file_layout.h"
+#include "conversion/entry_converter.h"
+#include "conversion/kit_gaps.h"
+#include "conversion/memory_preview.h"
+#include "conversion/memory_work_file.h"
+#include "conversion/work_file_layout.h"
 
 namespace {
 

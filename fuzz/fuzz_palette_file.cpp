@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "conversion_error.h"
-#include "palette_file.h"
+#include "conversion/conversion_error.h"
+#include "conversion/palette_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {

@@ -1,6 +1,6 @@
 // The browser launcher: registry reads, the DDE conversation and its retries, or the shell's
 // opening where no browser listens for DDE.
-#include "browser_launcher.h"
+#include "info/browser_launcher.h"
 
 #include <algorithm>
 #include <array>
@@ -8,8 +8,8 @@
 #include <functional>
 #include <stdexcept>
 
-#include "registry_error.h"
-#include "registry_key_closer.h"
+#include "platform/registry_error.h"
+#include "platform/registry_key_closer.h"
 
 namespace {
 constexpr std::uint32_t kBufferSize = 256;

@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "dde_client.h"
-#include "plain_message_box.h"
-#include "program_starter.h"
-#include "registry.h"
-#include "url_opener.h"
+#include "platform/dde_client.h"
+#include "platform/plain_message_box.h"
+#include "platform/program_starter.h"
+#include "platform/registry.h"
+#include "platform/url_opener.h"
 
 struct BrowserLauncherServices {
     Registry& registry;

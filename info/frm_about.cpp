@@ -1,5 +1,5 @@
 // The About window's buttons.
-#include "frm_about.h"
+#include "info/frm_about.h"
 
 FrmAbout::FrmAbout(FrmAboutView& view, const AboutServices& services)
     : m_view(view), m_services(services) {}

@@ -2,8 +2,8 @@
 // fixed; the window is a FrmAboutView.
 #pragma once
 
-#include "frm_about_view.h"
-#include "system_info_tool.h"
+#include "info/frm_about_view.h"
+#include "platform/system_info_tool.h"
 
 /** What the window asks of the operating system. */
 struct AboutServices {

@@ -1,5 +1,5 @@
 // The splash window's trigger rules.
-#include "frm_splash.h"
+#include "info/frm_splash.h"
 
 FrmSplash::FrmSplash(FrmSplashView& view, ProgramExit& programExit,
                      std::function<void()> showMainWindow)

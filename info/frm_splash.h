@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "frm_splash_view.h"
-#include "program_exit.h"
+#include "info/frm_splash_view.h"
+#include "platform/program_exit.h"
 
 /**
  * A key that types a character, or a click on the banner or beside the labels, unloads the splash

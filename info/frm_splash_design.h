@@ -3,7 +3,7 @@
 // so the two cannot drift apart.
 #pragma once
 
-#include "twips.h"
+#include "platform/common/twips.h"
 
 namespace FrmSplashDesign {
 

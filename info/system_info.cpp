@@ -1,12 +1,12 @@
 // The system information tool's lookup in the registry and its start.
-#include "system_info.h"
+#include "info/system_info.h"
 
 #include <algorithm>
 #include <array>
 #include <filesystem>
 
-#include "registry_error.h"
-#include "registry_key_closer.h"
+#include "platform/registry_error.h"
+#include "platform/registry_key_closer.h"
 
 namespace {
 constexpr std::uint32_t kBufferSize = 1024;

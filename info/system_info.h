@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "file_existence.h"
-#include "plain_message_box.h"
-#include "program_starter.h"
-#include "registry.h"
-#include "system_info_tool.h"
+#include "platform/file_existence.h"
+#include "platform/plain_message_box.h"
+#include "platform/program_starter.h"
+#include "platform/registry.h"
+#include "platform/system_info_tool.h"
 
 struct SystemInfoServices {
     Registry& registry;

@@ -1,13 +1,13 @@
 // Recording forms and controls, and finding their records again.
-#include "geometry_registry.h"
+#include "layout/geometry_registry.h"
 
 #include <limits>
 #include <new>
 #include <stdexcept>
 
-#include "layout_failure.h"
-#include "layout_numbers.h"
-#include "property_reads.h"
+#include "layout/layout_failure.h"
+#include "layout/layout_numbers.h"
+#include "layout/property_reads.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "geometry_record.h"
-#include "layout_control.h"
-#include "layout_form.h"
+#include "layout/geometry_record.h"
+#include "layout/layout_control.h"
+#include "layout/layout_form.h"
 
 /**
  * Records are written once and never changed or removed, so every re-layout scales from the

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "property_value.h"
+#include "layout/property_value.h"
 
 /**
  * A control reports a failure (an empty optional, false) for a property it lacks, a value it

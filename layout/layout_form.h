@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "layout_control.h"
-#include "property_value.h"
+#include "layout/layout_control.h"
+#include "layout/property_value.h"
 
 class LayoutForm {
 public:

@@ -1,11 +1,11 @@
 // Rounding and scaling with the range failures that the layout scaler relies on.
-#include "layout_numbers.h"
+#include "layout/layout_numbers.h"
 
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "layout_failure.h"
+#include "layout/layout_failure.h"
 
 namespace LayoutNumbers {
 

@@ -1,14 +1,14 @@
 // One pass of the proportional re-layout over a form and its controls.
-#include "layout_scaler.h"
+#include "layout/layout_scaler.h"
 
 #include <array>
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "layout_failure.h"
-#include "layout_numbers.h"
-#include "property_reads.h"
+#include "layout/layout_failure.h"
+#include "layout/layout_numbers.h"
+#include "layout/property_reads.h"
 
 namespace {
 

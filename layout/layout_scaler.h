@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "geometry_registry.h"
-#include "layout_control.h"
-#include "layout_form.h"
+#include "layout/geometry_registry.h"
+#include "layout/layout_control.h"
+#include "layout/layout_form.h"
 
 /**
  * Holds the registry for as long as it lives: the owner keeps one scaler for the whole run.

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <variant>
 
-#include "layout_failure.h"
-#include "property_value.h"
+#include "layout/layout_failure.h"
+#include "layout/property_value.h"
 
 namespace PropertyReads {
 

@@ -1,10 +1,10 @@
 // The drop rules that both windows follow.
-#include "dropped_kit.h"
+#include "mainwindow/dropped_kit.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "path_text.h"
+#include "platform/common/path_text.h"
 
 namespace {
 bool isFolder(const std::string& path) {

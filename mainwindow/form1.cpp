@@ -1,28 +1,28 @@
 // The main window's event procedures: start-up, load, save and the menu entries.
-#include "form1.h"
+#include "mainwindow/form1.h"
 
 #include <filesystem>
 #include <optional>
 
-#include "conversion_error.h"
-#include "dropped_kit.h"
-#include "entry_converter.h"
-#include "file_access_error.h"
-#include "file_presence.h"
-#include "kit_gaps.h"
-#include "layout_failure.h"
-#include "memory_work_file.h"
-#include "palette_file.h"
-#include "path_text.h"
-#include "program_own_files.h"
-#include "regular_file.h"
-#include "settings_file.h"
-#include "skin_painting.h"
-#include "source_archive.h"
-#include "web_addresses.h"
-#include "work_file_layout.h"
-#include "work_template_check.h"
-#include "write_target.h"
+#include "conversion/conversion_error.h"
+#include "conversion/entry_converter.h"
+#include "conversion/kit_gaps.h"
+#include "conversion/memory_work_file.h"
+#include "conversion/palette_file.h"
+#include "conversion/source_archive.h"
+#include "conversion/work_file_layout.h"
+#include "conversion/work_template_check.h"
+#include "info/web_addresses.h"
+#include "layout/layout_failure.h"
+#include "mainwindow/dropped_kit.h"
+#include "mainwindow/settings_file.h"
+#include "platform/common/file_presence.h"
+#include "platform/common/path_text.h"
+#include "platform/file_access_error.h"
+#include "platform/program_own_files.h"
+#include "platform/regular_file.h"
+#include "platform/write_target.h"
+#include "skins/skin_painting.h"
 
 namespace fs = std::filesystem;
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "form1_conversion_host.h"
-#include "form1_view.h"
-#include "layout_scaler.h"
-#include "main_window_services.h"
+#include "layout/layout_scaler.h"
 #include "mainwindow/folder_conversion.h"
+#include "mainwindow/form1_conversion_host.h"
+#include "mainwindow/form1_view.h"
+#include "mainwindow/main_window_services.h"
 
 class SourceArchive;
 

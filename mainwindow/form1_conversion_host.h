@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "color_mode.h"
-#include "conversion_host.h"
-#include "form1_view.h"
+#include "conversion/color_mode.h"
+#include "conversion/conversion_host.h"
+#include "mainwindow/form1_view.h"
 
 class Form1ConversionHost : public ConversionHost {
 public:

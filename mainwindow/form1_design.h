@@ -6,8 +6,8 @@
 
 #include <span>
 
-#include "form1.h"
-#include "twips.h"
+#include "mainwindow/form1.h"
+#include "platform/common/twips.h"
 
 namespace Form1Design {
 

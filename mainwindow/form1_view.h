@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "conversion_host.h"
-#include "layout_form.h"
-#include "skin_canvas.h"
+#include "conversion/conversion_host.h"
+#include "layout/layout_form.h"
+#include "skins/skin_canvas.h"
 
 class Form1View {
 public:

@@ -1,14 +1,14 @@
 // Everything the main window asks of the user or the operating system, handed over at construction.
 #pragma once
 
-#include "file_dialogs.h"
-#include "message_boxes.h"
-#include "program_exit.h"
-#include "program_location.h"
-#include "program_starter.h"
-#include "skin_picture_reader.h"
-#include "system_info_tool.h"
-#include "url_opener.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_boxes.h"
+#include "platform/program_exit.h"
+#include "platform/program_location.h"
+#include "platform/program_starter.h"
+#include "platform/system_info_tool.h"
+#include "platform/url_opener.h"
+#include "skins/skin_picture_reader.h"
 
 struct MainWindowServices {
     FileDialogs& fileDialogs;

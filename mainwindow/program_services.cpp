@@ -1,5 +1,5 @@
 // The platform's services, made once for either program.
-#include "program_services.h"
+#include "mainwindow/program_services.h"
 
 ProgramServices::ProgramServices(const ToolkitServices& toolkit)
     : m_programStarter(createProgramStarter()),

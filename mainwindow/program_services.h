@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "main_window_services.h"
-#include "program_name_message_box.h"
+#include "mainwindow/main_window_services.h"
+#include "platform/common/program_name_message_box.h"
 
 /** What a program brings of its own. */
 struct ToolkitServices {

@@ -1,12 +1,12 @@
 // Reading and writing jersey.cfg.
-#include "settings_file.h"
+#include "mainwindow/settings_file.h"
 
-#include "file_access_error.h"
-#include "file_presence.h"
-#include "regular_file.h"
-#include "system_code_page.h"
-#include "text_field_reader.h"
-#include "write_target.h"
+#include "conversion/text_field_reader.h"
+#include "platform/common/file_presence.h"
+#include "platform/file_access_error.h"
+#include "platform/regular_file.h"
+#include "platform/system_code_page.h"
+#include "platform/write_target.h"
 
 namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";

@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "file_key.h"
-#include "write_target.h"
+#include "platform/file_key.h"
+#include "platform/write_target.h"
 
 class OutputFolder {
 public:

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "program_locations.h"
+#include "platform/program_locations.h"
 
 class ProgramLocation {
 public:

@@ -1,12 +1,12 @@
 // Collecting the program's own files by identity, so that a link or a second name for one of
 // them is recognised too.
-#include "program_own_files.h"
+#include "platform/program_own_files.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "lower_case.h"
-#include "path_text.h"
+#include "platform/common/lower_case.h"
+#include "platform/common/path_text.h"
 
 // Users may keep their jerseys beside the program; the work file is not one of them.
 bool ProgramOwnFiles::isOwnName(const std::string& fileName) {

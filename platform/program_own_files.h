@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "file_key.h"
-#include "program_locations.h"
+#include "platform/file_key.h"
+#include "platform/program_locations.h"
 
 class ProgramOwnFiles {
 public:

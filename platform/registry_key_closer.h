@@ -1,7 +1,7 @@
 // Closes a registry key at the end of a read, also when the read ends in an error.
 #pragma once
 
-#include "registry.h"
+#include "platform/registry.h"
 
 class RegistryKeyCloser {
 public:

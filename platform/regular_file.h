@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "file_key.h"
+#include "platform/file_key.h"
 
 struct RegularFile {
     std::vector<std::uint8_t> bytes;

@@ -14,7 +14,7 @@
 #include <span>
 #include <string>
 
-#include "file_key.h"
+#include "platform/file_key.h"
 
 class WriteTarget {
 public:

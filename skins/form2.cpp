@@ -1,14 +1,14 @@
 // Skin Select's listing of the pictures, its clicks and its link.
-#include "form2.h"
+#include "skins/form2.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "file_presence.h"
-#include "lower_case.h"
-#include "path_text.h"
-#include "skin_painting.h"
-#include "web_addresses.h"
+#include "info/web_addresses.h"
+#include "platform/common/file_presence.h"
+#include "platform/common/lower_case.h"
+#include "platform/common/path_text.h"
+#include "skins/skin_painting.h"
 
 namespace fs = std::filesystem;
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "form2_view.h"
-#include "message_boxes.h"
-#include "program_location.h"
-#include "skin_canvas.h"
-#include "skin_picture_reader.h"
-#include "url_opener.h"
+#include "platform/message_boxes.h"
+#include "platform/program_location.h"
+#include "platform/url_opener.h"
+#include "skins/form2_view.h"
+#include "skins/skin_canvas.h"
+#include "skins/skin_picture_reader.h"
 
 /** What Skin Select asks of the user and the system. */
 struct Form2Services {

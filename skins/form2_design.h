@@ -3,7 +3,7 @@
 // drift apart.
 #pragma once
 
-#include "twips.h"
+#include "platform/common/twips.h"
 
 namespace Form2Design {
 

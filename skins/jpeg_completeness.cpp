@@ -1,5 +1,5 @@
 // Walking a JPEG stream's markers to its end.
-#include "jpeg_completeness.h"
+#include "skins/jpeg_completeness.h"
 
 #include <cstddef>
 

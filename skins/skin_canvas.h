@@ -1,7 +1,7 @@
 // Where a skin goes: the main window's background, which keeps what was painted on it.
 #pragma once
 
-#include "skin_picture.h"
+#include "skins/skin_picture.h"
 
 class SkinCanvas {
 public:

@@ -1,9 +1,9 @@
 // Reading a skin picture and painting it on the main window.
-#include "skin_painting.h"
+#include "skins/skin_painting.h"
 
-#include "message_boxes.h"
-#include "skin_canvas.h"
-#include "skin_picture_reader.h"
+#include "platform/message_boxes.h"
+#include "skins/skin_canvas.h"
+#include "skins/skin_picture_reader.h"
 
 namespace SkinPainting {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "skin_picture.h"
+#include "skins/skin_picture.h"
 
 class SkinPictureReader {
 public:

@@ -1,6 +1,6 @@
 // The desktop icon: the window icon's red shirt with white stripes and navy cuffs, drawn on a
 // 32-unit grid and scaled, so every size shows the same shirt with smooth edges.
-#include "app_icon.h"
+#include "tools/app_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

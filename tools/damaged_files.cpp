@@ -1,13 +1,13 @@
 // Damaging our own sample kit and palette file one way at a time. Offsets come from the kit's
 // directory, so the damage lands where it is meant to whatever the sample's layout.
-#include "damaged_files.h"
+#include "tools/damaged_files.h"
 
 #include <algorithm>
 #include <fstream>
 #include <stdexcept>
 #include <string_view>
 
-#include "resource_set.h"
+#include "tools/resource_set.h"
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;

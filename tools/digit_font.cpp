@@ -1,5 +1,5 @@
 // A 5 x 7 pixel font of the digits 0..9: blocky, like the number sheets of the period.
-#include "digit_font.h"
+#include "tools/digit_font.h"
 
 namespace DigitFont {
 namespace {

@@ -1,5 +1,5 @@
 // FSH bitmap and palette blocks: the header fields and the data bytes in the game's byte order.
-#include "fsh_blocks.h"
+#include "tools/fsh_blocks.h"
 
 #include <stdexcept>
 

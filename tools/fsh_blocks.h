@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <span>
 
-#include "fsh_writer.h"
-#include "indexed_image.h"
-#include "rgb.h"
+#include "tools/fsh_writer.h"
+#include "tools/indexed_image.h"
+#include "tools/rgb.h"
 
 namespace FshBlocks {
 

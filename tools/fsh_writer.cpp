@@ -1,7 +1,7 @@
 // Writes EA "SHPI" (FSH) archives. All numbers little-endian; every block has a 16-byte header
 // (code, u24 distance to the next block of the same entry or 0, u16 width, u16 height, and eight
 // bytes of centre and position that our pictures leave at 0).
-#include "fsh_writer.h"
+#include "tools/fsh_writer.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 // Writing .ico files: a directory of images, each a PNG or a device-independent bitmap with its
 // transparency mask.
-#include "icon_file.h"
+#include "tools/icon_file.h"
 
 #include <QBuffer>
 #include <array>

@@ -1,5 +1,5 @@
 // An 8-bit picture: one palette index per pixel, rows top to bottom.
-#include "indexed_image.h"
+#include "tools/indexed_image.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "rgb.h"
+#include "tools/rgb.h"
 
 struct KitDesign {
     enum class Pattern { Plain, VerticalStripes, Hoops, Halves };

@@ -4,14 +4,14 @@
 // across the lower half, and flat prints (badge, number sheet) are not shaded.
 // Only +, -, *, / and sqrt are used (no sin or pow, whose last bits differ between C libraries),
 // so the pictures come out byte for byte the same wherever the generator is built.
-#include "kit_painter.h"
+#include "tools/kit_painter.h"
 
 #include <cmath>
 #include <functional>
 #include <stdexcept>
 #include <string>
 
-#include "digit_font.h"
+#include "tools/digit_font.h"
 
 namespace {
 

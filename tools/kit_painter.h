@@ -1,9 +1,9 @@
 // Paints the pictures of one kit (front, back, sleeve, shorts, socks, number sheet) at any size.
 #pragma once
 
-#include "indexed_image.h"
-#include "kit_design.h"
-#include "tone_palette.h"
+#include "tools/indexed_image.h"
+#include "tools/kit_design.h"
+#include "tools/tone_palette.h"
 
 class KitPainter {
 public:

@@ -1,5 +1,5 @@
 // Logos drawn from shapes tested at each pixel's centre, so they come out the same everywhere.
-#include "logo_design.h"
+#include "tools/logo_design.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The two logos of the About window, drawn pixel by pixel in the window's grey.
 #pragma once
 
-#include "rgb_image.h"
+#include "tools/rgb_image.h"
 
 namespace LogoDesign {
 

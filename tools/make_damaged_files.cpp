@@ -2,7 +2,7 @@
 #include <exception>
 #include <iostream>
 
-#include "damaged_files.h"
+#include "tools/damaged_files.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "app_icon.h"
+#include "tools/app_icon.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {

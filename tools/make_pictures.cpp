@@ -3,7 +3,7 @@
 #include <exception>
 #include <iostream>
 
-#include "picture_set.h"
+#include "tools/picture_set.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -3,7 +3,7 @@
 #include <exception>
 #include <iostream>
 
-#include "resource_set.h"
+#include "tools/resource_set.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

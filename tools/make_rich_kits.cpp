@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "fsh_blocks.h"
-#include "rich_kit.h"
+#include "tools/fsh_blocks.h"
+#include "tools/rich_kit.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

@@ -22,7 +22,7 @@
 //            each next one is the farthest from those above it (and from white at 191): whatever
 //            run survives at the top is as evenly spread as it can be. (The cube's own white,
 //            a repeat of 191, so comes last, at 192: the first slot any jersey takes.)
-#include "palette_design.h"
+#include "tools/palette_design.h"
 
 #include <algorithm>
 #include <cmath>

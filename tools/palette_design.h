@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "rgb.h"
+#include "tools/rgb.h"
 
 namespace PaletteDesign {
 

@@ -1,5 +1,5 @@
 // Encoding the painted pictures: baseline JPEG at one quality, so the bytes repeat exactly.
-#include "picture_set.h"
+#include "tools/picture_set.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -9,9 +9,9 @@
 #include <QPainter>
 #include <stdexcept>
 
-#include "app_icon.h"
-#include "icon_file.h"
-#include "skin_art.h"
+#include "tools/app_icon.h"
+#include "tools/icon_file.h"
+#include "tools/skin_art.h"
 
 namespace PictureSet {
 namespace {

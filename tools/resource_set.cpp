@@ -1,14 +1,14 @@
 // Every generated resource: the palette file first, since the template stores its colours.
-#include "resource_set.h"
+#include "tools/resource_set.h"
 
 #include <fstream>
 #include <stdexcept>
 
-#include "logo_design.h"
-#include "palette_design.h"
-#include "sample_builder.h"
-#include "sample_kits.h"
-#include "work_template.h"
+#include "tools/logo_design.h"
+#include "tools/palette_design.h"
+#include "tools/sample_builder.h"
+#include "tools/sample_kits.h"
+#include "tools/work_template.h"
 
 namespace ResourceSet {
 

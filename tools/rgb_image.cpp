@@ -1,5 +1,5 @@
 // A 24-bit picture and its BMP file.
-#include "rgb_image.h"
+#include "tools/rgb_image.h"
 
 #include <stdexcept>
 

@@ -1,16 +1,16 @@
 // Richly shaded kits. Each picture's palette holds four kit colours in 64 shades each, dark to
 // light, all 256 different; the pixels pick a colour by a stripe pattern with collar and side
 // panels, and a shade by light rippling across the folds of the cloth.
-#include "rich_kit.h"
+#include "tools/rich_kit.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "fsh_blocks.h"
-#include "fsh_writer.h"
-#include "indexed_image.h"
-#include "sample_builder.h"
+#include "tools/fsh_blocks.h"
+#include "tools/fsh_writer.h"
+#include "tools/indexed_image.h"
+#include "tools/sample_builder.h"
 
 namespace RichKit {
 namespace {

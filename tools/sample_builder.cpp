@@ -3,17 +3,17 @@
 // file: smaller fronts, backs and sleeves, shorts, socks and a number sheet. Every picture is an
 // 8-bit bitmap followed by its own palette block, which the bitmap's next-block distance points
 // at; entries and blocks start on 16-byte boundaries.
-#include "sample_builder.h"
+#include "tools/sample_builder.h"
 
 #include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
 
-#include "fsh_blocks.h"
-#include "fsh_writer.h"
-#include "kit_painter.h"
-#include "tone_palette.h"
+#include "tools/fsh_blocks.h"
+#include "tools/fsh_writer.h"
+#include "tools/kit_painter.h"
+#include "tools/tone_palette.h"
 
 namespace SampleBuilder {
 namespace {

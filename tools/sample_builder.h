@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "kit_design.h"
+#include "tools/kit_design.h"
 
 namespace SampleBuilder {
 

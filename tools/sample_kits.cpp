@@ -3,9 +3,9 @@
 // by every picture or each picture with its own, and two directory orders. Three stay well under
 // the 64 colours FIFA 2000 can add to its palette; shaded_halves deliberately has more than 64
 // clearly different colours on its front, so the palette runs out of free slots.
-#include "sample_kits.h"
+#include "tools/sample_kits.h"
 
-#include "sample_builder.h"
+#include "tools/sample_builder.h"
 
 namespace SampleKits {
 namespace {

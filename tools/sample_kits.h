@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "kit_design.h"
+#include "tools/kit_design.h"
 
 namespace SampleKits {
 

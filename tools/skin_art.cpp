@@ -1,6 +1,6 @@
 // Painting the skins and the banner. Everything is drawn with paths and gradients from a fixed
 // seed, never with installed fonts, so the same Qt makes the same pixels on every machine.
-#include "skin_art.h"
+#include "tools/skin_art.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <numbers>
 
-#include "stroke_lettering.h"
+#include "tools/stroke_lettering.h"
 
 namespace SkinArt {
 namespace {

@@ -1,5 +1,5 @@
 // Stroke letters for the banner and the skins' lettering.
-#include "stroke_lettering.h"
+#include "tools/stroke_lettering.h"
 
 #include <QPointF>
 #include <map>

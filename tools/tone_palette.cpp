@@ -1,6 +1,6 @@
 // Shading tones. Painted kits of the period use a handful of tones per colour (folds and the
 // roundness of the body), which keeps a whole kit well inside the 64 colours FIFA 2000 can add.
-#include "tone_palette.h"
+#include "tools/tone_palette.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "rgb.h"
+#include "tools/rgb.h"
 
 class TonePalette {
 public:

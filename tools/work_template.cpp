@@ -12,17 +12,17 @@
 // The pictures are a plain light grey kit, painted in the palette's fixed colours 0..191 only:
 // a load whose jersey lacks a picture keeps the template's, and slots 192..255 will by then hold
 // that jersey's colours.
-#include "work_template.h"
+#include "tools/work_template.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "fsh_blocks.h"
-#include "fsh_writer.h"
-#include "kit_painter.h"
-#include "palette_design.h"
-#include "tone_palette.h"
-#include "work_file_layout.h"
+#include "conversion/work_file_layout.h"
+#include "tools/fsh_blocks.h"
+#include "tools/fsh_writer.h"
+#include "tools/kit_painter.h"
+#include "tools/palette_design.h"
+#include "tools/tone_palette.h"
 
 namespace WorkTemplate {
 namespace {

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "rgb.h"
+#include "tools/rgb.h"
 
 namespace WorkTemplate {
 

@@ -6,16 +6,16 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include "immediate_exit.h"
-#include "program_name_message_box.h"
-#include "program_services.h"
-#include "wic_skin_picture_reader.h"
-#include "win32_file_dialogs.h"
-#include "win32_form1.h"
-#include "win32_frm_splash.h"
-#include "win32_message_boxes.h"
-#include "win32_program_location.h"
-#include "win32_text.h"
+#include "info/win32/win32_frm_splash.h"
+#include "mainwindow/program_services.h"
+#include "mainwindow/win32/win32_form1.h"
+#include "platform/common/immediate_exit.h"
+#include "platform/common/program_name_message_box.h"
+#include "platform/win32/win32_file_dialogs.h"
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_program_location.h"
+#include "platform/win32/win32_text.h"
+#include "skins/win32/wic_skin_picture_reader.h"
 
 namespace {
 /**

@@ -8,7 +8,7 @@
 #include <atomic>
 #include <thread>
 
-#include "interruption.h"
+#include "cli/interruption.h"
 
 namespace {
 std::atomic<int> g_signal{0};

@@ -2,7 +2,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include "terminal_console.h"
+#include "cli/terminal_console.h"
 
 bool isTerminal(std::FILE* stream) { return ::isatty(::fileno(stream)) != 0; }
 

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <cstdio>
 
-#include "interruption.h"
+#include "cli/interruption.h"
 
 namespace {
 std::atomic<bool> g_requested{false};

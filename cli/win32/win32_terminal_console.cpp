@@ -5,8 +5,8 @@
 // shellapi.h needs windows.h first.
 #include <shellapi.h>
 
-#include "terminal_console.h"
-#include "win32_text.h"
+#include "cli/terminal_console.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 HANDLE consoleOf(std::FILE* stream) {

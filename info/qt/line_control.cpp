@@ -1,10 +1,10 @@
 // Lines on a window: a widget the size of the line's pen around its two end points.
-#include "line_control.h"
+#include "info/qt/line_control.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "qt_twips.h"
+#include "platform/qt/qt_twips.h"
 
 LineControl::LineControl(const QString& name, int index, QWidget* parent) : QWidget(parent) {
     setObjectName(name);

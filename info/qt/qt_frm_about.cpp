@@ -1,13 +1,13 @@
 // The About window's controls, its buttons and keys handed to the logic.
-#include "qt_frm_about.h"
+#include "info/qt/qt_frm_about.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
-#include "frm_about_design.h"
-#include "line_control.h"
-#include "qt_twips.h"
+#include "info/frm_about_design.h"
+#include "info/qt/line_control.h"
+#include "platform/qt/qt_twips.h"
 
 namespace {
 

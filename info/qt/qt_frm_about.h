@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "frm_about.h"
+#include "info/frm_about.h"
 
 class QPushButton;
 

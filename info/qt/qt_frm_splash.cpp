@@ -1,5 +1,5 @@
 // The splash window: banner, maker, product, version and notice; any key or click moves on.
-#include "qt_frm_splash.h"
+#include "info/qt/qt_frm_splash.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "frm_splash_design.h"
-#include "qt_twips.h"
+#include "info/frm_splash_design.h"
+#include "platform/qt/qt_twips.h"
 
 using namespace FrmSplashDesign;
 

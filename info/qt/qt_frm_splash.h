@@ -4,8 +4,8 @@
 #include <QFrame>
 #include <functional>
 
-#include "frm_splash.h"
-#include "frm_splash_design.h"
+#include "info/frm_splash.h"
+#include "info/frm_splash_design.h"
 
 class QLabel;
 

@@ -1,16 +1,16 @@
 // The About window's controls, its buttons and keys handed to the logic.
-#include "win32_frm_about.h"
+#include "info/win32/win32_frm_about.h"
 
 #include <iterator>
 #include <string>
 
-#include "frm_about_design.h"
-#include "win32_bitmap.h"
-#include "win32_control_names.h"
-#include "win32_controls.h"
-#include "win32_dpi.h"
-#include "win32_label_lines.h"
-#include "win32_text.h"
+#include "info/frm_about_design.h"
+#include "info/win32/win32_label_lines.h"
+#include "platform/win32/win32_bitmap.h"
+#include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_dpi.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 constexpr const char* kClassName = "VestrixFrmAbout";

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "frm_about.h"
-#include "win32_window.h"
+#include "info/frm_about.h"
+#include "platform/win32/win32_window.h"
 
 /**
  * Modeless, fixed in size and place, owned by the main window (so out of the task bar). OK,

@@ -1,13 +1,13 @@
 // The splash window: banner, maker, product, version and notice; any key or click moves on.
-#include "win32_frm_splash.h"
+#include "info/win32/win32_frm_splash.h"
 
-#include "frm_splash_design.h"
-#include "win32_bitmap.h"
-#include "win32_clicks.h"
-#include "win32_control_names.h"
-#include "win32_controls.h"
-#include "win32_dpi.h"
-#include "win32_picture_decoder.h"
+#include "info/frm_splash_design.h"
+#include "platform/win32/win32_bitmap.h"
+#include "platform/win32/win32_clicks.h"
+#include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_dpi.h"
+#include "platform/win32/win32_picture_decoder.h"
 
 namespace {
 using namespace FrmSplashDesign;

@@ -5,9 +5,9 @@
 #include <functional>
 #include <vector>
 
-#include "frm_splash.h"
-#include "frm_splash_design.h"
-#include "win32_window.h"
+#include "info/frm_splash.h"
+#include "info/frm_splash_design.h"
+#include "platform/win32/win32_window.h"
 
 /**
  * Hands keys that type a character and clicks on the banner or the frame to the logic; a click

@@ -1,7 +1,7 @@
 // Breaking a label's text into lines at its width.
-#include "win32_label_lines.h"
+#include "info/win32/win32_label_lines.h"
 
-#include "win32_text.h"
+#include "platform/win32/win32_text.h"
 
 namespace Win32LabelLines {
 namespace {

@@ -1,5 +1,5 @@
 // Menu entries answer to their name only; every geometry access fails.
-#include "menu_entry_control.h"
+#include "layout/qt/menu_entry_control.h"
 
 std::optional<PropertyValue> MenuEntryControl::property(std::string_view name) const {
     if (!m_entry || name != "Name") return std::nullopt;

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "layout_control.h"
+#include "layout/layout_control.h"
 
 class MenuEntryControl : public LayoutControl {
 public:

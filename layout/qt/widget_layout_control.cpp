@@ -1,11 +1,11 @@
 // Reading and moving a widget, or the end points of a line, for the layout scaler.
-#include "widget_layout_control.h"
+#include "layout/qt/widget_layout_control.h"
 
 #include <QVariant>
 #include <array>
 #include <string>
 
-#include "widget_twips.h"
+#include "layout/qt/widget_twips.h"
 
 namespace {
 bool isEndPoint(std::string_view name) {

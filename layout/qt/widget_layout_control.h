@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "layout_control.h"
+#include "layout/layout_control.h"
 
 /**
  * Left, Top, Width and Height are the widget's place in its parent, 15 twips to the pixel. A

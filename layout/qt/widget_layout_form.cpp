@@ -1,5 +1,5 @@
 // A window's frame, client area and controls collection for the layout scaler.
-#include "widget_layout_form.h"
+#include "layout/qt/widget_layout_form.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -7,9 +7,9 @@
 #include <QMenuBar>
 #include <memory>
 
-#include "menu_entry_control.h"
-#include "widget_layout_control.h"
-#include "widget_twips.h"
+#include "layout/qt/menu_entry_control.h"
+#include "layout/qt/widget_layout_control.h"
+#include "layout/qt/widget_twips.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "layout_form.h"
+#include "layout/layout_form.h"
 
 /**
  * Top, Left, Height and Width are the window's frame on the screen; ScaleWidth and ScaleHeight

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <optional>
 
-#include "twips.h"
+#include "platform/common/twips.h"
 
 namespace WidgetTwips {
 

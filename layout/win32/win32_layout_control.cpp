@@ -1,10 +1,10 @@
 // Reading and moving a child window for the layout scaler.
-#include "win32_layout_control.h"
+#include "layout/win32/win32_layout_control.h"
 
 #include <array>
 
-#include "win32_control_names.h"
-#include "win32_window.h"
+#include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_window.h"
 
 std::optional<PropertyValue> Win32LayoutControl::property(std::string_view name) const {
     if (!IsWindow(m_control)) return std::nullopt;

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "layout_control.h"
+#include "layout/layout_control.h"
 
 /**
  * Name and Index are the names Win32ControlNames keeps; Left, Top, Width and Height the

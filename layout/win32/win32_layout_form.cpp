@@ -1,12 +1,12 @@
 // A window's frame, client area and controls collection for the layout scaler.
-#include "win32_layout_form.h"
+#include "layout/win32/win32_layout_form.h"
 
 #include <memory>
 
-#include "win32_control_names.h"
-#include "win32_layout_control.h"
-#include "win32_menu_entry_control.h"
-#include "win32_window.h"
+#include "layout/win32/win32_layout_control.h"
+#include "layout/win32/win32_menu_entry_control.h"
+#include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_window.h"
 
 namespace {
 /** The name a menu item carries as its item data (a text with the program's lifetime). */

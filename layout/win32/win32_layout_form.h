@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "layout_form.h"
+#include "layout/layout_form.h"
 
 /**
  * Top, Left, Height and Width are the window's frame on the screen; ScaleWidth and ScaleHeight

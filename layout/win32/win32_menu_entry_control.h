@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "layout_control.h"
+#include "layout/layout_control.h"
 
 class Win32MenuEntryControl : public LayoutControl {
 public:

@@ -1,5 +1,5 @@
 // Turning the program's argument into the full path the Load command remembers.
-#include "kit_argument.h"
+#include "mainwindow/qt/kit_argument.h"
 
 #include <QByteArray>
 #include <QUrl>

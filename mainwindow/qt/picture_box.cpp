@@ -1,5 +1,5 @@
 // A preview box with a persistent drawing.
-#include "picture_box.h"
+#include "mainwindow/qt/picture_box.h"
 
 #include <QPaintEvent>
 #include <QPainter>

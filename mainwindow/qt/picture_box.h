@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "conversion_host.h"
+#include "conversion/conversion_host.h"
 
 class PictureBox : public QWidget, public PreviewSurface {
     Q_OBJECT

@@ -1,5 +1,5 @@
 // The main window's controls and menus, its events handed to the logic, and what the logic draws.
-#include "qt_form1.h"
+#include "mainwindow/qt/qt_form1.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,16 +14,16 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "dropped_kit.h"
-#include "form1_design.h"
-#include "picture_box.h"
-#include "preview_boxes.h"
-#include "qt_form2.h"
-#include "qt_frm_about.h"
-#include "qt_skin_surface.h"
-#include "qt_twips.h"
-#include "widget_layout_form.h"
-#include "window_icon.h"
+#include "conversion/preview_boxes.h"
+#include "info/qt/qt_frm_about.h"
+#include "layout/qt/widget_layout_form.h"
+#include "mainwindow/dropped_kit.h"
+#include "mainwindow/form1_design.h"
+#include "mainwindow/qt/picture_box.h"
+#include "mainwindow/qt/window_icon.h"
+#include "platform/qt/qt_twips.h"
+#include "skins/qt/qt_form2.h"
+#include "skins/qt/qt_skin_surface.h"
 
 namespace {
 using namespace Form1Design;

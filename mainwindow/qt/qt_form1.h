@@ -9,8 +9,8 @@
 #include <memory>
 #include <thread>
 
-#include "form1.h"
-#include "form1_design.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/form1_design.h"
 
 class QAction;
 class QLineEdit;

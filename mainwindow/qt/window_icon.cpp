@@ -1,5 +1,5 @@
 // The main window's icon, drawn pixel-exact with the sixteen classic colours.
-#include "window_icon.h"
+#include "mainwindow/qt/window_icon.h"
 
 #include <QPainter>
 #include <QPolygon>

@@ -1,5 +1,5 @@
 // The main window's controls and menus, its events handed to the logic, and what the logic draws.
-#include "win32_form1.h"
+#include "mainwindow/win32/win32_form1.h"
 
 #include <windows.h>
 // commctrl.h and shellapi.h need windows.h first.
@@ -11,18 +11,18 @@
 #include <string_view>
 #include <vector>
 
-#include "dropped_kit.h"
-#include "form1_design.h"
-#include "preview_boxes.h"
-#include "win32_control_names.h"
-#include "win32_controls.h"
-#include "win32_dpi.h"
-#include "win32_form2.h"
-#include "win32_frm_about.h"
-#include "win32_layout_form.h"
-#include "win32_picture_box.h"
-#include "win32_skin_surface.h"
-#include "win32_text.h"
+#include "conversion/preview_boxes.h"
+#include "info/win32/win32_frm_about.h"
+#include "layout/win32/win32_layout_form.h"
+#include "mainwindow/dropped_kit.h"
+#include "mainwindow/form1_design.h"
+#include "mainwindow/win32/win32_picture_box.h"
+#include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_dpi.h"
+#include "platform/win32/win32_text.h"
+#include "skins/win32/win32_form2.h"
+#include "skins/win32/win32_skin_surface.h"
 
 namespace {
 using namespace Form1Design;

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "form1.h"
-#include "form1_design.h"
-#include "win32_window.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/form1_design.h"
+#include "platform/win32/win32_window.h"
 
 class Win32Form2;
 class Win32FrmAbout;

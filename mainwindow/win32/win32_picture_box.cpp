@@ -1,12 +1,12 @@
 // A preview box with a persistent drawing.
-#include "win32_picture_box.h"
+#include "mainwindow/win32/win32_picture_box.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
-#include "win32_bitmap.h"
-#include "win32_control_names.h"
+#include "platform/win32/win32_bitmap.h"
+#include "platform/win32/win32_control_names.h"
 
 namespace {
 constexpr const char* kClassName = "VestrixPictureBox";

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "conversion_host.h"
-#include "win32_window.h"
+#include "conversion/conversion_host.h"
+#include "platform/win32/win32_window.h"
 
 /**
  * The conversion draws in 96-dpi pixels, one point to a unit; on a display of another density

@@ -1,7 +1,7 @@
 // Opening a file for binary access, created when absent.
-#include "binary_access.h"
+#include "platform/common/binary_access.h"
 
-#include "file_open.h"
+#include "platform/file_open.h"
 
 FileHandle openForBinaryAccess(const std::string& path) {
     // "a+b" reads anywhere and never truncates; it creates the file when it is absent, which is

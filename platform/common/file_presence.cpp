@@ -1,7 +1,7 @@
 // The presence test for the tool's own files.
-#include "file_presence.h"
+#include "platform/common/file_presence.h"
 
-#include "binary_access.h"
+#include "platform/common/binary_access.h"
 
 bool isPresentCreatingIfAbsent(const std::string& path) {
     FileHandle file = openForBinaryAccess(path);

@@ -1,5 +1,5 @@
 // The real immediate end of the program.
-#include "immediate_exit.h"
+#include "platform/common/immediate_exit.h"
 
 #include <cstdio>
 #include <cstdlib>

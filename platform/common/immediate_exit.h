@@ -1,7 +1,7 @@
 // The real immediate end of the program.
 #pragma once
 
-#include "program_exit.h"
+#include "platform/program_exit.h"
 
 class ImmediateExit : public ProgramExit {
 public:

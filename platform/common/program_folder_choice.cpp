@@ -1,13 +1,13 @@
 // Choosing the program folder and seeding a per-user one from the installed shared files.
-#include "program_folder_choice.h"
+#include "platform/common/program_folder_choice.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <random>
 
-#include "file_open.h"
-#include "path_text.h"
+#include "platform/common/path_text.h"
+#include "platform/file_open.h"
 
 namespace fs = std::filesystem;
 

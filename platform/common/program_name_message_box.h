@@ -2,8 +2,8 @@
 // name, shown through the program's message boxes.
 #pragma once
 
-#include "message_boxes.h"
-#include "plain_message_box.h"
+#include "platform/message_boxes.h"
+#include "platform/plain_message_box.h"
 
 class ProgramNameMessageBox : public PlainMessageBox {
 public:

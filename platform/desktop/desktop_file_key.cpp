@@ -1,7 +1,7 @@
 // File keys on POSIX systems: device and inode.
 #include <sys/stat.h>
 
-#include "file_key.h"
+#include "platform/file_key.h"
 
 std::optional<FileKey> fileKey(const std::string& path) {
     struct stat status {};

@@ -10,9 +10,9 @@
 #include <cstring>
 #include <utility>
 
-#include "file_access_error.h"
-#include "lower_case.h"
-#include "output_folder.h"
+#include "platform/common/lower_case.h"
+#include "platform/file_access_error.h"
+#include "platform/output_folder.h"
 
 namespace {
 [[noreturn]] void refuse(const std::string& path, const std::string& reason) {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "program_locations.h"
+#include "platform/program_locations.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
 // Starting programs on a Linux desktop.
-#include "desktop_program_starter.h"
+#include "platform/desktop/desktop_program_starter.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // Starting programs on a Linux desktop: a direct exec through QProcess, never a shell.
 #pragma once
 
-#include "program_starter.h"
+#include "platform/program_starter.h"
 
 class DesktopProgramStarter : public ProgramStarter {
 public:

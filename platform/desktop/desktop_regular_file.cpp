@@ -9,9 +9,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "file_access_error.h"
-#include "file_kind.h"
-#include "regular_file.h"
+#include "platform/desktop/file_kind.h"
+#include "platform/file_access_error.h"
+#include "platform/regular_file.h"
 
 namespace {
 [[noreturn]] void refuse(const std::string& path, const std::string& reason) {

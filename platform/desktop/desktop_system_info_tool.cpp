@@ -1,11 +1,11 @@
 // Starting the first system monitor found on PATH.
-#include "desktop_system_info_tool.h"
+#include "platform/desktop/desktop_system_info_tool.h"
 
 #include <array>
 
-#include "path_lookup.h"
-#include "plain_message_box.h"
-#include "program_starter.h"
+#include "platform/desktop/path_lookup.h"
+#include "platform/plain_message_box.h"
+#include "platform/program_starter.h"
 
 namespace {
 // Most complete first: a hardware report, then the desktops' own system monitors.

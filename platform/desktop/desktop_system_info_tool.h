@@ -2,7 +2,7 @@
 // PATH at each press of the button, so one installed while the program runs is found.
 #pragma once
 
-#include "system_info_tool.h"
+#include "platform/system_info_tool.h"
 
 class DesktopSystemInfoTool : public SystemInfoTool {
 public:

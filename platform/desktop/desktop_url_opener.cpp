@@ -1,8 +1,8 @@
 // Opening web addresses through the desktop's own opener.
-#include "desktop_url_opener.h"
+#include "platform/desktop/desktop_url_opener.h"
 
-#include "plain_message_box.h"
-#include "program_starter.h"
+#include "platform/plain_message_box.h"
+#include "platform/program_starter.h"
 
 void DesktopUrlOpener::openUrl(const std::string& address) {
     PlainMessageBox* box = &m_messageBox;

@@ -1,7 +1,7 @@
 // Web addresses on a Linux desktop: handed to xdg-open, which picks the user's browser.
 #pragma once
 
-#include "url_opener.h"
+#include "platform/url_opener.h"
 
 class DesktopUrlOpener : public UrlOpener {
 public:

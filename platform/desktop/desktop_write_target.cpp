@@ -14,9 +14,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "file_access_error.h"
-#include "file_kind.h"
-#include "write_target.h"
+#include "platform/desktop/file_kind.h"
+#include "platform/file_access_error.h"
+#include "platform/write_target.h"
 
 namespace {
 [[noreturn]] void refuse(const std::string& path, const std::string& reason) {

@@ -1,6 +1,6 @@
 // PATH lookup for the desktop helpers, read afresh at every call so users and tests can put
 // their own programs first.
-#include "path_lookup.h"
+#include "platform/desktop/path_lookup.h"
 
 #include <unistd.h>
 

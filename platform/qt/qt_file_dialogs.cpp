@@ -1,5 +1,5 @@
 // The real open and save dialogs.
-#include "qt_file_dialogs.h"
+#include "platform/qt/qt_file_dialogs.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The real open and save dialogs, over the window the user is working in.
 #pragma once
 
-#include "file_dialogs.h"
+#include "platform/file_dialogs.h"
 
 class QtFileDialogs : public FileDialogs {
 public:

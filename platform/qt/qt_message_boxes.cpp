@@ -1,5 +1,5 @@
 // The real message boxes.
-#include "qt_message_boxes.h"
+#include "platform/qt/qt_message_boxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

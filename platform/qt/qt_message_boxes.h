@@ -1,7 +1,7 @@
 // The real message boxes: plain, without an icon, over the window the user is working in.
 #pragma once
 
-#include "message_boxes.h"
+#include "platform/message_boxes.h"
 
 class QtMessageBoxes : public MessageBoxes {
 public:

@@ -1,13 +1,13 @@
 // The program folder of the running program.
-#include "qt_program_location.h"
+#include "platform/qt/qt_program_location.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
-#include "path_text.h"
-#include "program_folder_choice.h"
-#include "program_locations.h"
+#include "platform/common/path_text.h"
+#include "platform/common/program_folder_choice.h"
+#include "platform/program_locations.h"
 
 namespace {
 std::filesystem::path native(const QString& path) {

@@ -2,7 +2,7 @@
 // shipped files.
 #pragma once
 
-#include "program_location.h"
+#include "platform/program_location.h"
 
 class QtProgramLocation : public ProgramLocation {
 public:

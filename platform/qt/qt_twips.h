@@ -3,7 +3,7 @@
 
 #include <QRect>
 
-#include "twips.h"
+#include "platform/common/twips.h"
 
 namespace QtTwips {
 

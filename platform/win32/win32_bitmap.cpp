@@ -1,5 +1,5 @@
 // Making and enlarging the views' bitmaps.
-#include "win32_bitmap.h"
+#include "platform/win32/win32_bitmap.h"
 
 HBITMAP createTopDownBitmap(int width, int height, std::uint32_t*& pixels) {
     BITMAPINFO info{};

@@ -1,11 +1,11 @@
 // Following the left button on a subclassed control.
-#include "win32_clicks.h"
+#include "platform/win32/win32_clicks.h"
 
 #include <commctrl.h>
 
 #include <exception>
 
-#include "win32_window.h"
+#include "platform/win32/win32_window.h"
 
 namespace {
 constexpr UINT_PTR kSubclassId = 0x56434c4b;  // one subclass of ours per control

@@ -1,5 +1,5 @@
 // Control names and indexes as window properties.
-#include "win32_control_names.h"
+#include "platform/win32/win32_control_names.h"
 
 namespace {
 constexpr const wchar_t* kNameProperty = L"VestrixName";

@@ -1,12 +1,12 @@
 // Child controls with names.
-#include "win32_controls.h"
+#include "platform/win32/win32_controls.h"
 
 #include <cstring>
 #include <stdexcept>
 #include <string>
 
-#include "win32_control_names.h"
-#include "win32_text.h"
+#include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_text.h"
 
 namespace Win32Controls {
 

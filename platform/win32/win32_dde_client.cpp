@@ -1,7 +1,7 @@
 // DDEML conversations with a browser's DDE server.
-#include "win32_dde_client.h"
+#include "platform/win32/win32_dde_client.h"
 
-#include "win32_text.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 // A text box waits five seconds for its server's answer unless told otherwise.

@@ -5,7 +5,7 @@
 // windows.h brings DDEML along (ddeml.h needs windows.h first).
 #include <windows.h>
 
-#include "dde_client.h"
+#include "platform/dde_client.h"
 
 class Win32DdeClient : public DdeClient {
 public:

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "device_name.h"
+#include "platform/device_name.h"
 
 bool isDeviceName(const std::string& fileName) {
     std::string stem = fileName.substr(0, fileName.find('.'));

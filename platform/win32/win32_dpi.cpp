@@ -1,6 +1,6 @@
 // The per-monitor calls looked up at run time, so that the program still starts where they are
 // missing.
-#include "win32_dpi.h"
+#include "platform/win32/win32_dpi.h"
 
 namespace Win32Dpi {
 namespace {

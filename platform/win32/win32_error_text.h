@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "win32_text.h"
+#include "platform/win32/win32_text.h"
 
 /** Without the closing full stop and line break the system adds. */
 inline std::string win32ErrorText(DWORD error) {

@@ -1,5 +1,5 @@
 // GetOpenFileNameW and GetSaveFileNameW, with nothing set but the initial folder.
-#include "win32_file_dialogs.h"
+#include "platform/win32/win32_file_dialogs.h"
 
 #include <windows.h>
 // commdlg.h needs windows.h first.
@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "win32_text.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 enum class Kind { Open, Save };

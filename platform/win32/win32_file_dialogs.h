@@ -1,7 +1,7 @@
 // The real open and save dialogs on Windows: the common dialogs of comdlg32.
 #pragma once
 
-#include "file_dialogs.h"
+#include "platform/file_dialogs.h"
 
 class Win32FileDialogs : public FileDialogs {
 public:

@@ -1,9 +1,9 @@
 // Existence of ordinary files through GetFileAttributesW.
-#include "win32_file_existence.h"
+#include "platform/win32/win32_file_existence.h"
 
 #include <windows.h>
 
-#include "win32_text.h"
+#include "platform/win32/win32_text.h"
 
 bool Win32FileExistence::ordinaryFileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(wideText(path).c_str());

@@ -1,7 +1,7 @@
 // The file-existence test on Windows: files that are neither folders nor hidden nor system files.
 #pragma once
 
-#include "file_existence.h"
+#include "platform/file_existence.h"
 
 class Win32FileExistence : public FileExistence {
 public:

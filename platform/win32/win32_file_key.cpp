@@ -1,8 +1,8 @@
 // File keys on Windows: the volume's serial number and the file index, which hard links share.
 #include <windows.h>
 
-#include "file_key.h"
-#include "win32_text.h"
+#include "platform/file_key.h"
+#include "platform/win32/win32_text.h"
 
 std::optional<FileKey> fileKey(const std::string& path) {
     // No access rights asked for: the file's information is readable even when its data is not.

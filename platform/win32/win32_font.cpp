@@ -1,8 +1,8 @@
 // Fonts at the sizes the windows were designed with.
-#include "win32_font.h"
+#include "platform/win32/win32_font.h"
 
-#include "win32_text.h"
-#include "win32_twips.h"
+#include "platform/win32/win32_text.h"
+#include "platform/win32/win32_twips.h"
 
 Win32Font::Win32Font(const char* face, double points, int dpi, bool bold, bool underline)
     : m_face(wideText(face)),

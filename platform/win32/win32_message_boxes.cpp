@@ -1,9 +1,9 @@
 // Message boxes with the system's own MessageBoxW.
-#include "win32_message_boxes.h"
+#include "platform/win32/win32_message_boxes.h"
 
 #include <windows.h>
 
-#include "win32_text.h"
+#include "platform/win32/win32_text.h"
 
 MessageAnswer Win32MessageBoxes::show(const std::string& text, const std::string& title,
                                       MessageButtons buttons, MessageAnswer defaultAnswer) {

@@ -1,7 +1,7 @@
 // The real message boxes on Windows: MessageBoxA without an icon, over the window in use.
 #pragma once
 
-#include "message_boxes.h"
+#include "platform/message_boxes.h"
 
 class Win32MessageBoxes : public MessageBoxes {
 public:

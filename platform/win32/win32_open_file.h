@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "file_key.h"
+#include "platform/file_key.h"
 
 /** An open handle that closes itself. */
 struct Win32Handle {

@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "file_access_error.h"
-#include "output_folder.h"
-#include "path_text.h"
-#include "win32_error_text.h"
-#include "win32_text.h"
+#include "platform/common/path_text.h"
+#include "platform/file_access_error.h"
+#include "platform/output_folder.h"
+#include "platform/win32/win32_error_text.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 [[noreturn]] void refuse(const std::string& path, const std::string& reason) {

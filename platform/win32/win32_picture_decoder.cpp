@@ -1,11 +1,11 @@
 // WIC's decoders over bytes in memory.
-#include "win32_picture_decoder.h"
+#include "platform/win32/win32_picture_decoder.h"
 
 #include <wincodec.h>
 
 #include <cstring>
 
-#include "win32_text.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 /** COM for the calling thread, for as long as one decoding runs. */

@@ -1,9 +1,9 @@
 // The program folder of the running Windows program.
-#include "win32_program_location.h"
+#include "platform/win32/win32_program_location.h"
 
-#include "path_text.h"
-#include "program_folder_choice.h"
-#include "program_locations.h"
+#include "platform/common/path_text.h"
+#include "platform/common/program_folder_choice.h"
+#include "platform/program_locations.h"
 
 Win32ProgramLocation::Win32ProgramLocation() : m_locations(ProgramLocations::ofThisProgram()) {
     // The same places the converter keeps its hands off.

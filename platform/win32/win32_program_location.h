@@ -2,7 +2,7 @@
 // shipped files in the local application data.
 #pragma once
 
-#include "program_location.h"
+#include "platform/program_location.h"
 
 class Win32ProgramLocation : public ProgramLocation {
 public:

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "path_text.h"
-#include "program_locations.h"
-#include "win32_text.h"
+#include "platform/common/path_text.h"
+#include "platform/program_locations.h"
+#include "platform/win32/win32_text.h"
 
 namespace fs = std::filesystem;
 

@@ -1,11 +1,11 @@
 // Starting programs on Windows.
-#include "win32_program_starter.h"
+#include "platform/win32/win32_program_starter.h"
 
 #include <windows.h>
 // shellapi.h needs windows.h first.
 #include <shellapi.h>
 
-#include "win32_text.h"
+#include "platform/win32/win32_text.h"
 
 std::string Win32ProgramStarter::quoteArgument(const std::string& argument) {
     if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;

@@ -1,7 +1,7 @@
 // Starting programs on Windows with CreateProcess: a normal, focused window, no waiting.
 #pragma once
 
-#include "program_starter.h"
+#include "platform/program_starter.h"
 
 class Win32ProgramStarter : public ProgramStarter {
 public:

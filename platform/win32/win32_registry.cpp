@@ -1,7 +1,7 @@
 // RegOpenKeyExW, RegQueryValueExW and RegCloseKey, with their result codes passed on unchanged.
 // Names and text values cross as UTF-8: a browser installed under a folder with accented letters
 // keeps its path.
-#include "win32_registry.h"
+#include "platform/win32/win32_registry.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "win32_text.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 HKEY rootKey(RegistryRoot root) {

@@ -1,7 +1,7 @@
 // The Windows registry through advapi32, read with exactly the masks and buffers callers pass.
 #pragma once
 
-#include "registry.h"
+#include "platform/registry.h"
 
 class Win32Registry : public Registry {
 public:

@@ -2,13 +2,13 @@
 // as folders rather than as "access denied".
 #include <algorithm>
 
-#include "device_name.h"
-#include "file_access_error.h"
-#include "path_text.h"
-#include "regular_file.h"
-#include "win32_error_text.h"
-#include "win32_open_file.h"
-#include "win32_text.h"
+#include "platform/common/path_text.h"
+#include "platform/device_name.h"
+#include "platform/file_access_error.h"
+#include "platform/regular_file.h"
+#include "platform/win32/win32_error_text.h"
+#include "platform/win32/win32_open_file.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 [[noreturn]] void refuse(const std::string& path, const std::string& reason) {

@@ -3,8 +3,8 @@
 // file: such a text has no place there.
 #include <windows.h>
 
-#include "system_code_page.h"
-#include "win32_text.h"
+#include "platform/system_code_page.h"
+#include "platform/win32/win32_text.h"
 
 std::optional<std::string> toSystemCodePage(const std::string& text) {
     if (text.empty() || GetACP() == CP_UTF8) return text;

@@ -1,5 +1,5 @@
 // UTF-8 <-> UTF-16 with the system's own converter.
-#include "win32_text.h"
+#include "platform/win32/win32_text.h"
 
 #include <windows.h>
 

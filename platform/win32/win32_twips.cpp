@@ -1,10 +1,10 @@
 // Twips and 96-dpi pixels to pixels at a window's density.
-#include "win32_twips.h"
+#include "platform/win32/win32_twips.h"
 
 #include <cmath>
 
-#include "twips.h"
-#include "win32_dpi.h"
+#include "platform/common/twips.h"
+#include "platform/win32/win32_dpi.h"
 
 int Win32Twips::toPixels(int twips) const { return Twips::toPixels(twips, m_dpi); }
 

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "twips.h"
+#include "platform/common/twips.h"
 
 class Win32Twips {
 public:

@@ -1,11 +1,11 @@
 // The program's window procedure and the catch at its boundary.
-#include "win32_window.h"
+#include "platform/win32/win32_window.h"
 
 #include <exception>
 #include <stdexcept>
 
-#include "win32_dpi.h"
-#include "win32_text.h"
+#include "platform/win32/win32_dpi.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 // A top-level window's density, on the window itself: its controls and pictures find it there.

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "win32_font.h"
-#include "win32_twips.h"
+#include "platform/win32/win32_font.h"
+#include "platform/win32/win32_twips.h"
 
 class Win32Window {
 public:

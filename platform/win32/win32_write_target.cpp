@@ -5,13 +5,13 @@
 #include <atomic>
 #include <filesystem>
 
-#include "device_name.h"
-#include "file_access_error.h"
-#include "path_text.h"
-#include "win32_error_text.h"
-#include "win32_open_file.h"
-#include "win32_text.h"
-#include "write_target.h"
+#include "platform/common/path_text.h"
+#include "platform/device_name.h"
+#include "platform/file_access_error.h"
+#include "platform/win32/win32_error_text.h"
+#include "platform/win32/win32_open_file.h"
+#include "platform/win32/win32_text.h"
+#include "platform/write_target.h"
 
 namespace {
 [[noreturn]] void refuse(const std::string& path, const std::string& reason) {

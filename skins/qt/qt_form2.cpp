@@ -1,5 +1,5 @@
 // The Skin Select window's controls, and its events handed to the logic.
-#include "qt_form2.h"
+#include "skins/qt/qt_form2.h"
 
 #include <QFile>
 #include <QLabel>
@@ -7,8 +7,8 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
-#include "form2_design.h"
-#include "qt_twips.h"
+#include "platform/qt/qt_twips.h"
+#include "skins/form2_design.h"
 
 namespace {
 using namespace Form2Design;

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "form2.h"
+#include "skins/form2.h"
 
 class QLabel;
 class QListWidget;

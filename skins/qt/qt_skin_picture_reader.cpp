@@ -1,13 +1,13 @@
 // Decoding a skin with Qt, refusing a JPEG cut short.
-#include "qt_skin_picture_reader.h"
+#include "skins/qt/qt_skin_picture_reader.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 
-#include "file_access_error.h"
-#include "jpeg_completeness.h"
-#include "regular_file.h"
+#include "platform/file_access_error.h"
+#include "platform/regular_file.h"
+#include "skins/jpeg_completeness.h"
 
 std::optional<SkinPicture> QtSkinPictureReader::read(const std::string& path) {
     // The file's bytes by its own name: Qt's file names are UTF-16, and a folder whose name is no

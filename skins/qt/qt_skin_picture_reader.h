@@ -1,7 +1,7 @@
 // Skin pictures decoded by Qt's picture reader.
 #pragma once
 
-#include "skin_picture_reader.h"
+#include "skins/skin_picture_reader.h"
 
 class QtSkinPictureReader : public SkinPictureReader {
 public:

@@ -1,5 +1,5 @@
 // The main window's client area and its persistent skin background.
-#include "qt_skin_surface.h"
+#include "skins/qt/qt_skin_surface.h"
 
 #include <QPaintEvent>
 #include <QPainter>

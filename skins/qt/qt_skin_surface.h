@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "skin_canvas.h"
+#include "skins/skin_canvas.h"
 
 /**
  * The skins accumulate in a backing image, so a smaller skin painted over a larger one leaves the

@@ -1,10 +1,10 @@
 // Decoding a skin with WIC, refusing a JPEG cut short.
-#include "wic_skin_picture_reader.h"
+#include "skins/win32/wic_skin_picture_reader.h"
 
-#include "file_access_error.h"
-#include "jpeg_completeness.h"
-#include "regular_file.h"
-#include "win32_picture_decoder.h"
+#include "platform/file_access_error.h"
+#include "platform/regular_file.h"
+#include "platform/win32/win32_picture_decoder.h"
+#include "skins/jpeg_completeness.h"
 
 namespace {
 bool startsAsJpeg(const std::vector<std::uint8_t>& bytes) {

@@ -1,7 +1,7 @@
 // Skin pictures decoded by the Windows Imaging Component.
 #pragma once
 
-#include "skin_picture_reader.h"
+#include "skins/skin_picture_reader.h"
 
 class WicSkinPictureReader : public SkinPictureReader {
 public:

@@ -1,11 +1,11 @@
 // The Skin Select window's controls, and its events handed to the logic.
-#include "win32_form2.h"
+#include "skins/win32/win32_form2.h"
 
-#include "form2_design.h"
-#include "win32_clicks.h"
-#include "win32_control_names.h"
-#include "win32_controls.h"
-#include "win32_text.h"
+#include "platform/win32/win32_clicks.h"
+#include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_text.h"
+#include "skins/form2_design.h"
 
 namespace {
 using namespace Form2Design;

@@ -1,9 +1,9 @@
 // Skin Select drawn with the Win32 API: a small tool window with the picture list and the link.
 #pragma once
 
-#include "form2.h"
-#include "form2_design.h"
-#include "win32_window.h"
+#include "platform/win32/win32_window.h"
+#include "skins/form2.h"
+#include "skins/form2_design.h"
 
 /**
  * Forwards the list's selection changes and the link's clicks to the window's logic, which it

@@ -1,13 +1,13 @@
 // The persistent background of the main window.
-#include "win32_skin_surface.h"
+#include "skins/win32/win32_skin_surface.h"
 
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
-#include "win32_bitmap.h"
-#include "win32_dpi.h"
-#include "win32_window.h"
+#include "platform/win32/win32_bitmap.h"
+#include "platform/win32/win32_dpi.h"
+#include "platform/win32/win32_window.h"
 
 namespace {
 std::uint32_t windowColour() {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "skin_canvas.h"
+#include "skins/skin_canvas.h"
 
 /**
  * The skins accumulate in the bitmap, so a smaller skin painted over a larger one leaves the

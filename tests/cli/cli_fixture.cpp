@@ -1,16 +1,16 @@
 // The converter tests' scratch folder.
-#include "cli_fixture.h"
+#include "tests/cli/cli_fixture.h"
 
 #include <fstream>
 #include <iterator>
 #include <random>
 
 #include "batch/embedded_resources.h"
-#include "entry_converter.h"
-#include "jersey_builder.h"
-#include "memory_preview.h"
-#include "memory_work_file.h"
-#include "path_text.h"
+#include "conversion/entry_converter.h"
+#include "conversion/memory_preview.h"
+#include "conversion/memory_work_file.h"
+#include "platform/common/path_text.h"
+#include "tests/support/jersey_builder.h"
 
 namespace fs = std::filesystem;
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "run_program.h"
+#include "tests/cli/run_program.h"
 
 class CliFixture : public ::testing::Test {
 protected:

@@ -1,5 +1,5 @@
 // vestrix-convert's arguments, its help text against its manual page, and the progress line.
-#include "command_line.h"
+#include "cli/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <regex>
 #include <set>
 
-#include "terminal_progress.h"
+#include "cli/terminal_progress.h"
 
 TEST(CommandLine, AcceptsTheUsualForms) {
     std::string error;

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "cli_fixture.h"
+#include "tests/cli/cli_fixture.h"
 
 namespace {
 const std::filesystem::path kSource = VESTRIX_SOURCE_DIR;

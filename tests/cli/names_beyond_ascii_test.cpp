@@ -3,8 +3,8 @@
 // and the program's own files are known by what they are, whatever their folder is called.
 #include <filesystem>
 
-#include "cli_fixture.h"
-#include "path_text.h"
+#include "platform/common/path_text.h"
+#include "tests/cli/cli_fixture.h"
 
 namespace fs = std::filesystem;
 

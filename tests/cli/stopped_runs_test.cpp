@@ -12,7 +12,7 @@
 
 #include <regex>
 
-#include "cli_fixture.h"
+#include "tests/cli/cli_fixture.h"
 
 extern char** environ;
 

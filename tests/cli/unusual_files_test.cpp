@@ -10,8 +10,8 @@
 #include <functional>
 #include <set>
 
-#include "cli_fixture.h"
-#include "own_device.h"
+#include "tests/cli/cli_fixture.h"
+#include "tests/support/own_device.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "cli_fixture.h"
+#include "tests/cli/cli_fixture.h"
 
 namespace fs = std::filesystem;
 

@@ -1,12 +1,12 @@
 // Matching jersey colours onto the shared palette.
-#include "color_matcher.h"
+#include "conversion/color_matcher.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "conversion_error.h"
+#include "conversion/conversion_error.h"
 
 namespace {
 PaletteColor rgb(int r, int g, int b) { return PaletteColor::fromRgb(r, g, b); }

@@ -1,5 +1,5 @@
 // The colour-search memo: whole maps per source palette, kept for one palette and start only.
-#include "color_memo.h"
+#include "conversion/color_memo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,16 @@
 // Converting FIFA 99 pictures into the FIFA 2000 work file.
-#include "entry_converter.h"
+#include "conversion/entry_converter.h"
 
 #include <gtest/gtest.h>
 
-#include "fsh_blocks.h"
-#include "jersey_builder.h"
-#include "memory_work_file.h"
-#include "palette_file.h"
-#include "rich_kit.h"
-#include "test_host.h"
-#include "work_file_layout.h"
-#include "work_palette.h"
+#include "conversion/memory_work_file.h"
+#include "conversion/palette_file.h"
+#include "conversion/work_file_layout.h"
+#include "conversion/work_palette.h"
+#include "tests/support/jersey_builder.h"
+#include "tests/support/test_host.h"
+#include "tools/fsh_blocks.h"
+#include "tools/rich_kit.h"
 
 namespace {
 namespace L = WorkFileLayout;

@@ -1,15 +1,15 @@
 // Converting the bundled samples for the golden files.
-#include "golden_conversion.h"
+#include "tests/conversion/golden_conversion.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-#include "entry_converter.h"
-#include "memory_work_file.h"
-#include "palette_file.h"
-#include "test_host.h"
+#include "conversion/entry_converter.h"
+#include "conversion/memory_work_file.h"
+#include "conversion/palette_file.h"
+#include "tests/support/test_host.h"
 
 namespace {
 std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {

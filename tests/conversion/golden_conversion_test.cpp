@@ -2,7 +2,7 @@
 // The golden files were checked by eye and against a separate calculation when they were made;
 // any change of the converted bytes fails here. When a change is meant, rewrite them with the
 // regenerate_golden target and look at the previews again.
-#include "golden_conversion.h"
+#include "tests/conversion/golden_conversion.h"
 
 #include <gtest/gtest.h>
 

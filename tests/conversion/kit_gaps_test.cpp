@@ -1,9 +1,9 @@
 // What a kit lacks, against byte positions worked out from the test archive's own layout.
-#include "kit_gaps.h"
+#include "conversion/kit_gaps.h"
 
 #include <gtest/gtest.h>
 
-#include "jersey_builder.h"
+#include "tests/support/jersey_builder.h"
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "golden_conversion.h"
+#include "tests/conversion/golden_conversion.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

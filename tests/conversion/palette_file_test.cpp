@@ -1,12 +1,12 @@
 // The JASC-PAL palette file and the palette area of the work file.
-#include "palette_file.h"
+#include "conversion/palette_file.h"
 
 #include <gtest/gtest.h>
 
-#include "conversion_error.h"
-#include "memory_work_file.h"
-#include "work_file_layout.h"
-#include "work_palette.h"
+#include "conversion/conversion_error.h"
+#include "conversion/memory_work_file.h"
+#include "conversion/work_file_layout.h"
+#include "conversion/work_palette.h"
 
 namespace {
 std::string paletteText(const std::string& header, const std::vector<std::string>& colors) {

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "conversion_error.h"
-#include "source_archive.h"
+#include "conversion/conversion_error.h"
+#include "conversion/source_archive.h"
 
 namespace fs = std::filesystem;
 

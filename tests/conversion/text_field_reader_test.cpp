@@ -1,5 +1,5 @@
 // Field reading shared by the palette and the settings file.
-#include "text_field_reader.h"
+#include "conversion/text_field_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The work-file template check: the shipped template passes, and each way a file of the right
 // length can still be no FIFA 2000 jersey archive is named.
-#include "work_template_check.h"
+#include "conversion/work_template_check.h"
 
 #include <gtest/gtest.h>
 

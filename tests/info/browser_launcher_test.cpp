@@ -1,14 +1,14 @@
 // The browser launcher against scripted registry, DDE client, program starter and message box.
-#include "browser_launcher.h"
+#include "info/browser_launcher.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "fake_dde_client.h"
-#include "fake_registry.h"
-#include "recording_message_box.h"
-#include "recording_program_starter.h"
+#include "tests/platform/fake_dde_client.h"
+#include "tests/platform/fake_registry.h"
+#include "tests/platform/recording_message_box.h"
+#include "tests/platform/recording_program_starter.h"
 
 using namespace std::string_literals;
 

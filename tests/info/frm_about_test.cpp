@@ -1,10 +1,10 @@
 // The About window's buttons: OK unloads it, System Info starts the system's tool and leaves the
 // window open.
-#include "frm_about.h"
+#include "info/frm_about.h"
 
 #include <gtest/gtest.h>
 
-#include "fake_system_info_tool.h"
+#include "tests/platform/fake_system_info_tool.h"
 
 namespace {
 class FakeAboutView : public FrmAboutView {

@@ -1,13 +1,13 @@
 // The splash window's rules: the first trigger unloads it and only then shows the main window,
 // once; closing it any other way ends the program.
-#include "frm_splash.h"
+#include "info/frm_splash.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "call_log.h"
-#include "fake_program_exit.h"
+#include "tests/platform/call_log.h"
+#include "tests/platform/fake_program_exit.h"
 
 namespace {
 class RecordingSplashView : public FrmSplashView {

@@ -1,14 +1,14 @@
 // The System Info lookup against a scripted registry, file test, starter and message box.
-#include "system_info.h"
+#include "info/system_info.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "fake_file_existence.h"
-#include "fake_registry.h"
-#include "recording_message_box.h"
-#include "recording_program_starter.h"
+#include "tests/platform/fake_file_existence.h"
+#include "tests/platform/fake_registry.h"
+#include "tests/platform/recording_message_box.h"
+#include "tests/platform/recording_program_starter.h"
 
 using namespace std::string_literals;
 

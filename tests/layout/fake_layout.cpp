@@ -1,5 +1,5 @@
 // A scripted form or control for the layout scaler.
-#include "fake_layout.h"
+#include "tests/layout/fake_layout.h"
 
 #include <algorithm>
 #include <sstream>

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "layout_form.h"
+#include "layout/layout_form.h"
 
 using Properties = std::map<std::string, PropertyValue, std::less<>>;
 

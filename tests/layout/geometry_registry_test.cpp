@@ -1,10 +1,10 @@
 // The reference layout as recorded: unparking, rounding, lines, control arrays, exact names.
-#include "geometry_registry.h"
+#include "layout/geometry_registry.h"
 
 #include <gtest/gtest.h>
 
-#include "fake_layout.h"
-#include "layout_failure.h"
+#include "layout/layout_failure.h"
+#include "tests/layout/fake_layout.h"
 
 namespace {
 PropertyValue text(const char* value) { return std::string(value); }

@@ -1,6 +1,6 @@
 // The scaler's whole numbers at the edges of 32 bits: the last value that fits is taken, the first
 // beyond is a failure.
-#include "layout_numbers.h"
+#include "layout/layout_numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <optional>
 
-#include "layout_failure.h"
+#include "layout/layout_failure.h"
 
 namespace {
 constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();

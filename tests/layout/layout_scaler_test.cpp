@@ -1,13 +1,13 @@
 // Proportional re-layout over scripted forms: percentages, parking, lines, moves, child windows,
 // refused nested passes and the failures that end a pass.
-#include "layout_scaler.h"
+#include "layout/layout_scaler.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "fake_layout.h"
-#include "layout_failure.h"
+#include "layout/layout_failure.h"
+#include "tests/layout/fake_layout.h"
 
 namespace {
 using Numbers = std::vector<double>;

@@ -3,7 +3,7 @@
 // bytes read as zero, and a palette file that cannot be read ends the program.
 #include <filesystem>
 
-#include "form1_fixture.h"
+#include "tests/mainwindow/form1_fixture.h"
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,9 @@
 // The dropped-file rule both windows follow: one existing file, no folder, no web link.
-#include "dropped_kit.h"
+#include "mainwindow/dropped_kit.h"
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 TEST(DroppedKit, OnlyOneExistingFileThatIsNoFolderIsTaken) {
     TempFolder folder;

@@ -1,12 +1,12 @@
 // The main window's scripted view.
-#include "fake_form1_view.h"
+#include "tests/mainwindow/fake_form1_view.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "preview_boxes.h"
-#include "twips.h"
+#include "conversion/preview_boxes.h"
+#include "platform/common/twips.h"
 
 FakeForm1View::FakeForm1View() : form(FakeObject::form()) {
     for (int i = 0; i < ConversionHost::kPreviewCount; ++i) clearPreview(i);

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "fake_layout.h"
-#include "form1_view.h"
-#include "memory_preview.h"
+#include "conversion/memory_preview.h"
+#include "mainwindow/form1_view.h"
+#include "tests/layout/fake_layout.h"
 
 class FakeForm1View : public Form1View, public SkinCanvas {
 public:

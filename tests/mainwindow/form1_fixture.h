@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "fake_form1_view.h"
-#include "form1.h"
-#include "program_folder_fixture.h"
+#include "mainwindow/form1.h"
+#include "tests/mainwindow/fake_form1_view.h"
+#include "tests/support/program_folder_fixture.h"
 
 class Form1Test : public ProgramFolderTest {
 protected:

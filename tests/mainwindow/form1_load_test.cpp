@@ -2,8 +2,8 @@
 // mode; the menu entries that do not load.
 #include <filesystem>
 
-#include "form1_fixture.h"
-#include "web_addresses.h"
+#include "info/web_addresses.h"
+#include "tests/mainwindow/form1_fixture.h"
 
 namespace fs = std::filesystem;
 

@@ -2,12 +2,12 @@
 // the targets that are refused.
 #include <filesystem>
 
-#include "form1_fixture.h"
+#include "tests/mainwindow/form1_fixture.h"
 #ifndef _WIN32
 #include <sys/stat.h>
 
-#include "ordinary_user.h"
-#include "own_device.h"
+#include "tests/support/ordinary_user.h"
+#include "tests/support/own_device.h"
 #endif
 
 namespace fs = std::filesystem;

@@ -2,8 +2,8 @@
 // settings, the default skin.
 #include <filesystem>
 
-#include "form1_fixture.h"
-#include "skin_painting.h"
+#include "skins/skin_painting.h"
+#include "tests/mainwindow/form1_fixture.h"
 
 namespace fs = std::filesystem;
 

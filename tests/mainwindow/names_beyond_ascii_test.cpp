@@ -6,9 +6,9 @@
 #include <iterator>
 #include <set>
 
-#include "form1_fixture.h"
-#include "path_text.h"
-#include "settings_file.h"
+#include "mainwindow/settings_file.h"
+#include "platform/common/path_text.h"
+#include "tests/mainwindow/form1_fixture.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
 // jersey.cfg: the exact bytes written, what is read back, and the files a person may leave there.
-#include "settings_file.h"
+#include "mainwindow/settings_file.h"
 
 #include <gtest/gtest.h>
 #ifndef _WIN32

@@ -6,12 +6,12 @@
 #include <fstream>
 #include <optional>
 
-#include "desktop_system_info_tool.h"
-#include "desktop_url_opener.h"
-#include "program_locations.h"
-#include "recording_message_box.h"
-#include "recording_program_starter.h"
-#include "stand_in_programs.h"
+#include "platform/desktop/desktop_system_info_tool.h"
+#include "platform/desktop/desktop_url_opener.h"
+#include "platform/program_locations.h"
+#include "tests/platform/recording_message_box.h"
+#include "tests/platform/recording_program_starter.h"
+#include "tests/platform/stand_in_programs.h"
 
 TEST(DesktopSystemInfoTool, StartsTheFirstInstalledMonitorOrSaysThereIsNone) {
     StandInPrograms path(true);

@@ -1,5 +1,5 @@
 // The scripted DDE client.
-#include "fake_dde_client.h"
+#include "tests/platform/fake_dde_client.h"
 
 void FakeDdeClient::setLinkMode(int mode) {
     m_log.push_back("mode " + std::to_string(mode));

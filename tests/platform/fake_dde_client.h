@@ -4,8 +4,8 @@
 
 #include <deque>
 
-#include "call_log.h"
-#include "dde_client.h"
+#include "platform/dde_client.h"
+#include "tests/platform/call_log.h"
 
 class FakeDdeClient : public DdeClient {
 public:

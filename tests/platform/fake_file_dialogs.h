@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "file_dialogs.h"
+#include "platform/file_dialogs.h"
 
 class FakeFileDialogs : public FileDialogs {
 public:

@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "call_log.h"
-#include "file_existence.h"
+#include "platform/file_existence.h"
+#include "tests/platform/call_log.h"
 
 class FakeFileExistence : public FileExistence {
 public:

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "message_boxes.h"
+#include "platform/message_boxes.h"
 
 struct ShownMessage {
     std::string text;

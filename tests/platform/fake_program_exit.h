@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "program_exit.h"
+#include "platform/program_exit.h"
 
 class FakeProgramExit : public ProgramExit {
 public:

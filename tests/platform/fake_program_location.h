@@ -2,7 +2,7 @@
 // wants one, a problem.
 #pragma once
 
-#include "program_location.h"
+#include "platform/program_location.h"
 
 class FakeProgramLocation : public ProgramLocation {
 public:

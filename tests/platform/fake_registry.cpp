@@ -1,5 +1,5 @@
 // The scripted registry.
-#include "fake_registry.h"
+#include "tests/platform/fake_registry.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -6,8 +6,8 @@
 
 #include <map>
 
-#include "call_log.h"
-#include "registry.h"
+#include "platform/registry.h"
+#include "tests/platform/call_log.h"
 
 class FakeRegistry : public Registry {
 public:

@@ -1,7 +1,7 @@
 // A system information tool that only counts how often it was started.
 #pragma once
 
-#include "system_info_tool.h"
+#include "platform/system_info_tool.h"
 
 class FakeSystemInfoTool : public SystemInfoTool {
 public:

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "url_opener.h"
+#include "platform/url_opener.h"
 
 class FakeUrlOpener : public UrlOpener {
 public:

@@ -1,8 +1,8 @@
 // The scripted dialogs and message boxes.
 #include <gtest/gtest.h>
 
-#include "fake_file_dialogs.h"
-#include "fake_message_boxes.h"
+#include "tests/platform/fake_file_dialogs.h"
+#include "tests/platform/fake_message_boxes.h"
 
 namespace {
 std::string takeAnswer(std::deque<std::string>& answers, const char* dialog) {

@@ -1,9 +1,9 @@
 // The presence test of the program's own files.
-#include "file_presence.h"
+#include "platform/common/file_presence.h"
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
 

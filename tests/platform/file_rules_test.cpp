@@ -14,11 +14,11 @@
 #include <functional>
 #include <iterator>
 
-#include "file_access_error.h"
-#include "own_device.h"
-#include "program_own_files.h"
-#include "regular_file.h"
-#include "write_target.h"
+#include "platform/file_access_error.h"
+#include "platform/program_own_files.h"
+#include "platform/regular_file.h"
+#include "platform/write_target.h"
+#include "tests/support/own_device.h"
 
 namespace fs = std::filesystem;
 

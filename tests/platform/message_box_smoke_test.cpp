@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "qt_message_boxes.h"
+#include "platform/qt/qt_message_boxes.h"
 
 namespace {
 // Polls for the modal box and hands it to act; a watchdog rejects it if nobody could.

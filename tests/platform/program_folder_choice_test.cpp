@@ -1,16 +1,16 @@
 // The program folder: the executable's own where it can be written, otherwise the user's own copy
 // of the shipped files, which keeps whatever the user already has; and what the start-up is told
 // when neither will do.
-#include "program_folder_choice.h"
+#include "platform/common/program_folder_choice.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <map>
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 #ifndef _WIN32
-#include "ordinary_user.h"
+#include "tests/support/ordinary_user.h"
 #endif
 
 namespace fs = std::filesystem;

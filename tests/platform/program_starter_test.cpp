@@ -1,6 +1,6 @@
 // The desktop's program starter: programs and command lines run directly, failures come back as
 // errors.
-#include "program_starter.h"
+#include "platform/program_starter.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <functional>
 #include <optional>
 
-#include "stand_in_programs.h"
+#include "tests/platform/stand_in_programs.h"
 
 TEST(DesktopProgramStarter, RunsTheProgramWithItsArgumentsAsTheyStand) {
     QTemporaryDir dir;

@@ -1,8 +1,8 @@
 // A plain message box that writes its text into the shared log instead of showing it.
 #pragma once
 
-#include "call_log.h"
-#include "plain_message_box.h"
+#include "platform/plain_message_box.h"
+#include "tests/platform/call_log.h"
 
 class RecordingMessageBox : public PlainMessageBox {
 public:

@@ -1,8 +1,8 @@
 // A program starter that only writes what it was asked to start into the shared log.
 #pragma once
 
-#include "call_log.h"
-#include "program_starter.h"
+#include "platform/program_starter.h"
+#include "tests/platform/call_log.h"
 
 class RecordingProgramStarter : public ProgramStarter {
 public:

@@ -1,5 +1,5 @@
 // Stand-in helper programs on PATH.
-#include "stand_in_programs.h"
+#include "tests/platform/stand_in_programs.h"
 
 #include <stdlib.h>
 

@@ -1,6 +1,6 @@
 // The twips helper at screen densities other than 96 dpi: 1440 twips to the inch, to the nearest
 // pixel, halves away from zero; and back, fraction kept.
-#include "twips.h"
+#include "platform/common/twips.h"
 
 #include <gtest/gtest.h>
 

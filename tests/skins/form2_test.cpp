@@ -1,16 +1,16 @@
 // Skin Select's logic over a scripted window: the listing, painting on each selection, files that
 // cannot be shown, the link.
-#include "form2.h"
+#include "skins/form2.h"
 
 #include <gtest/gtest.h>
 
-#include "fake_message_boxes.h"
-#include "fake_program_location.h"
-#include "fake_skin_picture_reader.h"
-#include "fake_url_opener.h"
-#include "skin_painting.h"
-#include "temp_folder.h"
-#include "web_addresses.h"
+#include "info/web_addresses.h"
+#include "skins/skin_painting.h"
+#include "tests/platform/fake_message_boxes.h"
+#include "tests/platform/fake_program_location.h"
+#include "tests/platform/fake_url_opener.h"
+#include "tests/support/fake_skin_picture_reader.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 class FakeForm2View : public Form2View {

@@ -1,12 +1,12 @@
 // The check that tells a whole JPEG from one cut short, on the shipped skins.
-#include "jpeg_completeness.h"
+#include "skins/jpeg_completeness.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 std::vector<std::uint8_t> shipped(const char* name) {

@@ -2,16 +2,16 @@
 // struct the main window takes.
 #pragma once
 
-#include "call_log.h"
-#include "fake_file_dialogs.h"
-#include "fake_message_boxes.h"
-#include "fake_program_exit.h"
-#include "fake_program_location.h"
-#include "fake_skin_picture_reader.h"
-#include "fake_system_info_tool.h"
-#include "fake_url_opener.h"
-#include "main_window_services.h"
-#include "recording_program_starter.h"
+#include "mainwindow/main_window_services.h"
+#include "tests/platform/call_log.h"
+#include "tests/platform/fake_file_dialogs.h"
+#include "tests/platform/fake_message_boxes.h"
+#include "tests/platform/fake_program_exit.h"
+#include "tests/platform/fake_program_location.h"
+#include "tests/platform/fake_system_info_tool.h"
+#include "tests/platform/fake_url_opener.h"
+#include "tests/platform/recording_program_starter.h"
+#include "tests/support/fake_skin_picture_reader.h"
 
 struct FakeServices {
     FakeFileDialogs dialogs;

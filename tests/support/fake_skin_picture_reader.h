@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin_picture_reader.h"
+#include "skins/skin_picture_reader.h"
 
 class FakeSkinPictureReader : public SkinPictureReader {
 public:

@@ -1,5 +1,5 @@
 // Test archives.
-#include "jersey_builder.h"
+#include "tests/support/jersey_builder.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "palette_color.h"
+#include "conversion/palette_color.h"
 
 struct BuilderPicture {
     std::string tag;  // as stored in the directory, any case

@@ -1,5 +1,5 @@
 // Running the current test again as an ordinary user.
-#include "ordinary_user.h"
+#include "tests/support/ordinary_user.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

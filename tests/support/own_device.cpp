@@ -1,5 +1,5 @@
 // Making the tests' own null device: the same major and minor numbers as /dev/null.
-#include "own_device.h"
+#include "tests/support/own_device.h"
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>

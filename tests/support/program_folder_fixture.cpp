@@ -1,13 +1,13 @@
 // A temporary program folder for the window tests.
-#include "program_folder_fixture.h"
+#include "tests/support/program_folder_fixture.h"
 
 #include <fstream>
 
-#include "entry_converter.h"
-#include "jersey_builder.h"
-#include "memory_work_file.h"
-#include "palette_file.h"
-#include "test_host.h"
+#include "conversion/entry_converter.h"
+#include "conversion/memory_work_file.h"
+#include "conversion/palette_file.h"
+#include "tests/support/jersey_builder.h"
+#include "tests/support/test_host.h"
 
 std::string ProgramFolderTest::shipped(const std::string& name) {
     const std::string bytes = TempFolder::read(VESTRIX_SOURCE_DIR "/resources/" + name);

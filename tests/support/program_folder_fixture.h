@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "fake_services.h"
-#include "palette_color.h"
-#include "temp_folder.h"
+#include "conversion/palette_color.h"
+#include "tests/support/fake_services.h"
+#include "tests/support/temp_folder.h"
 
 class ProgramFolderTest : public ::testing::Test {
 protected:

@@ -1,5 +1,5 @@
 // Temporary folders for the tests.
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <fstream>
 #include <iterator>

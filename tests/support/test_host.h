@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "memory_preview.h"
+#include "conversion/memory_preview.h"
 
 class TestHost : public ConversionHost {
 public:

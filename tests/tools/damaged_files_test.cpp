@@ -1,5 +1,5 @@
 // The committed corpus of damaged files is exactly what its generator makes, file for file.
-#include "damaged_files.h"
+#include "tools/damaged_files.h"
 
 #include <gtest/gtest.h>
 

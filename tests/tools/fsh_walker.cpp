@@ -1,6 +1,6 @@
 // A generic FSH reader for the tests. It trusts nothing: every directory offset, every
 // next-block distance and every block's data must lie inside the file and inside its entry.
-#include "fsh_walker.h"
+#include "tests/tools/fsh_walker.h"
 
 namespace {
 

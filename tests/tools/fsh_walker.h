@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "rgb.h"
+#include "tools/rgb.h"
 
 struct FshBlockInfo {
     std::uint32_t offset = 0;  // of the 16-byte block header

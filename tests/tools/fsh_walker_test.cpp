@@ -1,12 +1,12 @@
 // The test reader itself must refuse what a real FSH reader could not follow, or the checks on
 // our archives would prove nothing.
-#include "fsh_walker.h"
+#include "tests/tools/fsh_walker.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "test_resources.h"
+#include "tests/tools/test_resources.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // fifa2k.pal: a JASC-PAL file the converter can read, with the fixed colours it relies on.
 #include <gtest/gtest.h>
 
-#include "test_resources.h"
+#include "tests/tools/test_resources.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QImage>
 
-#include "picture_set.h"
+#include "tools/picture_set.h"
 
 namespace {
 const QString kResources = QStringLiteral(VESTRIX_SOURCE_DIR "/resources/");

@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "resource_set.h"
-#include "test_resources.h"
+#include "tests/tools/test_resources.h"
+#include "tools/resource_set.h"
 
 namespace fs = std::filesystem;
 

@@ -5,8 +5,8 @@
 
 #include <set>
 
-#include "fsh_walker.h"
-#include "test_resources.h"
+#include "tests/tools/fsh_walker.h"
+#include "tests/tools/test_resources.h"
 
 namespace {
 

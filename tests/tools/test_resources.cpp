@@ -1,5 +1,5 @@
 // Reading the committed resources in the tests.
-#include "test_resources.h"
+#include "tests/tools/test_resources.h"
 
 #include <algorithm>
 #include <cstdlib>

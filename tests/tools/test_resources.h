@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "rgb.h"
+#include "tools/rgb.h"
 
 std::filesystem::path committedResources();
 std::vector<std::uint8_t> readBytes(const std::filesystem::path& path);

@@ -4,9 +4,9 @@
 
 #include <map>
 
-#include "fsh_walker.h"
-#include "test_resources.h"
-#include "work_file_layout.h"
+#include "conversion/work_file_layout.h"
+#include "tests/tools/fsh_walker.h"
+#include "tests/tools/test_resources.h"
 
 namespace L = WorkFileLayout;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "win32_program_starter.h"
+#include "platform/win32/win32_program_starter.h"
 
 namespace {
 // What a started program's runtime makes of a command line: its arguments after the program.

@@ -1,6 +1,6 @@
 // The miniature DDE server. DDEML calls back on the thread that initialised the instance, so
 // everything DDE happens on the server's own thread; the test thread only waits and reads.
-#include "dde_test_server.h"
+#include "tests/win32/dde_test_server.h"
 
 namespace {
 // DDEML callbacks carry no context: one server per process is all the tests need.

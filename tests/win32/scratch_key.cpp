@@ -1,5 +1,5 @@
 // Test keys in the system's registry.
-#include "scratch_key.h"
+#include "tests/win32/scratch_key.h"
 
 namespace {
 bool keyExists(HKEY root, const std::string& path) {

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "dde_test_server.h"
+#include "tests/win32/dde_test_server.h"
 
 namespace {
 void append(const char* recordFile, const std::string& line) {

@@ -1,6 +1,6 @@
 // The system's open and save dialogs with the initial folders that jersey.cfg may hand them. A
 // helper thread cancels each dialog once it is up, as a user would.
-#include "win32_file_dialogs.h"
+#include "platform/win32/win32_file_dialogs.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

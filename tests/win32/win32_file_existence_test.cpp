@@ -1,5 +1,5 @@
 // The file-existence test against the system's file attributes.
-#include "win32_file_existence.h"
+#include "platform/win32/win32_file_existence.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -9,13 +9,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "call_log.h"
-#include "dde_test_server.h"
-#include "recording_message_box.h"
-#include "scratch_key.h"
-#include "system_info_tool.h"
-#include "url_opener.h"
-#include "win32_program_starter.h"
+#include "platform/system_info_tool.h"
+#include "platform/url_opener.h"
+#include "platform/win32/win32_program_starter.h"
+#include "tests/platform/call_log.h"
+#include "tests/platform/recording_message_box.h"
+#include "tests/win32/dde_test_server.h"
+#include "tests/win32/scratch_key.h"
 
 namespace fs = std::filesystem;
 

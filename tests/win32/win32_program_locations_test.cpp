@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "path_text.h"
-#include "program_folder_choice.h"
-#include "program_locations.h"
+#include "platform/common/path_text.h"
+#include "platform/common/program_folder_choice.h"
+#include "platform/program_locations.h"
 
 namespace fs = std::filesystem;
 

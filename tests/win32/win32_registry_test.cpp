@@ -1,13 +1,13 @@
 // The registry layer against the system's registry: the browser launcher's and the System Info
 // lookup's reads, with their own access masks and buffer sizes, of values this test stores.
-#include "win32_registry.h"
+#include "platform/win32/win32_registry.h"
 
 #include <gtest/gtest.h>
 
-#include "browser_launcher.h"
-#include "registry_error.h"
-#include "scratch_key.h"
-#include "system_info.h"
+#include "info/browser_launcher.h"
+#include "info/system_info.h"
+#include "platform/registry_error.h"
+#include "tests/win32/scratch_key.h"
 
 namespace {
 const std::string kKey = "VestrixRegistryTest";

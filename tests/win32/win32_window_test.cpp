@@ -1,6 +1,6 @@
 // The program's one window procedure: a failure that escapes a handler is told to the failure
 // reporter at the boundary and the window stays usable; a destroyed window lets go of its object.
-#include "win32_window.h"
+#include "platform/win32/win32_window.h"
 
 #include <gtest/gtest.h>
 

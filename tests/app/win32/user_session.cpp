@@ -19,9 +19,9 @@
 #include <thread>
 #include <vector>
 
-#include "path_text.h"
-#include "process_window.h"
-#include "win32_text.h"
+#include "platform/common/path_text.h"
+#include "platform/win32/win32_text.h"
+#include "tests/support/win32/process_window.h"
 
 namespace {
 using namespace std::chrono_literals;

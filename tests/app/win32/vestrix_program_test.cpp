@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <thread>
 
-#include "path_text.h"
-#include "process_window.h"
-#include "temp_folder.h"
-#include "win32_text.h"
+#include "platform/common/path_text.h"
+#include "platform/win32/win32_text.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/win32/process_window.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "preview_colours.h"
+#include "tests/cli/preview_colours.h"
 
 std::set<std::uint32_t> previewColours(const std::filesystem::path& png) {
     png_image image{};

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "run_program.h"
+#include "tests/cli/run_program.h"
 
 extern char** environ;
 

@@ -2,7 +2,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "system_reasons.h"
+#include "tests/cli/system_reasons.h"
 
 std::string missingFileReason() { return std::strerror(ENOENT); }
 std::string missingFolderReason() { return std::strerror(ENOENT); }

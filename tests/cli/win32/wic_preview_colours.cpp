@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "preview_colours.h"
+#include "tests/cli/preview_colours.h"
 
 namespace {
 // Releases a COM interface at the end of its scope.

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "run_program.h"
-#include "win32_program_starter.h"
-#include "win32_text.h"
+#include "platform/win32/win32_program_starter.h"
+#include "platform/win32/win32_text.h"
+#include "tests/cli/run_program.h"
 
 namespace {
 std::string slurp(const std::filesystem::path& path) {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "cli_fixture.h"
-#include "device_name.h"
-#include "path_text.h"
+#include "platform/common/path_text.h"
+#include "platform/device_name.h"
+#include "tests/cli/cli_fixture.h"
 
 TEST(DeviceName, TheNamesWindowsKeepsWhateverTheirCaseAndExtension) {
     const struct {

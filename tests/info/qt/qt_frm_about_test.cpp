@@ -1,6 +1,6 @@
 // The About window drawn by Qt: its controls in place, its keys, the etched separator, and the
 // System Info button reaching the logic.
-#include "qt_frm_about.h"
+#include "info/qt/qt_frm_about.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "fake_system_info_tool.h"
+#include "tests/platform/fake_system_info_tool.h"
 
 namespace {
 // A dialog counts as active for QWindow while its main window is: ask the application.

@@ -1,6 +1,6 @@
 // The splash window drawn by Qt: what it shows, which keys and clicks reach its logic, that it is
 // gone before the main window starts up, and that closing it ends the program.
-#include "qt_frm_splash.h"
+#include "info/qt/qt_frm_splash.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include <QTest>
 #include <functional>
 
-#include "fake_program_exit.h"
-#include "frm_splash_design.h"
-#include "immediate_exit.h"
-#include "qt_twips.h"
+#include "info/frm_splash_design.h"
+#include "platform/common/immediate_exit.h"
+#include "platform/qt/qt_twips.h"
+#include "tests/platform/fake_program_exit.h"
 
 namespace {
 struct Trigger {

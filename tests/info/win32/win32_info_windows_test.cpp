@@ -6,18 +6,18 @@
 
 #include <algorithm>
 
-#include "fake_program_exit.h"
-#include "fake_registry.h"
-#include "fake_system_info_tool.h"
-#include "frm_splash_design.h"
-#include "recording_program_starter.h"
-#include "win32_control_names.h"
-#include "win32_controls.h"
-#include "win32_frm_about.h"
-#include "win32_frm_splash.h"
-#include "win32_label_lines.h"
-#include "win32_twips.h"
-#include "win32_window_probe.h"
+#include "info/frm_splash_design.h"
+#include "info/win32/win32_frm_about.h"
+#include "info/win32/win32_frm_splash.h"
+#include "info/win32/win32_label_lines.h"
+#include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_twips.h"
+#include "tests/platform/fake_program_exit.h"
+#include "tests/platform/fake_registry.h"
+#include "tests/platform/fake_system_info_tool.h"
+#include "tests/platform/recording_program_starter.h"
+#include "tests/support/win32/win32_window_probe.h"
 
 using namespace Win32WindowProbe;
 

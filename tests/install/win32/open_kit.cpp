@@ -14,7 +14,7 @@
 #include <string>
 #include <thread>
 
-#include "process_window.h"
+#include "tests/support/win32/process_window.h"
 
 namespace {
 using namespace std::chrono_literals;

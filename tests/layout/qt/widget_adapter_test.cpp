@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "layout_scaler.h"
-#include "widget_layout_form.h"
+#include "layout/layout_scaler.h"
+#include "layout/qt/widget_layout_form.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QImage>
 #include <array>
 
-#include "layout_scaler.h"
-#include "qt_window_fixture.h"
-#include "web_addresses.h"
+#include "info/web_addresses.h"
+#include "layout/layout_scaler.h"
+#include "tests/support/qt/qt_window_fixture.h"
 
 using Form1Website = QtWindowTest;
 

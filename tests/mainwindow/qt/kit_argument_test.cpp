@@ -1,5 +1,5 @@
 // The kit named on the command line becomes the full path the Load command remembers.
-#include "kit_argument.h"
+#include "mainwindow/qt/kit_argument.h"
 
 #include <gtest/gtest.h>
 

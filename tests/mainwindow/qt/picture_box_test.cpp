@@ -1,5 +1,5 @@
 // The preview boxes: where a point at fractional coordinates lands, and what survives.
-#include "picture_box.h"
+#include "mainwindow/qt/picture_box.h"
 
 #include <gtest/gtest.h>
 

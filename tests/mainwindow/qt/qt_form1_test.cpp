@@ -13,14 +13,14 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "form1_design.h"
-#include "picture_box.h"
-#include "preview_boxes.h"
-#include "qt_form2.h"
-#include "qt_frm_about.h"
-#include "qt_twips.h"
-#include "qt_window_fixture.h"
-#include "web_addresses.h"
+#include "conversion/preview_boxes.h"
+#include "info/qt/qt_frm_about.h"
+#include "info/web_addresses.h"
+#include "mainwindow/form1_design.h"
+#include "mainwindow/qt/picture_box.h"
+#include "platform/qt/qt_twips.h"
+#include "skins/qt/qt_form2.h"
+#include "tests/support/qt/qt_window_fixture.h"
 
 class Form1Layout : public QtWindowTest {
 protected:

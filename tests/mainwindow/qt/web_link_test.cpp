@@ -3,10 +3,10 @@
 // is missing or finds no browser; System Info through the first system monitor on PATH.
 #include <QTest>
 
-#include "program_services.h"
-#include "qt_window_fixture.h"
-#include "stand_in_programs.h"
-#include "web_addresses.h"
+#include "info/web_addresses.h"
+#include "mainwindow/program_services.h"
+#include "tests/platform/stand_in_programs.h"
+#include "tests/support/qt/qt_window_fixture.h"
 
 class WebLink : public QtWindowTest {
 protected:

@@ -11,16 +11,16 @@
 #include <string_view>
 #include <vector>
 
-#include "form1_design.h"
-#include "preview_boxes.h"
-#include "program_folder_fixture.h"
-#include "web_addresses.h"
-#include "win32_control_names.h"
-#include "win32_form1.h"
-#include "win32_picture_box.h"
-#include "win32_skin_surface.h"
-#include "win32_twips.h"
-#include "win32_window_probe.h"
+#include "conversion/preview_boxes.h"
+#include "info/web_addresses.h"
+#include "mainwindow/form1_design.h"
+#include "mainwindow/win32/win32_form1.h"
+#include "mainwindow/win32/win32_picture_box.h"
+#include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_twips.h"
+#include "skins/win32/win32_skin_surface.h"
+#include "tests/support/program_folder_fixture.h"
+#include "tests/support/win32/win32_window_probe.h"
 
 using namespace Win32WindowProbe;
 

@@ -1,6 +1,6 @@
 // Skin Select drawn by Qt: its controls as its design table draws them, the keyboard at once, the
 // link's clicks, one window at a time.
-#include "qt_form2.h"
+#include "skins/qt/qt_form2.h"
 
 #include <QApplication>
 #include <QFile>
@@ -8,11 +8,11 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "form2_design.h"
-#include "qt_twips.h"
-#include "qt_window_fixture.h"
-#include "skin_test_support.h"
-#include "web_addresses.h"
+#include "info/web_addresses.h"
+#include "platform/qt/qt_twips.h"
+#include "skins/form2_design.h"
+#include "tests/skins/qt/skin_test_support.h"
+#include "tests/support/qt/qt_window_fixture.h"
 
 namespace {
 const QPoint kTopLeft(2, 2);

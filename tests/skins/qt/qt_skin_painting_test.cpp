@@ -6,12 +6,12 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
-#include "picture_box.h"
-#include "qt_skin_picture_reader.h"
-#include "qt_skin_surface.h"
-#include "qt_window_fixture.h"
-#include "skin_painting.h"
-#include "skin_test_support.h"
+#include "mainwindow/qt/picture_box.h"
+#include "skins/qt/qt_skin_picture_reader.h"
+#include "skins/qt/qt_skin_surface.h"
+#include "skins/skin_painting.h"
+#include "tests/skins/qt/skin_test_support.h"
+#include "tests/support/qt/qt_window_fixture.h"
 
 namespace {
 // Places in the client area that no control covers.

@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "qt_form1.h"
-#include "qt_skin_surface.h"
+#include "mainwindow/qt/qt_form1.h"
+#include "skins/qt/qt_skin_surface.h"
 
 /**
  * A picture of size in colour whose last column and row are edge, saved as PNG whatever the name

@@ -6,19 +6,19 @@
 #include <fstream>
 #include <iterator>
 
-#include "fake_message_boxes.h"
-#include "fake_program_location.h"
-#include "fake_skin_picture_reader.h"
-#include "fake_url_opener.h"
-#include "form2_design.h"
-#include "temp_folder.h"
-#include "web_addresses.h"
-#include "wic_skin_picture_reader.h"
-#include "win32_control_names.h"
-#include "win32_form2.h"
-#include "win32_skin_surface.h"
-#include "win32_twips.h"
-#include "win32_window_probe.h"
+#include "info/web_addresses.h"
+#include "platform/win32/win32_control_names.h"
+#include "platform/win32/win32_twips.h"
+#include "skins/form2_design.h"
+#include "skins/win32/wic_skin_picture_reader.h"
+#include "skins/win32/win32_form2.h"
+#include "skins/win32/win32_skin_surface.h"
+#include "tests/platform/fake_message_boxes.h"
+#include "tests/platform/fake_program_location.h"
+#include "tests/platform/fake_url_opener.h"
+#include "tests/support/fake_skin_picture_reader.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/win32/win32_window_probe.h"
 
 using namespace Win32WindowProbe;
 

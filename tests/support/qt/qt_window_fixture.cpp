@@ -1,5 +1,5 @@
 // The Qt main window on the test's program folder.
-#include "qt_window_fixture.h"
+#include "tests/support/qt/qt_window_fixture.h"
 
 MainWindowServices QtWindowTest::services() {
     const MainWindowServices& fake = m_fake.services;

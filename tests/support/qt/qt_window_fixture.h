@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "program_folder_fixture.h"
-#include "qt_form1.h"
-#include "qt_skin_picture_reader.h"
+#include "mainwindow/qt/qt_form1.h"
+#include "skins/qt/qt_skin_picture_reader.h"
+#include "tests/support/program_folder_fixture.h"
 
 class QtWindowTest : public ProgramFolderTest {
 protected:

@@ -1,5 +1,5 @@
 // Finding another program's windows by walking the desktop's top-level windows.
-#include "process_window.h"
+#include "tests/support/win32/process_window.h"
 
 HWND visibleWindowOf(DWORD process, const std::string& className, const std::string& title) {
     struct Search {
