@@ -8,9 +8,11 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
+#include <cstdio>
 #include <stdexcept>
 #include <vector>
 
+#include "platform/win32/win32_com_scope.h"
 #include "platform/win32/win32_error_text.h"
 #include "platform/win32/win32_text.h"
 
@@ -60,10 +62,14 @@ std::string Win32FileDialogs::chooseFolder(const std::string& title,
     using Microsoft::WRL::ComPtr;
     const auto check = [](HRESULT result) {
         if (FAILED(result)) {
+            char code[16];
+            std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(result));
             throw std::runtime_error("The folder picker could not be shown: " +
-                                     win32ErrorText(static_cast<DWORD>(result)));
+                                     win32ErrorText(static_cast<DWORD>(result)) + " (" + code +
+                                     ")");
         }
     };
+    const Win32ComScope com;
     ComPtr<IFileOpenDialog> dialog;
     check(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
                            IID_PPV_ARGS(&dialog)));

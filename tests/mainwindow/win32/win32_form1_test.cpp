@@ -420,12 +420,16 @@ TEST_F(Win32Form1Test, EscapeStopsAFolderConversionWhileCancelIsShown) {
     const std::string jerseys = path("jerseys");
     m_fake.dialogs.folderAnswers = {kits, jerseys};
     m_fake.messages.answers = {MessageAnswer::No};
+    // On screen, as the user has it: the focus goes to Cancel while it is there, then to Load.
+    m_window->show();
     g_escapeWindow = m_window.get();
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, pressEscapeWhenCancelAppears, nullptr,
                                    GetCurrentThreadId());
     command("ConvertFolderMenu");
     UnhookWindowsHookEx(hook);
+    EXPECT_EQ(GetFocus(), control("CancelFolder"));
     serveUntilSummary();
+    EXPECT_EQ(GetFocus(), control("Command1"));
     ASSERT_EQ(m_fake.messages.shown.size(), 1u);
     EXPECT_TRUE(m_fake.messages.shown[0].text.starts_with(
         "0 of 3 kits converted into " + jerseys + "\nCancelled: 3 kits were not converted."))
