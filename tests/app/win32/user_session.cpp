@@ -10,7 +10,8 @@
 // Exit status 0 when every step happened; the caller compares TARGET with the expected jersey and
 // JERSEYS_FOLDER with what vestrix-convert makes of KITS_FOLDER.
 #include <windows.h>
-// shellapi.h needs windows.h first.
+// commctrl.h and shellapi.h need windows.h first.
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <chrono>
@@ -189,7 +190,16 @@ void convertFolder(const Session& session, HWND main, const Paths& paths) {
                      "Convert a Folder: the folder of FIFA 99 kits", "folder-picker");
     answerFileDialog(session, paths.jerseysFolder, "jerseys folder",
                      "Convert a Folder: the folder for the FIFA 2000 jerseys");
-    screenshot(session, "folder-run");  // Cancel and the bar counting kits, on a large folder
+    if (!session.screenshots.empty()) {
+        // Cancel and the bar a third of the way through a large folder (a small one ends first).
+        HWND bar = FindWindowExW(main, nullptr, L"msctls_progress32", nullptr);
+        waitFor("the folder conversion to get under way", [&] {
+            if (findWindow(session, "#32770", "Convert a Folder")) return true;
+            const LRESULT kits = SendMessageW(bar, PBM_GETRANGE, FALSE, 0);
+            return kits > 90 && SendMessageW(bar, PBM_GETPOS, 0, 0) * 3 >= kits;
+        });
+        screenshot(session, "folder-run");
+    }
     // No: Explorer stays closed.
     const std::string summary =
         answerMessageBox(session, "Convert a Folder", "folder-summary", 'N');
