@@ -182,3 +182,14 @@ TEST_F(StartSysInfoTest, AToolThatCannotBeStartedGivesTheMessage) {
     startSysInfo();
     EXPECT_EQ(m_log, CallLog{"message System Information Is Unavailable At This Time"});
 }
+
+TEST(Win32ProgramStarterTest, AFolderThatIsNotThereIsNotShownAndTheMessageNamesIt) {
+    const std::string folder = "C:\\Кубок " + std::to_string(GetCurrentProcessId()) + "\\jerseys";
+    std::string message;
+    try {
+        Win32ProgramStarter().showFolder(folder, [](const std::string&) {});
+    } catch (const ProgramStartError& error) {
+        message = error.what();
+    }
+    EXPECT_NE(message.find(folder), std::string::npos) << message;
+}
