@@ -1,6 +1,6 @@
 // The browser launcher and the System Info button end to end on the system's services: the
 // registry names a stand-in program (test_browser.cpp), started through CreateProcess, talked to
-// through DDEML. Only the message box is the tests' own.
+// through DDEML. Only the message box is the tests' own. And a folder to show that is not there.
 #include <gtest/gtest.h>
 #include <windows.h>
 
