@@ -29,6 +29,7 @@ struct QuietServices : FileDialogs,
                        SystemInfoTool {
     std::string openFileName(const std::string&) override { return jersey; }
     std::string saveFileName(const std::string&) override { return {}; }
+    std::string chooseFolder(const std::string&, const std::string&) override { return {}; }
     MessageAnswer show(const std::string&, const std::string&, MessageButtons,
                        MessageAnswer) override {
         ++messages;
@@ -39,6 +40,7 @@ struct QuietServices : FileDialogs,
     void startCommandLine(const std::string&) override {}
     void showTextFile(const std::string&, ViewerFailed) override {}
     void showWebPage(const std::string&, ViewerFailed) override {}
+    void showFolder(const std::string&, ViewerFailed) override {}
     std::string programFolder() const override { return folder; }
     ProgramLocations locations() const override { return {}; }
     void openUrl(const std::string&) override {}
