@@ -39,14 +39,15 @@ TEST_F(Form1Website, OpensTheHomePageAndLeavesEveryPixelInPlace) {
     EXPECT_EQ(registry.FormRecords()[0].Name, "Form1");
     EXPECT_EQ(registry.FormRecords()[0].ScaleWidth, 6915);
     EXPECT_EQ(registry.FormRecords()[0].ScaleHeight, 5610);
-    ASSERT_EQ(registry.ControlCount(), 13 + 11);
+    ASSERT_EQ(registry.ControlCount(), 14 + 12);
     const auto& records = registry.ControlRecords();
     EXPECT_EQ(records[0].Name, "Command1");
     EXPECT_EQ((std::array{records[0].Left, records[0].Top, records[0].Width, records[0].Height}),
               (std::array{120, 2400, 1935, 375}));
-    EXPECT_EQ(records[9].Name + std::to_string(records[9].Index), "Picture17");
-    EXPECT_EQ(records[13].Name, "FileMenu");
-    const GeometryRecord& visitRecord = records[23];
+    EXPECT_EQ(records[2].Name, "CancelFolder");
+    EXPECT_EQ(records[10].Name + std::to_string(records[10].Index), "Picture17");
+    EXPECT_EQ(records[14].Name, "FileMenu");
+    const GeometryRecord& visitRecord = records[25];
     EXPECT_EQ(visitRecord.Name, "visitwebsiteMenu");
     EXPECT_EQ(visitRecord.Left + visitRecord.Top + visitRecord.Width + visitRecord.Height, 0);
 }

@@ -169,10 +169,13 @@ TEST_F(Form1Layout, AKitDroppedOnTheWindowIsLoadedAsIfOpened) {
         QTest::qWait(0);  // the load runs once the drop has ended
         return enter.isAccepted();
     };
-    // Folders, remote files and several files at once are refused before anything happens.
-    EXPECT_FALSE(drop({url(m_dir.path().string())}));
+    // A web link is refused before anything happens; a folder and several kits are converted as
+    // a folder is: the picker for the jerseys comes (cancelled here).
     EXPECT_FALSE(drop({QUrl(QStringLiteral("https://www.tavrimel.example/kit.fsh"))}));
-    EXPECT_FALSE(drop({url(jersey), url(other)}));
+    m_fake.dialogs.folderAnswers = {"", ""};
+    EXPECT_TRUE(drop({url(m_dir.path().string())}));
+    EXPECT_TRUE(drop({url(jersey), url(other)}));
+    EXPECT_EQ(m_fake.dialogs.folderPickers.size(), 2u);
     EXPECT_EQ(read(path("pk001.fsh")), templateBytes());
 
     EXPECT_TRUE(drop({url(jersey)}));
