@@ -14,12 +14,12 @@
 #include "conversion/preview_boxes.h"
 #include "info/win32/win32_frm_about.h"
 #include "layout/win32/win32_layout_form.h"
-#include "mainwindow/dropped_kit.h"
 #include "mainwindow/form1_design.h"
 #include "mainwindow/win32/win32_picture_box.h"
 #include "platform/win32/win32_control_names.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_dpi.h"
+#include "platform/win32/win32_posted_tasks.h"
 #include "platform/win32/win32_text.h"
 #include "skins/win32/win32_form2.h"
 #include "skins/win32/win32_skin_surface.h"
@@ -33,8 +33,9 @@ constexpr ULONGLONG kProgressPaintMs = 40;
 // painted on its background stays behind them.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_ACCEPTFILES;
-// A kit from the command line or dropped on the window, loaded from the message loop.
-constexpr UINT kLoadPending = WM_APP + 1;
+// Word of a task posted to the window: a kit to load once the window stands, a folder
+// conversion's progress and end.
+constexpr UINT kRunPosted = WM_APP + 1;
 // The command numbers WM_COMMAND brings: the buttons by their place in the design, the menu
 // entries one after another, menu by menu. Clear of IDOK and IDCANCEL, which the dialog keys
 // Enter and Escape send.
@@ -81,6 +82,34 @@ void nameMenuItem(HMENU menu, UINT position, const char* name) {
     SetMenuItemInfoW(menu, position, TRUE, &item);
 }
 
+/** The window's controls and menu entries by the names the design gives them. */
+std::string_view nameOf(Form1View::Control control) {
+    using Control = Form1View::Control;
+    switch (control) {
+        case Control::Command1:
+            return kCommand1.name;
+        case Control::Command2:
+            return kCommand2.name;
+        case Control::openfifa99menu:
+            return "openfifa99menu";
+        case Control::Savefifa2000menu:
+            return "Savefifa2000menu";
+        case Control::ConvertFolderMenu:
+            return "ConvertFolderMenu";
+        case Control::ExitMenu:
+            return "ExitMenu";
+        case Control::color64:
+            return "color64";
+        case Control::LoadSkinMenu:
+            return "LoadSkinMenu";
+        case Control::CancelFolder:
+            return kCancelFolder.name;
+        case Control::Text1:
+            return kText1.name;
+    }
+    return {};
+}
+
 HICON loadIcon(const wchar_t* name, int size) {
     return static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -95,6 +124,7 @@ Win32Form1::Win32Form1(const MainWindowServices& services)
            frameAround(nullptr, kWindow.clientWidthTwips, kWindow.clientHeightTwips, kStyle,
                        kExStyle, true),
            nullptr, m_menu);
+    m_posted = std::make_unique<Win32PostedTasks>(handle(), kRunPosted);
     setIcons();
     Win32ControlNames::set(handle(), "Form1");
     SetPropW(handle(), L"VestrixDialogKeys", handle());
@@ -110,6 +140,7 @@ Win32Form1::Win32Form1(const MainWindowServices& services)
 }
 
 Win32Form1::~Win32Form1() {
+    endBackgroundWork();
     if (m_accelerators) DestroyAcceleratorTable(m_accelerators);
     for (HICON icon : m_icons) {
         if (icon) DestroyIcon(icon);
@@ -144,7 +175,6 @@ HMENU Win32Form1::buildMenus() {
         for (const MenuEntry& entry : menu.entries) {
             AppendMenuW(popup, MF_STRING, command, wideText(menuText(entry)).c_str());
             nameMenuItem(popup, static_cast<UINT>(GetMenuItemCount(popup) - 1), entry.name);
-            if (entry.click == &Form1::Command2_Click) m_saveMenu = command;
             if (entry.click == &Form1::color64_Click) m_color64 = command;
             ++command;
         }
@@ -205,12 +235,18 @@ void Win32Form1::show() {
 
 bool Win32Form1::translateAccelerator(MSG& message) {
     if (!handle() || GetAncestor(message.hwnd, GA_ROOT) != handle()) return false;
+    // Escape stops a folder conversion, wherever the focus is: the commands that might have had
+    // it are greyed out meanwhile. A key with nothing in focus comes as a system key.
+    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
+        message.wParam == VK_ESCAPE && IsWindowVisible(m_cancelFolder)) {
+        m_logic.CancelFolder_Click();
+        return true;
+    }
     return TranslateAcceleratorW(handle(), m_accelerators, &message) != 0;
 }
 
 void Win32Form1::loadLater(const std::string& path) {
-    m_pendingLoad = path;
-    PostMessageW(handle(), kLoadPending, 0, 0);
+    postToWindow([this, path] { m_logic.loadJersey(path); });
 }
 
 LRESULT Win32Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -244,12 +280,13 @@ LRESULT Win32Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DROPFILES:
             dropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
-        case kLoadPending: {
-            const std::string path = std::move(m_pendingLoad);
-            m_pendingLoad.clear();
-            if (!path.empty()) m_logic.loadJersey(path);
+        case kRunPosted:
+            m_posted->runNext();
             return 0;
-        }
+        case WM_CLOSE:
+            // A folder being converted stops after the kits under way; the window then goes.
+            m_logic.CancelFolder_Click();
+            break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -278,29 +315,53 @@ void Win32Form1::dropFiles(HDROP drop) {
         paths.push_back(utf8Text(path));
     }
     DragFinish(drop);
-    const std::string kit = droppedKit(paths);
-    // The file manager waits for the drop to end: load once it has.
-    if (!kit.empty()) loadLater(kit);
+    // One kit loads; several, or a folder, are converted into a folder the user picks. The file
+    // manager waits for the drop to end: the logic takes it once it has.
+    postToWindow([this, paths] { m_logic.filesDropped(paths); });
 }
 
 void Win32Form1::setEnabled(Control control, bool enabled) {
-    if (control == Control::Command2) EnableWindow(m_command2, enabled ? TRUE : FALSE);
-    if (control == Control::Savefifa2000menu) {
-        EnableMenuItem(m_menu, m_saveMenu, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    const std::string_view name = nameOf(control);
+    if (HWND window = Win32ControlNames::find(handle(), name)) {
+        // A button greyed out with the focus would leave the keys nowhere: the window keeps them.
+        if (!enabled && GetFocus() == window) SetFocus(handle());
+        EnableWindow(window, enabled ? TRUE : FALSE);
+        // Load is back after a folder conversion: it takes the focus the run's Cancel had.
+        if (enabled && control == Control::Command1 && GetFocus() == handle()) SetFocus(window);
     }
+    forEachMenuEntry([&](const MenuEntry& entry, WORD command) {
+        if (entry.name == name) {
+            EnableMenuItem(m_menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        }
+    });
 }
 
 void Win32Form1::setVisible(Control control, bool visible) {
-    if (control == Control::CancelFolder) ShowWindow(m_cancelFolder, visible ? SW_SHOW : SW_HIDE);
+    if (control != Control::CancelFolder) return;
+    if (!visible && GetFocus() == m_cancelFolder) SetFocus(handle());
+    ShowWindow(m_cancelFolder, visible ? SW_SHOW : SW_HIDE);
+    // Space and Enter press Cancel too, as in any window that shows progress.
+    if (visible && GetFocus() == handle()) SetFocus(m_cancelFolder);
 }
 
 void Win32Form1::setProgressMaximum(int maximum) {
     SendMessageW(m_progressBar1, PBM_SETRANGE32, 0, maximum);
 }
 
-void Win32Form1::runInBackground(std::function<void()> work) { work(); }
+void Win32Form1::runInBackground(std::function<void()> work) {
+    if (m_worker.joinable()) m_worker.join();  // the last run's thread, ended already
+    m_worker = std::thread(std::move(work));
+}
 
-void Win32Form1::postToWindow(std::function<void()> task) { task(); }
+void Win32Form1::postToWindow(std::function<void()> task) { m_posted->post(std::move(task)); }
+
+void Win32Form1::endBackgroundWork() {
+    if (!m_worker.joinable()) return;
+    m_logic.CancelFolder_Click();
+    m_worker.join();
+}
+
+void Win32Form1::destroyed() { m_posted->stop(); }
 
 void Win32Form1::setChecked(Control control, bool checked) {
     if (control == Control::color64) {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "mainwindow/form1.h"
 #include "mainwindow/form1_design.h"
@@ -14,6 +16,7 @@ class Win32Form2;
 class Win32FrmAbout;
 class Win32LayoutForm;
 class Win32PictureBox;
+class Win32PostedTasks;
 class Win32SkinSurface;
 
 /**
@@ -21,7 +24,8 @@ class Win32SkinSurface;
  * entry to the logic, and draws what the logic asks. The logic's start-up runs in the
  * constructor, with the window still hidden; when it ends the program the window must not be
  * shown. Closing the window ends the program's message loop. The message loop gives it the dialog
- * keys: Tab goes from button to button, Space presses the one in focus.
+ * keys: Tab goes from button to button, Space presses the one in focus. A folder conversion runs
+ * on a thread of its own; what it reports reaches the window through its message queue.
  */
 class Win32Form1 : public Win32Window, private Form1View {
 public:
@@ -29,7 +33,10 @@ public:
     ~Win32Form1() override;
 
     void show();
-    /** The window's shortcuts (Ctrl+O...), for a message meant for it or its controls. */
+    /**
+     * The window's shortcuts (Ctrl+O...) and, while a folder is converted, Escape for Cancel: for
+     * a message meant for it or its controls.
+     */
     bool translateAccelerator(MSG& message);
     /** Loads path from the message loop, once the window is drawn, as if the open dialog named it.
      */
@@ -42,6 +49,7 @@ public:
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void dpiChanged() override;
+    void destroyed() override;
 
 private:
     void buildControls();
@@ -52,6 +60,8 @@ private:
     HMENU buildMenus();
     void command(WORD id);
     void dropFiles(HDROP drop);
+    /** Cancels a folder conversion and waits for its thread. */
+    void endBackgroundWork();
 
     // Form1View
     void setEnabled(Control control, bool enabled) override;
@@ -74,7 +84,6 @@ private:
     MainWindowServices m_services;
     HACCEL m_accelerators = nullptr;
     HMENU m_menu = nullptr;
-    WORD m_saveMenu = 0;  // Savefifa2000menu's command number
     WORD m_color64 = 0;
     HICON m_icons[2] = {nullptr, nullptr};
     std::unique_ptr<Win32SkinSurface> m_surface;
@@ -88,6 +97,8 @@ private:
     HWND m_progressBar1 = nullptr;
     HWND m_text1 = nullptr;
     ULONGLONG m_progressPainted = 0;
-    std::string m_pendingLoad;
+    /** A folder conversion's; joined before the logic goes. */
+    std::thread m_worker;
+    std::unique_ptr<Win32PostedTasks> m_posted;
     Form1 m_logic;  // last: it talks to the controls above
 };

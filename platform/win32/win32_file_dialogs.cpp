@@ -1,13 +1,19 @@
-// GetOpenFileNameW and GetSaveFileNameW, with nothing set but the initial folder.
+// GetOpenFileNameW and GetSaveFileNameW, with nothing set but the initial folder; the common item
+// dialog picking folders.
 #include "platform/win32/win32_file_dialogs.h"
 
 #include <windows.h>
-// commdlg.h needs windows.h first.
+// commdlg.h, shobjidl.h and wrl/client.h need windows.h first.
 #include <commdlg.h>
+#include <shobjidl.h>
+#include <wrl/client.h>
 
+#include <cstdio>
 #include <stdexcept>
 #include <vector>
 
+#include "platform/win32/win32_com_scope.h"
+#include "platform/win32/win32_error_text.h"
 #include "platform/win32/win32_text.h"
 
 namespace {
@@ -51,6 +57,45 @@ std::string Win32FileDialogs::saveFileName(const std::string& initialPath) {
     return askFileName(Kind::Save, initialPath);
 }
 
-std::string Win32FileDialogs::chooseFolder(const std::string&, const std::string&, FolderKind) {
-    return {};
+std::string Win32FileDialogs::chooseFolder(const std::string& title,
+                                           const std::string& initialFolder, FolderKind) {
+    using Microsoft::WRL::ComPtr;
+    const auto check = [](HRESULT result) {
+        if (FAILED(result)) {
+            char code[16];
+            std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(result));
+            throw std::runtime_error("The folder picker could not be shown: " +
+                                     win32ErrorText(static_cast<DWORD>(result)) + " (" + code +
+                                     ")");
+        }
+    };
+    const Win32ComScope com;
+    ComPtr<IFileOpenDialog> dialog;
+    check(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
+                           IID_PPV_ARGS(&dialog)));
+    // Folders only, and only those on a disk: the kits are read and the jerseys written through
+    // plain paths. The program's current folder stays where it was. A folder for new jerseys is
+    // made with the picker's own New folder command: the picker returns only folders that exist.
+    FILEOPENDIALOGOPTIONS options = 0;
+    check(dialog->GetOptions(&options));
+    check(dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST |
+                             FOS_NOCHANGEDIR));
+    check(dialog->SetTitle(wideText(title).c_str()));
+    // A folder that has gone since it was last chosen leaves the picker where it likes.
+    ComPtr<IShellItem> start;
+    if (!initialFolder.empty() &&
+        SUCCEEDED(SHCreateItemFromParsingName(wideText(initialFolder).c_str(), nullptr,
+                                              IID_PPV_ARGS(&start)))) {
+        check(dialog->SetFolder(start.Get()));
+    }
+    const HRESULT shown = dialog->Show(GetActiveWindow());
+    if (shown == HRESULT_FROM_WIN32(ERROR_CANCELLED)) return {};
+    check(shown);
+    ComPtr<IShellItem> chosen;
+    check(dialog->GetResult(&chosen));
+    wchar_t* path = nullptr;
+    check(chosen->GetDisplayName(SIGDN_FILESYSPATH, &path));
+    const std::string folder = utf8Text(path);
+    CoTaskMemFree(path);
+    return folder;
 }

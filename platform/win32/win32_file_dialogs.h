@@ -1,4 +1,5 @@
-// The real open and save dialogs on Windows: the common dialogs of comdlg32.
+// The real open and save dialogs on Windows, the common dialogs of comdlg32, and the folder picker,
+// the common item dialog picking folders.
 #pragma once
 
 #include "platform/file_dialogs.h"

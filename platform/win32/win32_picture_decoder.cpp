@@ -5,23 +5,10 @@
 
 #include <cstring>
 
+#include "platform/win32/win32_com_scope.h"
 #include "platform/win32/win32_text.h"
 
 namespace {
-/** COM for the calling thread, for as long as one decoding runs. */
-class ComScope {
-public:
-    ComScope() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(m_result)) CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT m_result;
-};
-
 template <class Interface>
 class ComPointer {
 public:
@@ -44,7 +31,7 @@ namespace Win32PictureDecoder {
 
 std::optional<Picture> decode(std::span<const std::uint8_t> bytes) {
     if (bytes.empty() || bytes.size() > MAXDWORD) return std::nullopt;
-    const ComScope com;
+    const Win32ComScope com;
     ComPointer<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IWICImagingFactory, reinterpret_cast<void**>(factory.out())))) {

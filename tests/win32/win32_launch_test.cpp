@@ -1,6 +1,6 @@
 // The browser launcher and the System Info button end to end on the system's services: the
 // registry names a stand-in program (test_browser.cpp), started through CreateProcess, talked to
-// through DDEML. Only the message box is the tests' own.
+// through DDEML. Only the message box is the tests' own. And a folder to show that is not there.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -181,4 +181,15 @@ TEST_F(StartSysInfoTest, AToolThatCannotBeStartedGivesTheMessage) {
     ASSERT_TRUE(m_tool.setString("", "PATH", (m_folder / "missing.exe").string()));
     startSysInfo();
     EXPECT_EQ(m_log, CallLog{"message System Information Is Unavailable At This Time"});
+}
+
+TEST(Win32ProgramStarterTest, AFolderThatIsNotThereIsNotShownAndTheMessageNamesIt) {
+    const std::string folder = "C:\\Кубок " + std::to_string(GetCurrentProcessId()) + "\\jerseys";
+    std::string message;
+    try {
+        Win32ProgramStarter().showFolder(folder, [](const std::string&) {});
+    } catch (const ProgramStartError& error) {
+        message = error.what();
+    }
+    EXPECT_NE(message.find(folder), std::string::npos) << message;
 }

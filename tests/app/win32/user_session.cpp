@@ -1,13 +1,17 @@
 // Uses vestrix.exe as a user would, through its real windows, dialogs and message boxes, with
 // keys sent as the keyboard sends them (Wine with a display, Xvfb in the tests): dismiss the
 // splash with a key, Load a kit through the open dialog (its Windows path typed, then Enter), Save
-// through the save dialog, answer "Jersey Saved !", Exit. With a screenshot folder it also opens
-// Skin Select and About on the way and saves what the screen shows at each step as a bitmap.
+// through the save dialog, answer "Jersey Saved !", convert a folder of kits (Ctrl+Shift+O, both
+// folders typed into the pickers, the summary answered No), Exit. With a screenshot folder it also
+// opens Skin Select and About on the way and saves what the screen shows at each step as a bitmap.
 //
-// usage: vestrix-user-session PROGRAM_FOLDER KIT TARGET [SCREENSHOT_FOLDER]
-// Exit status 0 when every step happened; the caller compares TARGET with the expected jersey.
+// usage: vestrix-user-session PROGRAM_FOLDER KIT TARGET KITS_FOLDER JERSEYS_FOLDER
+//            [SCREENSHOT_FOLDER]
+// Exit status 0 when every step happened; the caller compares TARGET with the expected jersey and
+// JERSEYS_FOLDER with what vestrix-convert makes of KITS_FOLDER.
 #include <windows.h>
-// shellapi.h needs windows.h first.
+// commctrl.h and shellapi.h need windows.h first.
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <chrono>
@@ -32,6 +36,10 @@ struct Session {
     DWORD processId = 0;
     HANDLE process = nullptr;
     std::string screenshots;
+};
+
+struct Paths {
+    std::string program, kit, target, kitsFolder, jerseysFolder;
 };
 
 std::string text(HWND window) {
@@ -93,6 +101,11 @@ void pressWithControl(WORD virtualKey) {
               key(VK_CONTROL, true)});
 }
 
+void pressWithControlShift(WORD virtualKey) {
+    sendKeys({key(VK_CONTROL, false), key(VK_SHIFT, false), key(virtualKey, false),
+              key(virtualKey, true), key(VK_SHIFT, true), key(VK_CONTROL, true)});
+}
+
 /** Types text as characters, as an input method would: Cyrillic and Japanese as well. */
 void type(const std::string& characters) {
     std::vector<INPUT> keys;
@@ -142,28 +155,62 @@ void screenshot(const Session& session, const std::string& name) {
     out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
 }
 
-/** A common dialog of the program: the path typed into its file name, then Enter. */
-void answerFileDialog(const Session& session, const std::string& path, const char* step) {
-    HWND dialog = waitForWindow(session, "#32770");
-    std::printf("%s dialog: %s\n", step, text(dialog).c_str());
+/**
+ * A common dialog of the program (with this title, when one is given): the path typed where the
+ * focus is when it opens, its file or folder name, then Enter.
+ */
+void answerFileDialog(const Session& session, const std::string& path, const std::string& step,
+                      const std::string& title = {}, const std::string& screenshotName = {}) {
+    HWND dialog = waitForWindow(session, "#32770", title);
+    std::printf("%s dialog: %s\n", step.c_str(), text(dialog).c_str());
+    if (!screenshotName.empty()) screenshot(session, screenshotName);
     type(path);
     press(VK_RETURN);
-    waitFor(std::string(step) + " dialog to close", [&] { return !IsWindow(dialog); });
+    waitFor(step + " dialog to close", [&] { return !IsWindow(dialog); });
 }
 
-/** The message box the program shows under this title: its text, once Enter has closed it. */
+/**
+ * The message box the program shows under this title: its text, once the answer key (Enter for
+ * the default button, N for No) has closed it.
+ */
 std::string answerMessageBox(const Session& session, const std::string& title,
-                             const std::string& screenshotName = {}) {
+                             const std::string& screenshotName = {}, WORD answer = VK_RETURN) {
     HWND box = waitForWindow(session, "#32770", title);
     const std::string message = text(GetDlgItem(box, 0xFFFF));  // the box's text
     if (!screenshotName.empty()) screenshot(session, screenshotName);
-    press(VK_RETURN);
+    press(answer);
     waitFor("the message box to close", [&] { return !IsWindow(box); });
     return message;
 }
 
-void run(Session& session, const std::string& folder, const std::string& kit,
-         const std::string& target) {
+void convertFolder(const Session& session, HWND main, const Paths& paths) {
+    SetForegroundWindow(main);
+    pressWithControlShift('O');
+    answerFileDialog(session, paths.kitsFolder, "kits folder",
+                     "Convert a Folder: the folder of FIFA 99 kits", "folder-picker");
+    answerFileDialog(session, paths.jerseysFolder, "jerseys folder",
+                     "Convert a Folder: the folder for the FIFA 2000 jerseys");
+    if (!session.screenshots.empty()) {
+        // Cancel and the bar a third of the way through a large folder (a small one ends first).
+        HWND bar = FindWindowExW(main, nullptr, L"msctls_progress32", nullptr);
+        waitFor("the folder conversion to get under way", [&] {
+            if (findWindow(session, "#32770", "Convert a Folder")) return true;
+            const LRESULT kits = SendMessageW(bar, PBM_GETRANGE, FALSE, 0);
+            return kits > 90 && SendMessageW(bar, PBM_GETPOS, 0, 0) * 3 >= kits;
+        });
+        screenshot(session, "folder-run");
+    }
+    // No: Explorer stays closed.
+    const std::string summary =
+        answerMessageBox(session, "Convert a Folder", "folder-summary", 'N');
+    std::printf("summary: %s\n", summary.c_str());
+    if (summary.find(" kits converted into " + paths.jerseysFolder) == std::string::npos) {
+        throw std::runtime_error("the folder conversion said: " + summary);
+    }
+}
+
+void run(Session& session, const Paths& paths) {
+    const std::string& folder = paths.program;
     const std::string program = folder + "\\vestrix.exe";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -185,7 +232,7 @@ void run(Session& session, const std::string& folder, const std::string& kit,
     if (IsWindow(splash) && IsWindowVisible(splash)) throw std::runtime_error("the splash stayed");
 
     pressWithControl('O');
-    answerFileDialog(session, kit, "open");
+    answerFileDialog(session, paths.kit, "open");
     HWND save = childWithText(main, "Save FIFA2000 jersey");
     waitFor("the load to enable Save", [&] {
         if (HWND box = findWindow(session, "#32770")) {
@@ -213,9 +260,11 @@ void run(Session& session, const std::string& folder, const std::string& kit,
     }
 
     pressWithControl('S');
-    answerFileDialog(session, target, "save");
+    answerFileDialog(session, paths.target, "save");
     const std::string saved = answerMessageBox(session, "Tavrimel", "message");
     if (saved != "Jersey Saved !") throw std::runtime_error("the save said: " + saved);
+
+    convertFolder(session, main, paths);
 
     pressWithControl('X');
     if (WaitForSingleObject(session.process, 30000) != WAIT_OBJECT_0) {
@@ -231,16 +280,18 @@ int main() {
     std::vector<std::string> argv;
     for (int i = 0; wide && i < argc; ++i) argv.push_back(utf8Text(wide[i]));
     LocalFree(wide);
-    if (argc < 4) {
+    if (argc < 6) {
         std::fprintf(stderr,
-                     "usage: vestrix-user-session PROGRAM_FOLDER KIT TARGET [SCREENSHOTS]\n");
+                     "usage: vestrix-user-session PROGRAM_FOLDER KIT TARGET KITS_FOLDER "
+                     "JERSEYS_FOLDER [SCREENSHOTS]\n");
         return 2;
     }
     Session session;
-    if (argc > 4) session.screenshots = argv[4];
+    if (argc > 6) session.screenshots = argv[6];
     try {
-        run(session, argv[1], argv[2], argv[3]);
-        std::printf("loaded %s, saved %s, exited\n", argv[2].c_str(), argv[3].c_str());
+        run(session, Paths{argv[1], argv[2], argv[3], argv[4], argv[5]});
+        std::printf("loaded %s, saved %s, converted %s into %s, exited\n", argv[2].c_str(),
+                    argv[3].c_str(), argv[4].c_str(), argv[5].c_str());
         return 0;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "user session: %s\n", failure.what());

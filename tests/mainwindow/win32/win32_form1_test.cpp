@@ -1,6 +1,7 @@
 // The main window drawn with the Win32 API: its controls and menus as its design table draws them
 // (at 96 dpi and on a display scaled to 200 %), its clicks, shortcuts and drops reaching the logic,
-// the previews and the skin on the right pixels, and the layout scaler over the real window.
+// the previews and the skin on the right pixels, the layout scaler over the real window, and a
+// folder converted on a thread of its own while the window serves its messages.
 #include <gtest/gtest.h>
 #include <windows.h>
 // shlobj.h needs windows.h first.
@@ -8,6 +9,9 @@
 
 #include <array>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +20,7 @@
 #include "mainwindow/form1_design.h"
 #include "mainwindow/win32/win32_form1.h"
 #include "mainwindow/win32/win32_picture_box.h"
+#include "platform/common/path_text.h"
 #include "platform/win32/win32_control_names.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_twips.h"
@@ -81,6 +86,40 @@ protected:
     }
     void command(std::string_view menuEntry) {
         SendMessageW(m_window->handle(), WM_COMMAND, menuCommand(menuEntry), 0);
+    }
+    /** A key pressed with these keys held, as the message loop hands it to the window. */
+    bool pressKey(WORD key, std::initializer_list<BYTE> held = {}) {
+        BYTE keys[256] = {};
+        for (const BYTE down : held) keys[down] = 0x80;
+        SetKeyboardState(keys);
+        MSG message{control("Command1"), WM_KEYDOWN, key, 1, 0, {}};
+        const bool taken = m_window->translateAccelerator(message);
+        SetKeyboardState(std::array<BYTE, 256>{}.data());
+        return taken;
+    }
+    /** Shown in the window, which itself stays hidden in the tests. */
+    static bool shown(HWND control) {
+        return (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+    }
+    /** A folder of kits (name in UTF-8): two whole ones, one of them further down, one damaged. */
+    std::string kitsFolder(const std::string& name) {
+        const std::filesystem::path folder = m_dir.path() / toPath(name);
+        std::filesystem::create_directories(folder / "nested");
+        for (const auto& [kit, bytes] : {std::pair{"a.fsh", jerseyBytes()},
+                                         {"nested/b.fsh", jerseyBytes()},
+                                         {"broken.fsh", std::string("SHPI")}}) {
+            std::ofstream(folder / kit, std::ios::binary) << bytes;
+        }
+        return pathText(folder);
+    }
+    /** Serves the window's messages as the message loop would, until the run's summary is up. */
+    void serveUntilSummary() {
+        const ULONGLONG giveUp = GetTickCount64() + 60000;
+        while (m_fake.messages.shown.empty()) {
+            ASSERT_LT(GetTickCount64(), giveUp) << "the folder conversion never ended";
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            pumpMessages();
+        }
     }
 
     std::unique_ptr<Win32Form1> m_window;
@@ -324,4 +363,118 @@ TEST_F(Win32Form1Test, VisitOurWebsiteScalesTheControlsToTheWindowsClientArea) {
     // pixels, width 990 -> 1475 -> 98.
     EXPECT_EQ(place(control("Picture1", 4)), (Place{215, 24, 98, 66}));
     EXPECT_TRUE(m_fake.messages.shown.empty()) << m_fake.messages.shown.front().text;
+}
+
+TEST_F(Win32Form1Test, AFolderConvertsWhileTheWindowServesItsMessagesWithOnlyCancelOffered) {
+    const std::string kits = kitsFolder("kits");
+    const std::string jerseys = path("jerseys");
+    m_fake.dialogs.folderAnswers = {kits, jerseys};
+    m_fake.messages.answers = {MessageAnswer::No};
+    EXPECT_TRUE(pressKey('O', {VK_CONTROL, VK_SHIFT}));
+    ASSERT_EQ(m_fake.dialogs.folderPickers.size(), 2u);
+
+    // The run's end waits for the window's messages: until they are served, it is under way.
+    const char* const commands[] = {"openfifa99menu", "Savefifa2000menu", "ConvertFolderMenu",
+                                    "ExitMenu",       "color64",          "LoadSkinMenu"};
+    EXPECT_TRUE(shown(control("CancelFolder")));
+    EXPECT_FALSE(IsWindowEnabled(control("Command1")));
+    for (const char* name : commands) EXPECT_TRUE(menuState(name) & MF_GRAYED) << name;
+    EXPECT_EQ(SendMessageW(control("ProgressBar1"), PBM_GETRANGE, FALSE, 0), 3);
+    // The shortcut does not reach the greyed entry: no second run.
+    pressKey('O', {VK_CONTROL, VK_SHIFT});
+    EXPECT_EQ(m_fake.dialogs.folderPickers.size(), 2u);
+
+    serveUntilSummary();
+    EXPECT_FALSE(shown(control("CancelFolder")));
+    EXPECT_TRUE(IsWindowEnabled(control("Command1")));
+    for (const char* name : commands) {
+        // Save stays away: no kit was loaded.
+        EXPECT_EQ((menuState(name) & MF_GRAYED) != 0, std::string_view(name) == "Savefifa2000menu")
+            << name;
+    }
+    EXPECT_EQ(SendMessageW(control("ProgressBar1"), PBM_GETRANGE, FALSE, 0), 90);
+    EXPECT_EQ(SendMessageW(control("ProgressBar1"), PBM_GETPOS, 0, 0), 0);
+    ASSERT_EQ(m_fake.messages.shown.size(), 1u);
+    EXPECT_TRUE(m_fake.messages.shown[0].text.starts_with("2 of 3 kits converted into " + jerseys))
+        << m_fake.messages.shown[0].text;
+    const std::string expected = referenceConversion(kits + "\\a.fsh", 191);
+    EXPECT_TRUE(read(jerseys + "\\a.fsh") == expected);
+    EXPECT_TRUE(read(jerseys + "\\nested\\b.fsh") == expected);
+}
+
+namespace {
+Win32Form1* g_escapeWindow = nullptr;
+
+/** Presses Escape as soon as CancelFolder appears: before the run's thread takes a kit. */
+LRESULT CALLBACK pressEscapeWhenCancelAppears(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_WINDOWPOSCHANGED &&
+        Win32ControlNames::name(sent->hwnd) == "CancelFolder" &&
+        (reinterpret_cast<const WINDOWPOS*>(sent->lParam)->flags & SWP_SHOWWINDOW)) {
+        MSG escape{sent->hwnd, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+        EXPECT_TRUE(g_escapeWindow->translateAccelerator(escape));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(Win32Form1Test, EscapeStopsAFolderConversionWhileCancelIsShown) {
+    // Without a run Escape is nobody's.
+    EXPECT_FALSE(pressKey(VK_ESCAPE));
+    const std::string kits = kitsFolder("kits");
+    const std::string jerseys = path("jerseys");
+    m_fake.dialogs.folderAnswers = {kits, jerseys};
+    m_fake.messages.answers = {MessageAnswer::No};
+    // On screen, as the user has it: the focus goes to Cancel while it is there, then to Load.
+    m_window->show();
+    g_escapeWindow = m_window.get();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, pressEscapeWhenCancelAppears, nullptr,
+                                   GetCurrentThreadId());
+    command("ConvertFolderMenu");
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(GetFocus(), control("CancelFolder"));
+    serveUntilSummary();
+    EXPECT_EQ(GetFocus(), control("Command1"));
+    ASSERT_EQ(m_fake.messages.shown.size(), 1u);
+    EXPECT_TRUE(m_fake.messages.shown[0].text.starts_with(
+        "0 of 3 kits converted into " + jerseys + "\nCancelled: 3 kits were not converted."))
+        << m_fake.messages.shown[0].text;
+    EXPECT_FALSE(std::filesystem::exists(toPath(jerseys + "\\a.fsh")));
+}
+
+TEST_F(Win32Form1Test, KitsAndFoldersDroppedTogetherAreConvertedIntoTheFolderAskedFor) {
+    // Explorer's drop: wide names in a DROPFILES block, here a folder and a kit in Cyrillic.
+    const std::string folder = kitsFolder("Кубок");
+    const std::string kit = pathText(m_dir.path() / toPath("Ещё.fsh"));
+    std::ofstream(toPath(kit), std::ios::binary) << jerseyBytes();
+    std::wstring names = wideText(folder) + L'\0' + wideText(kit) + L'\0' + L'\0';
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    std::memcpy(files + 1, names.data(), names.size() * sizeof(wchar_t));
+    GlobalUnlock(drop);
+    const std::string jerseys = path("jerseys");
+    m_fake.dialogs.folderAnswers = {jerseys};
+    m_fake.messages.answers = {MessageAnswer::No};
+    SendMessageW(m_window->handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+
+    serveUntilSummary();
+    // Only the folder for the jerseys was asked for.
+    EXPECT_EQ(m_fake.dialogs.folderPickers.size(), 1u);
+    EXPECT_TRUE(m_fake.messages.shown[0].text.starts_with("3 of 4 kits converted into " + jerseys))
+        << m_fake.messages.shown[0].text;
+    EXPECT_TRUE(std::filesystem::exists(toPath(jerseys) / toPath("Ещё.fsh")));
+    EXPECT_FALSE(saveOffered());
+}
+
+TEST_F(Win32Form1Test, ClosingTheWindowDuringAFolderConversionStopsItAndRunsNothingAfter) {
+    m_fake.dialogs.folderAnswers = {kitsFolder("kits"), path("jerseys")};
+    command("ConvertFolderMenu");
+    SendMessageW(m_window->handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(m_window->handle(), nullptr);
+    // The run's thread is waited for; what it posted never runs: no summary, no question.
+    m_window.reset();
+    pumpMessages();
+    EXPECT_TRUE(m_fake.messages.shown.empty());
 }
