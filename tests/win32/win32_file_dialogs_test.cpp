@@ -57,7 +57,7 @@ TEST(Win32FileDialogs, ACancelledDialogGivesNothingWhateverFolderItWasGiven) {
         SCOPED_TRACE(initial.size());
         EXPECT_EQ(dialogs.openFileName(initial), "");
         EXPECT_EQ(dialogs.saveFileName(initial), "");
-        EXPECT_EQ(dialogs.chooseFolder("Kits", initial, FolderKind::Existing), "");
+        EXPECT_EQ(dialogs.chooseFolder("Kits", initial, FileDialogs::FolderKind::Existing), "");
     }
 }
 
@@ -109,8 +109,8 @@ TEST(Win32FileDialogs, AFullPathTypedIntoTheFolderPickerAndEnterChooseThatFolder
     });
     // Opened elsewhere: the typed path wins.
     std::string chosen;
-    EXPECT_NO_THROW(
-        chosen = Win32FileDialogs().chooseFolder("Kits", "C:\\windows", FolderKind::MayBeNew));
+    EXPECT_NO_THROW(chosen = Win32FileDialogs().chooseFolder("Kits", "C:\\windows",
+                                                             FileDialogs::FolderKind::MayBeNew));
     user.join();
     std::filesystem::remove(folder);
     EXPECT_EQ(_wcsicmp(focusClass.c_str(), L"Edit"), 0) << utf8Text(focusClass);
