@@ -25,12 +25,8 @@ namespace {
 constexpr const char* kKitPickerTitle = "Convert a Folder: the folder of FIFA 99 kits";
 constexpr const char* kJerseyPickerTitle = "Convert a Folder: the folder for the FIFA 2000 jerseys";
 constexpr int kLoadProgressMaximum = 90;
-// Notepad before Windows 10 shows a file of bare line feeds as one long line.
-#ifdef _WIN32
-constexpr const char* kLineEnd = "\r\n";
-#else
+// Line feeds alone, on Windows too: the Notepad of Windows 10 and 11 reads them as lines.
 constexpr const char* kLineEnd = "\n";
-#endif
 
 /**
  * The input folder that holds output, itself or further down, however either is spelled: the
