@@ -33,21 +33,51 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     export XDG_RUNTIME_DIR="$(dirname "$program")/runtime" QT_QPA_PLATFORM=xcb
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     "$program/vestrix" & pid=$!
-    # The shown window titled exactly $1, with the keyboard focus: no window manager gives it.
-    # Titles are compared here, as xdotool matches some of ours by name not at all. The splash
-    # has the main window'"'"'s title: a window other than $2 is waited for.
-    focus() {
-        for attempt in $(seq 300); do
+    # Whether a shown window is titled exactly $1 (other than window $3), asked for $2 tenths of
+    # a second; the window found is $window. Titles are compared here, as xdotool matches some of
+    # ours by name not at all.
+    appears() {
+        for attempt in $(seq "$2"); do
             for window in $(xdotool search --onlyvisible --name ""); do
-                if [ "$window" != "${2:-}" ] && [ "$(xdotool getwindowname "$window")" = "$1" ]; then
-                    xdotool windowfocus --sync "$window"
-                    sleep 0.2
-                    return
+                if [ "$window" != "${3:-}" ] &&
+                    [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$1" ]; then
+                    return 0
                 fi
             done
             sleep 0.1
         done
+        return 1
+    }
+    # That window, given the focus (no window manager gives it), or the session fails. The splash
+    # has the main window'"'"'s title: a window other than $2 is waited for. A window that closes
+    # meanwhile never takes the focus: the wait for it has an end.
+    focus() {
+        if appears "$1" 600 "${2:-}"; then
+            timeout 5 xdotool windowfocus --sync "$window" || true
+            sleep 0.2
+            return
+        fi
         echo "no window titled $1" >&2
+        exit 1
+    }
+    # Types a folder into the picker titled $1 and presses Enter until the window titled $3
+    # comes. On a busy machine xdotool may lose a letter beyond ASCII (it borrows a key for each),
+    # and the path field'"'"'s list of completions may open late and take the first Enter for
+    # itself: the picker then stays open, and the path is typed afresh. A folder of kits no
+    # letter of which was lost is the only one that exists.
+    choose() {
+        for attempt in 1 2 3 4 5; do
+            focus "$1"
+            xdotool key ctrl+a
+            xdotool type --delay 20 "$2"
+            xdotool key Return
+            appears "$3" 100 && return
+            appears "$1" 10 || break
+            focus "$1"
+            xdotool key Return
+            appears "$3" 100 && return
+        done
+        echo "the picker titled $1 did not take $2" >&2
         exit 1
     }
     focus Vestrix
@@ -55,12 +85,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     xdotool key space
     focus Vestrix "$splash"
     xdotool key ctrl+shift+o
-    focus "Convert a Folder: the folder of FIFA 99 kits"
-    xdotool type --delay 20 "$kits"
-    xdotool key Return
-    focus "Convert a Folder: the folder for the FIFA 2000 jerseys"
-    xdotool type --delay 20 "$jerseys"
-    xdotool key Return
+    choose "Convert a Folder: the folder of FIFA 99 kits" "$kits" \
+        "Convert a Folder: the folder for the FIFA 2000 jerseys"
+    choose "Convert a Folder: the folder for the FIFA 2000 jerseys" "$jerseys" "Convert a Folder"
     focus "Convert a Folder"
     xdotool key Escape
     focus Vestrix
